@@ -1,0 +1,51 @@
+// The calculation commands of the main window, written once for both front ends: the
+// new-calculation wizard, the fan selection, the silencer view and the two regulation commands.
+// What differs between the window and the batch front end is behind FrontEnd.
+#pragma once
+
+#include <string>
+
+#include "dialogs/dialog_actions.h"
+#include "model/calc_record.h"
+#include "output/file_problems.h"
+
+class FrontEnd {
+public:
+    virtual ~FrontEnd() = default;
+    // Shows a dialog modally. On OK the dialog has already passed its controls to ConfirmDialog
+    // (record and value file updated) and true is returned; false on cancel.
+    virtual bool ShowDialog(DialogId dialog) = 0;
+    // A message box without owner and icon, with an OK button (UTF-8 texts).
+    virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // Starts the plotting program on a GIF script in the working directory.
+    virtual void StartPlotter(const std::string& scriptName) = 0;
+    // Asks the main window to repaint the report from the record.
+    virtual void Repaint() = 0;
+};
+
+struct Session {
+    CalcRecord& Record;
+    std::string Dir;  // working directory of all value, chart and report files
+    FrontEnd& Ui;
+    FileProblems Problems;  // files that could not be written during the current command
+};
+
+enum class CommandResult {
+    Done,           // ran to its end
+    Cancelled,      // a dialog was cancelled
+    Refused,        // refused with a message (no operating point to regulate)
+    FanUnsuitable,  // the fan selection found no operating point
+};
+
+extern const char kUnsuitableFanMessage[];
+extern const char kMessageCaption[];
+
+namespace commands {
+
+CommandResult FileNew(Session& session);          // "&Nowe obliczenia"
+CommandResult Wentylator(Session& session);       // "&Wybierz tylko wentylator"
+CommandResult obr_reg(Session& session);          // "&Obroty regulowane"
+CommandResult par_tlumika(Session& session);      // "&Parametry z tłumikami"
+CommandResult par_reg_tlumika(Session& session);  // "&Obroty regulowane z tłumikami"
+
+}  // namespace commands

@@ -1,0 +1,24 @@
+// Regulated fan speed for a smaller requested flow, for the fan alone and for one of the
+// silencer variants, on the network parabola through the operating point.
+#pragma once
+
+#include <string>
+
+#include "model/calc_record.h"
+
+struct RegulationOutcome {
+    bool Accepted;        // false: refused, the record is unchanged
+    std::string Message;  // why it was refused (Polish, UTF-8)
+};
+
+// Uses record.RegulatedFlow; sets RegulatedPressure and RegulatedSpeed. Refuses a flow <= 0 and a
+// record without operating point (FanFlow or FanPressure 0).
+RegulationOutcome ComputeRegulatedSpeed(CalcRecord& record);
+
+// Uses record.VariantRegulatedFlow and RegulationVariant (any value but 1 and 2 becomes 0);
+// sets VariantRegulatedPressure, RegulationVariant and VariantRegulatedSpeed (0.0 when the variant
+// cannot deliver the request by slowing down). Refuses as ComputeRegulatedSpeed does.
+RegulationOutcome ComputeVariantRegulatedSpeed(CalcRecord& record);
+
+// True when the record holds an operating point of the plain fan.
+bool HasOperatingPoint(const CalcRecord& record);

@@ -1,0 +1,46 @@
+// Chart point files and gnuplot scripts of the four chart sets, and the save scripts built from
+// the copy scripts. Every file goes into the working directory; the GIF pictures into "wykresy".
+#pragma once
+
+#include <string>
+
+#include "model/calc_record.h"
+#include "model/fan_catalogue.h"
+#include "output/file_problems.h"
+
+enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4 };
+
+struct ChartFiles {
+    const char* DisplayScript;  // "wykres.gnu", ...
+    const char* GifScript;      // "gif.gnu", ...
+    const char* CopyScript;     // "tmp1.gnu", ...
+    const char* SaveScript;     // "gifd1.gnu", ...
+    const char* Picture;        // "wykresy/wykres.gif", ...
+    const char* HtmlReport;     // "wykresy/wykresy.html", ...
+};
+
+const ChartFiles& FilesOf(ChartSet set);
+
+// Fan set: "1.gnu", "siec.gnu" (network up to phi* + 0.01, with record.NetworkCoefficient),
+// then the three scripts. Written only after a successful search.
+void WriteFanCharts(const std::string& dir, const CalcRecord& record, const FanEntry& entry,
+                    double operatingFlowCoefficient, FileProblems& problems);
+
+// Silencer set: "pt.gnu", "tc.gnu", then the three scripts.
+void WriteSilencerCharts(const std::string& dir, const CalcRecord& record, const FanEntry& entry,
+                         FileProblems& problems);
+
+// Regulated set: "reg.gnu" (RegulatedFlow, RegulatedPressure), then the scripts with title T3.
+void WriteRegulatedCharts(const std::string& dir, const CalcRecord& record, FileProblems& problems);
+
+// Regulated set with silencers: "reg_tl.gnu", then the scripts with T3, or T2 when
+// VariantRegulatedSpeed is 0.0.
+void WriteRegulatedSilencerCharts(const std::string& dir, const CalcRecord& record, FileProblems& problems);
+
+// The save script of a set: "set terminal gif", "set output ' <path> '" and the copy script byte
+// for byte. False (nothing written) when the copy script does not exist.
+bool WriteSaveScript(const std::string& dir, ChartSet set, const std::string& pictureFullPath,
+                     FileProblems& problems);
+
+// The chosen save name with ".gif" appended unless it contains ".gif" anywhere (case-sensitive).
+std::string SaveNameWithGif(const std::string& chosen);

@@ -1,0 +1,46 @@
+// Scratch directories and golden files for the tests.
+#include "support/test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+std::string ScratchDir(const std::string& name)
+{
+    fs::path dir = fs::path(WENT_TEST_TMP) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+std::string ReadFileForTest(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string CompareWithGolden(const std::string& relative, const std::string& actual)
+{
+    fs::path golden = fs::path(WENT_GOLDEN_DIR) / relative;
+    fs::path actualPath = golden;
+    actualPath += ".actual";
+    const char* update = std::getenv("WENT_UPDATE_GOLDEN");
+    if (update && std::string(update) == "1") {
+        fs::create_directories(golden.parent_path());
+        std::ofstream(golden, std::ios::binary) << actual;
+        fs::remove(actualPath);
+        return "";
+    }
+    if (fs::exists(golden) && ReadFileForTest(golden.string()) == actual) {
+        fs::remove(actualPath);
+        return "";
+    }
+    fs::create_directories(actualPath.parent_path());
+    std::ofstream(actualPath, std::ios::binary) << actual;
+    return "output differs from " + golden.string() + "; actual output left in " + actualPath.string();
+}
