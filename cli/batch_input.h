@@ -1,0 +1,21 @@
+// The input file of the batch front end: "key = value" lines describing the answers to every
+// dialog of a calculation.
+#pragma once
+
+#include <map>
+#include <string>
+
+struct BatchInput {
+    std::map<std::string, std::string> Values;  // key -> value, blanks at both ends removed
+    std::map<std::string, int> LineOf;          // key -> line number (1-based) where it stands
+};
+
+struct BatchInputResult {
+    bool Ok = false;
+    BatchInput Input;
+    std::string Error;  // names the offending line
+};
+
+// Parses the text of an input file (UTF-8). Blank lines and lines whose first non-blank character
+// is '#' are ignored; a line without '=', an unknown key or a key given twice is an error.
+BatchInputResult ParseBatchInput(const std::string& text);
