@@ -1,0 +1,68 @@
+// The sixteen modal dialogs of the window program, created once at start-up and kept for the
+// whole run, so that every dialog shows the state it was left in. The window's FrontEnd shows
+// them through Exec.
+#pragma once
+
+#include <string>
+
+#include "dialogs/dialog_actions.h"
+#include "model/calc_record.h"
+#include "output/file_problems.h"
+
+class QDialog;
+class TOKBottomDlg;
+class TForm1;
+class TForm3;
+class TForm4;
+class TOKBottomDlg3;
+class TOKBottomDlg333;
+class TOKBottomDlg3333;
+class TOKBottomDlg33333;
+class TOKBottomDlg_wyw;
+class TForm22;
+class TForm222;
+class TForm2222;
+class TForm22222;
+class TOKBottomDlg1;
+class TOKBottomDlg2;
+class TForm222222;
+
+// What every form's OK works on: the one record, the working directory of the value files and
+// the list of files that could not be written during the current command.
+struct DialogContext {
+    CalcRecord* Record;
+    std::string Dir;
+    FileProblems* Problems;
+};
+
+// The 16 modal dialogs of the program, created once in the start-up order (after MainForm and
+// AboutBox): OKBottomDlg, Form1, Form3, Form4, OKBottomDlg3, OKBottomDlg333, OKBottomDlg3333,
+// OKBottomDlg33333, OKBottomDlg_wyw, Form22, Form222, Form2222, Form22222, OKBottomDlg1,
+// OKBottomDlg2, Form222222; each input dialog fills its edit boxes from its value file at creation.
+class DialogForms {
+public:
+    explicit DialogForms(const DialogContext& context);
+    ~DialogForms();
+    DialogForms(const DialogForms&) = delete;
+    DialogForms& operator=(const DialogForms&) = delete;
+
+    bool Exec(DialogId dialog);  // modal show with exec(); true for OK
+    QDialog* Form(DialogId dialog);
+
+    TOKBottomDlg* OKBottomDlg;
+    TForm1* Form1;
+    TForm3* Form3;
+    TForm4* Form4;
+    TOKBottomDlg3* OKBottomDlg3;
+    TOKBottomDlg333* OKBottomDlg333;
+    TOKBottomDlg3333* OKBottomDlg3333;
+    TOKBottomDlg33333* OKBottomDlg33333;
+    TOKBottomDlg_wyw* OKBottomDlg_wyw;
+    TForm22* Form22;
+    TForm222* Form222;
+    TForm2222* Form2222;
+    TForm22222* Form22222;
+    TOKBottomDlg1* OKBottomDlg1;
+    TOKBottomDlg2* OKBottomDlg2;
+    TForm222222* Form222222;
+};
