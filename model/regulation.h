@@ -15,6 +15,10 @@ struct RegulationOutcome {
 // record without operating point (FanFlow or FanPressure 0).
 RegulationOutcome ComputeRegulatedSpeed(CalcRecord& record);
 
+// The two refusal messages (UTF-8).
+extern const char kRegulatedFlowNotPositiveMessage[];  // requested flow <= 0
+extern const char kNoOperatingPointMessage[];          // no fan selected for the network
+
 // Uses record.VariantRegulatedFlow and RegulationVariant (any value but 1 and 2 becomes 0);
 // sets VariantRegulatedPressure, RegulationVariant and VariantRegulatedSpeed (0.0 when the variant
 // cannot deliver the request by slowing down). Refuses as ComputeRegulatedSpeed does.
