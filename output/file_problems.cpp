@@ -1,0 +1,20 @@
+// The list of files a command could not write and the Polish message that names them.
+#include "output/file_problems.h"
+
+#include <algorithm>
+
+void FileProblems::Add(const std::string& path)
+{
+    if (std::find(paths_.begin(), paths_.end(), path) == paths_.end())
+        paths_.push_back(path);
+}
+
+std::string FileProblems::Message() const
+{
+    if (paths_.empty())
+        return "";
+    std::string text = paths_.size() == 1 ? "Nie można zapisać pliku:" : "Nie można zapisać plików:";
+    for (const std::string& path : paths_)
+        text += "\n" + path;
+    return text;
+}
