@@ -1,0 +1,346 @@
+// The results report as an ordered list of lines, built afresh from the record for the window and
+// for the printed page, and its plain-text rendering. Every number goes through FormatNumber, so
+// a quotient with a zero divisor shows "-" and no line ever holds "nan" or "inf".
+#include "output/report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <utility>
+
+#include "output/number_format.h"
+
+const char kSeatTown[] = "Kraków";
+
+namespace {
+
+constexpr double kSecondsPerHour = 3600.0;  // s/h
+
+struct MaterialText {
+    double Roughness;  // - : DuctRoughness as the material dialog stores it
+    const char* Text;
+};
+
+// Columns: roughness coefficient, material text of the report.
+constexpr MaterialText kMaterialTexts[] = {
+    { 1.8, "rura stalowa ocynkowana czysta."},
+    { 2.5, "nowa rura odlewana, blacha stalowa, gładki cement."},
+    { 3.0, "zwyczajnie ocynkowana rura stalowa."},
+    { 5.0, "stara rura stalowa zardzewiała."},
+    { 7.5, "surowy cement lub deski."},
+    {10.0, "cegła."},
+};
+
+// Horizontal position of each column in the window; the text rendering orders cells by it.
+struct ColumnPosition {
+    ReportColumn Column;
+    int X;  // pixels
+};
+
+// Columns: column role, screen position.
+constexpr ColumnPosition kScreenColumns[] = {
+    {ReportColumn::Label,          20},
+    {ReportColumn::Pressure,      120},
+    {ReportColumn::Value,         230},
+    {ReportColumn::Pressure2,     330},
+    {ReportColumn::BaseHeader,    330},
+    {ReportColumn::SilencerHeader, 530},
+    {ReportColumn::BaseValue,     370},
+    {ReportColumn::SilencerValue, 570},
+};
+
+int ScreenX(ReportColumn column)
+{
+    for (const ColumnPosition& position : kScreenColumns) {
+        if (position.Column == column)
+            return position.X;
+    }
+    return 0;
+}
+
+// Collects the lines of one report.
+class ReportBuilder {
+public:
+    explicit ReportBuilder(ReportRendering rendering) : printer_(rendering == ReportRendering::Printer) {}
+
+    bool Printer() const { return printer_; }
+
+    void Line(double advance, ReportFont font, std::initializer_list<ReportCell> cells)
+    {
+        lines_.push_back(ReportLine{advance, font, std::vector<ReportCell>(cells)});
+    }
+
+    // A body line with a label and, when `value` is not empty, a value cell.
+    void Labelled(double advance, const char* label, std::string value)
+    {
+        ReportLine line{advance, ReportFont::Body, {{ReportColumn::Label, label}}};
+        if (!value.empty())
+            line.Cells.push_back({ReportColumn::Value, std::move(value)});
+        lines_.push_back(std::move(line));
+    }
+
+    std::vector<ReportLine> Take() { return std::move(lines_); }
+
+private:
+    bool printer_;
+    std::vector<ReportLine> lines_;
+};
+
+std::string Num(const char* fmt, double value) { return FormatNumber(fmt, value); }
+
+// "= <number><unit>", the value text of the input, operating-point and regulated blocks.
+std::string Equals(const char* fmt, double value, const char* unit)
+{
+    return "= " + Num(fmt, value) + unit;
+}
+
+const char* MaterialOf(double roughness)
+{
+    for (const MaterialText& material : kMaterialTexts) {
+        if (material.Roughness == roughness)  // exact: the dialog stores exactly these values
+            return material.Text;
+    }
+    return "";
+}
+
+void AddTitle(ReportBuilder& report)
+{
+    const std::string town = kSeatTown;
+    if (report.Printer()) {
+        report.Line(0, ReportFont::Title, {{ReportColumn::Label, "Program doboru wentylatorów dachowych "}});
+        report.Line(1.5, ReportFont::Title, {{ReportColumn::Label, "firmy KORALINEX sp z o.o. " + town}});
+    } else {
+        report.Line(0, ReportFont::Title,
+                    {{ReportColumn::Label, "Program doboru wentylatorów dachowych firmy KORALINEX sp z o.o. " + town}});
+    }
+}
+
+void AddInputBlock(ReportBuilder& report, const CalcRecord& r)
+{
+    const bool printer = report.Printer();
+    const std::string designation = r.FanDesignation ? r.FanDesignation : "";
+
+    report.Labelled(printer ? 3 : 2, "Dane do obliczeń:", "");
+    report.Labelled(printer ? 2 : 1, "   Nazwa wentylatora",
+                    "= " + designation + " obroty: " + Printf("%d", r.FanSpeed) + " [1/min]");
+    report.Labelled(1, "   Gęstość powietrza", Equals("%1.3f", r.AirDensity, " [kg/m3]"));
+    if (r.DuctShape != 0) {
+        // The printed page has always spelt this label with a plain "l".
+        report.Labelled(1, printer ? "   Kanał okrągly o średnicy" : "   Kanał okrągły o średnicy",
+                        Equals("%1.3f", r.DuctDiameter, " [m]"));
+    } else {
+        report.Labelled(1, "   Kanał prostokątny o wymiarach",
+                        "= " + Num("%1.3f", r.DuctSideA) + " [m] x " + Num("%1.3f", r.DuctSideB) + " [m]");
+        report.Labelled(1, "   Średnica równoważna kanału", Equals("%1.3f", r.DuctDiameter, " [m]"));
+    }
+    report.Labelled(1, "   Rodzaj materiału:", MaterialOf(r.DuctRoughness));
+    report.Labelled(2, "Budynek wielokondygnacyjny:", "");
+    report.Labelled(1, "   Ilość kondygnacji", "= " + Printf("%d", r.StoreyCount) + " [-]");
+    report.Labelled(1, "   Wysokość jednej kondygnacji", Equals("%1.2f", r.StoreyHeight, " [m]"));
+    if (r.InstallationKind == 1 || r.InstallationKind == 5) {
+        report.Labelled(1, "   Kratka prostokątna o wymiarach",
+                        "= " + Num("%1.3f", r.GrilleSizeA) + " [m] x " + Num("%1.3f", r.GrilleSizeB) + " [m]");
+    } else {
+        report.Labelled(1, "   Kratka okrągła o średnicy", Equals("%1.3f", r.GrilleSizeA, " [m]"));
+    }
+    report.Labelled(1, "   Współczynnik strat kratki", Equals("%1.3f", r.GrilleLossCoefficient, " [-]"));
+    report.Labelled(printer ? 3 : 2, "Obliczone wartości:", "");
+}
+
+void AddOperatingPoint(ReportBuilder& report, const CalcRecord& r)
+{
+    report.Labelled(1, "   Wydajność na kratce Qi", Equals("%1.1f", r.GrilleFlowHourly, " [m3/h]"));
+    report.Labelled(1, "   Wydajność sekundowa wentylatora Q", Equals("%1.3f", r.FanFlow, " [m3/s]"));
+    report.Labelled(1, "   Wydajność godzinowa wentylatora Qh", Equals("%1.0f", r.FanFlowHourly, " [m3/h]"));
+    report.Labelled(1, "   Podciśnienie wentylatora DPsw", Equals("%1.1f", r.FanPressure, " [Pa]"));
+    report.Labelled(1, "   Prędkość w kanale c", Equals("%1.1f", r.DuctVelocity, " [m/s]"));
+    report.Labelled(1, "Rozkład ciśnienia w kanale:", "");
+}
+
+std::string StoreyNumber(int i)
+{
+    return i < 9 ? Printf("  %d", i + 1) : Printf("%d", i + 1);
+}
+
+// The number of leading blanks is chosen on the unrounded value, so 9.96 keeps four blanks
+// although it is shown as 10.0.
+std::string StoreyPressureText(double p)
+{
+    const char* blanks = p < 10 ? "    " : (p < 100 ? "  " : "");
+    return blanks + Num("%1.1f", p) + " [Pa]";
+}
+
+void AddStoreyTable(ReportBuilder& report, const CalcRecord& r)
+{
+    const int n = r.StoreyCount;
+    // Rows 0..n, but never past the last entry of StoreyPressure whatever the count holds.
+    const int lastRow = std::min(n, kStoreyPressureSlots - 1);
+    if (n < 9) {
+        report.Line(1, ReportFont::Body, {{ReportColumn::Label, "Kondygnacja            Podciśnienie"}});
+        for (int i = 0; i <= lastRow; ++i) {
+            report.Line(1, ReportFont::Body,
+                        {{ReportColumn::Label, StoreyNumber(i)},
+                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}});
+        }
+        return;
+    }
+    report.Line(1, ReportFont::Body,
+                {{ReportColumn::Label,
+                  "Kondygnacja            Podciśnienie            Kondygnacja               Podciśnienie"}});
+    for (int i = 0; i <= lastRow; ++i) {
+        // Storeys 1, 3, 5, ... open a line on the left; 2, 4, 6, ... stay on it on the right.
+        if (i % 2 == 0) {
+            report.Line(1, ReportFont::Body,
+                        {{ReportColumn::Label, StoreyNumber(i)},
+                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}});
+        } else {
+            report.Line(0, ReportFont::Body,
+                        {{ReportColumn::Value, StoreyNumber(i)},
+                         {ReportColumn::Pressure2, StoreyPressureText(r.StoreyPressure[i])}});
+        }
+    }
+}
+
+// The regulated block of the fan alone and of a silencer variant: same lines, own fields.
+void AddRegulatedLines(ReportBuilder& report, const CalcRecord& r, double flow, double pressure)
+{
+    report.Labelled(1, "   Wydajność regulowana Qr", Equals("%1.3f", flow, " [m3/s]"));
+    report.Labelled(1, "   Wydajność regulowana na kratkach Qjrh",
+                    Equals("%1.2f", flow * kSecondsPerHour / r.StoreyCount, " [m3/h]"));
+    report.Labelled(1, "   Wydajność regulowana godzinowa Qrh", Equals("%1.0f", flow * kSecondsPerHour, " [m3/h]"));
+    report.Labelled(1, "   Spiętrzenie statyczne Pstr", Equals("%1.2f", pressure, " [Pa]"));
+    report.Labelled(1, "   Prędkość regulowana w kanale", Equals("%1.2f", flow / r.DuctArea, " [m/s]"));
+}
+
+void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
+{
+    if (r.BaseFlow == 0.0) {
+        report.Labelled(1, "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z podstawą tłumiącą!", "");
+    }
+    if (r.SilencerFlow == 0.0) {
+        report.Labelled(
+            1, "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z tłumikiem cylindrycznym!", "");
+    }
+
+    double firstAdvance = 1;
+    if (report.Printer()) {
+        report.Line(1, ReportFont::Body,
+                    {{ReportColumn::BaseHeader, "Wentylator"}, {ReportColumn::SilencerHeader, "Wentylator"}});
+        report.Line(1, ReportFont::Body,
+                    {{ReportColumn::Value, "Wentylator"},
+                     {ReportColumn::BaseHeader, "z podstawą"},
+                     {ReportColumn::SilencerHeader, "z tłumikiem"}});
+        report.Line(1, ReportFont::Body,
+                    {{ReportColumn::BaseHeader, "tłumiącą"}, {ReportColumn::SilencerHeader, "cylindrycznym"}});
+        firstAdvance = 2;  // a blank line under the three header lines
+    } else {
+        report.Line(1, ReportFont::Body,
+                    {{ReportColumn::Value, "Wentylator"},
+                     {ReportColumn::BaseHeader, "Wentylator z podstawą tłumiącą"},
+                     {ReportColumn::SilencerHeader, "Wentylator z tłumikiem cylindrycznym"}});
+    }
+
+    const double storeys = r.StoreyCount;
+    auto row = [&](double advance, const char* label, std::string fan, std::string base, std::string silencer) {
+        report.Line(advance, ReportFont::Body,
+                    {{ReportColumn::Label, label},
+                     {ReportColumn::Value, " " + fan},
+                     {ReportColumn::BaseValue, std::move(base)},
+                     {ReportColumn::SilencerValue, std::move(silencer)}});
+    };
+    row(firstAdvance, "   Wydajność na kratce Qi", Num("%1.1f", r.GrilleFlowHourly) + " [m3/h]",
+        Num("%1.1f", r.BaseFlow * kSecondsPerHour / storeys) + " [m3/h]",
+        Num("%1.1f", r.SilencerFlow * kSecondsPerHour / storeys) + " [m3/h]");
+    row(1, "   Wydajność sekundowa wentylatora Q", Num("%1.3f", r.FanFlow) + " [m3/s]",
+        Num("%1.3f", r.BaseFlow) + " [m3/s]", Num("%1.3f", r.SilencerFlow) + " [m3/s]");
+    row(1, "   Wydajność godzinowa wentylatora Qh", Num("%1.0f", r.FanFlowHourly) + " [m3/h]",
+        Num("%1.0f", r.BaseFlow * kSecondsPerHour) + " [m3/h]",
+        Num("%1.0f", r.SilencerFlow * kSecondsPerHour) + " [m3/h]");
+    row(1, "   Podciśnienie wentylatora DPsw", Num("%1.1f", r.FanPressure) + " [Pa]",
+        Num("%1.1f", r.BasePressure) + " [Pa]", Num("%1.1f", r.SilencerPressure) + " [Pa]");
+    row(1, "   Prędkość w kanale c", Num("%1.1f", r.DuctVelocity) + " [m/s]",
+        Num("%1.1f", r.BaseFlow / r.DuctArea) + " [m/s]", Num("%1.1f", r.SilencerFlow / r.DuctArea) + " [m/s]");
+}
+
+void AddRegulatedVariant(ReportBuilder& report, const CalcRecord& r)
+{
+    static const char* const kHeadings[] = {
+        "Wyniki obliczeń dla wentylatora.",
+        "Wyniki obliczeń dla wentylatora z podstawą tłumiącą.",
+        "Wyniki obliczeń dla wentylatora z tłumikiem cylindrycznym.",
+    };
+    if (r.RegulationVariant >= 0 && r.RegulationVariant <= 2)
+        report.Line(1, ReportFont::Body, {{ReportColumn::Value, kHeadings[r.RegulationVariant]}});
+    else
+        report.Line(1, ReportFont::Body, {});  // no heading, but the line still advances
+    AddRegulatedLines(report, r, r.VariantRegulatedFlow, r.VariantRegulatedPressure);
+}
+
+}  // namespace
+
+std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRendering rendering)
+{
+    ReportBuilder report(rendering);
+    // The printed page gates its title and input block by its own kind; both kinds always agree.
+    const int32_t headKind = rendering == ReportRendering::Printer ? record.PrintReportKind : record.ScreenReportKind;
+    const int32_t kind = record.ScreenReportKind;
+    if (headKind > 0) {
+        AddTitle(report);
+        AddInputBlock(report, record);
+    }
+    switch (kind) {
+    case 1:
+    case 2:
+        AddOperatingPoint(report, record);
+        AddStoreyTable(report, record);
+        if (kind == 2)
+            AddRegulatedLines(report, record, record.RegulatedFlow, record.RegulatedPressure);
+        break;
+    case 3:
+        AddVariantTable(report, record);
+        break;
+    case 4:
+        AddRegulatedVariant(report, record);
+        break;
+    default:
+        break;
+    }
+    return report.Take();
+}
+
+std::string RenderReportText(const std::vector<ReportLine>& lines)
+{
+    std::vector<std::string> out;
+    for (const ReportLine& line : lines) {
+        std::vector<const ReportCell*> cells;
+        for (const ReportCell& cell : line.Cells)
+            cells.push_back(&cell);
+        std::stable_sort(cells.begin(), cells.end(), [](const ReportCell* a, const ReportCell* b) {
+            return ScreenX(a->Column) < ScreenX(b->Column);
+        });
+        std::string text;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                text += "  ";
+            text += cells[i]->Text;
+        }
+
+        if (line.Advance == 0 && !out.empty()) {
+            if (!cells.empty())
+                out.back() += "  " + text;
+            continue;
+        }
+        const int steps = static_cast<int>(line.Advance);  // 1.5 counts as one step
+        for (int i = 1; i < steps; ++i)
+            out.emplace_back();
+        out.push_back(std::move(text));
+    }
+
+    std::string result;
+    for (const std::string& text : out) {
+        result += text;
+        result += '\n';
+    }
+    return result;
+}
