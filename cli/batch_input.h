@@ -19,3 +19,15 @@ struct BatchInputResult {
 // Parses the text of an input file (UTF-8). Blank lines and lines whose first non-blank character
 // is '#' are ignored; a line without '=', an unknown key or a key given twice is an error.
 BatchInputResult ParseBatchInput(const std::string& text);
+
+// One key of the input file, for the parser and the usage text.
+struct BatchKey {
+    const char* Name;     // "density", ...
+    const char* Unit;     // "kg/m3", ... ; "" for choices and counts
+    const char* Default;  // what the answer is when the key is missing (Polish, UTF-8)
+    const char* Meaning;  // the dialog box it answers (Polish, UTF-8)
+};
+
+// Every key in the order of the dialogs that read them.
+const BatchKey* BatchKeys();
+int BatchKeyCount();

@@ -1,0 +1,74 @@
+// The batch front end without its argument handling: the answers of every dialog taken from the
+// input file, the dry run that validates them before any file is touched, and the sequence of
+// commands run against a front end that writes its messages to a stream.
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "cli/batch_input.h"
+#include "dialogs/commands.h"
+
+// Exit statuses of went_char_cli.
+constexpr int kExitOk = 0;
+constexpr int kExitBadInput = 2;       // wrong usage, bad input, or input a dialog refuses
+constexpr int kExitFanUnsuitable = 3;  // the fan has no operating point in the network
+
+struct BatchOptions {
+    std::string Dir = ".";         // working directory of the value, chart and report files
+    bool Plot = true;              // run the plotting program on every GIF script
+    std::string Plotter = "gnuplot";  // the plotting program, looked up on PATH
+    std::string InputName = "-";   // the input's name, at the start of the messages naming a line
+};
+
+// What every dialog holds when its OK is pressed: the texts it showed at creation (its value
+// file, or its initial texts), overwritten by the input's keys, and the choices of the input.
+struct DialogAnswers {
+    std::map<DialogId, DialogInput> Inputs;
+    const DialogInput& For(DialogId dialog) const { return Inputs.at(dialog); }
+};
+
+struct DialogAnswersResult {
+    bool Ok = false;
+    DialogAnswers Answers;
+    std::string Error;  // names the line of the offending key
+};
+
+// Reads the value files of `dir` the way the dialogs do at creation and checks every choice key
+// (a word or number outside its list, a fan without a chooser button, a missing fan).
+// `inputName` starts the messages.
+DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
+                                       const std::string& inputName = "-");
+
+// Goes through the dialogs the commands would show, on a copy of `record`, without writing any
+// file. "" when every dialog accepts its answer, otherwise a message naming the dialog.
+std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
+                          const std::string& dir, const CalcRecord& record);
+
+// The front end of the batch run: confirms every dialog with its answer, writes messages to
+// `err` and runs the plotting program, waiting for it.
+class CliFrontEnd final : public FrontEnd {
+public:
+    CliFrontEnd(const DialogAnswers& answers, const BatchOptions& options, std::ostream& err);
+
+    // The session whose record and file problems the dialogs write to; set before any command.
+    void Attach(Session& session) { session_ = &session; }
+
+    bool ShowDialog(DialogId dialog) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void StartPlotter(const std::string& scriptName) override;
+    void Repaint() override {}
+
+private:
+    const DialogAnswers& answers_;
+    const BatchOptions& options_;
+    std::ostream& err_;
+    Session* session_ = nullptr;
+    bool plotterMissing_ = false;  // reported once, then not tried again
+};
+
+// The whole batch run: validation, then "Nowe obliczenia", "Obroty regulowane" when
+// regulated_flow is given and "Obroty regulowane z tłumikami" when variant_flow is given, each
+// followed by the screen report on `out`. Returns the exit status.
+int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err);

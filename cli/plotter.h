@@ -1,0 +1,22 @@
+// Starting the plotting program on a script in the working directory and waiting for it, for the
+// batch front end (the pictures must exist when a command ends). Never through a shell.
+#pragma once
+
+#include <string>
+
+enum class PlotterStatus {
+    Finished,  // the program ran; ExitCode holds its exit status
+    NotFound,  // no such program on the search path
+    Failed,    // it could not be started or was ended by a signal; Error says why
+};
+
+struct PlotterRun {
+    PlotterStatus Status = PlotterStatus::Failed;
+    int ExitCode = 0;
+    std::string Error;
+};
+
+// Runs `program` (looked up on PATH unless it holds a '/') with the single argument `script`,
+// in directory `dir`, and waits for it. Its standard output goes to standard error, so that the
+// batch front end's standard output carries the reports only.
+PlotterRun RunPlotter(const std::string& program, const std::string& dir, const std::string& script);

@@ -1,0 +1,159 @@
+// The calculation commands of the main window, written once against FrontEnd: the wizard, the
+// fan selection with its files, the silencer view and the two regulation commands. Each command
+// reports the files it could not write in one message at its end and repaints last.
+#include "dialogs/commands.h"
+
+#include "model/operating_point.h"
+#include "model/regulation.h"
+#include "output/charts.h"
+#include "output/html_reports.h"
+#include "output/text_file.h"
+
+const char kUnsuitableFanMessage[] =
+    "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";
+const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
+
+namespace {
+
+// One message for all the files this command could not write, then the list starts afresh.
+void ReportFileProblems(Session& session)
+{
+    if (session.Problems.Empty())
+        return;
+    session.Ui.ShowMessage(session.Problems.Message(), kMessageCaption);
+    session.Problems.Clear();
+}
+
+// Reports the files of the command and repaints: the common end of every command.
+CommandResult Finish(Session& session, CommandResult result)
+{
+    ReportFileProblems(session);
+    session.Ui.Repaint();
+    return result;
+}
+
+// The fan selection without its end: chooser, calculation, files and plotting program. The
+// wizard runs it as its last step and reports once for both.
+CommandResult SelectFanWithFiles(Session& session)
+{
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg_wyw))
+        return CommandResult::Cancelled;
+
+    CalcRecord& record = session.Record;
+    const FanSelection selection = SelectFan(record);
+    if (selection.Found) {
+        const std::string tracePath = JoinPath(session.Dir, "pstr.txt");
+        if (!WriteFileAtomically(tracePath, selection.Trace))
+            session.Problems.Add(tracePath);
+        WriteFanCharts(session.Dir, record, selection.Entry, selection.OperatingFlowCoefficient,
+                       session.Problems);
+        session.Ui.StartPlotter(FilesOf(ChartSet::Fan).GifScript);
+        WriteHtmlReport(session.Dir, ChartSet::Fan, record, session.Problems);
+    } else {
+        // The plain-fan files of the previous selection stay as they were.
+        session.Ui.ShowMessage(kUnsuitableFanMessage, kMessageCaption);
+    }
+
+    // The variants are evaluated and written whatever the plain fan gave.
+    WriteSilencerCharts(session.Dir, record, selection.Entry, session.Problems);
+    session.Ui.StartPlotter(FilesOf(ChartSet::Silencers).GifScript);
+    WriteHtmlReport(session.Dir, ChartSet::Silencers, record, session.Problems);
+    return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
+}
+
+// The refusal of a regulation command asked for before any operating point exists, instead of
+// the undefined ratios of its calculation.
+CommandResult RefuseWithoutOperatingPoint(Session& session)
+{
+    session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
+    return Finish(session, CommandResult::Refused);
+}
+
+}  // namespace
+
+namespace commands {
+
+CommandResult FileNew(Session& session)
+{
+    CalcRecord& record = session.Record;
+    FrontEnd& ui = session.Ui;
+    SetReportKind(record, 0);
+
+    if (!ui.ShowDialog(DialogId::OKBottomDlg3))
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(record.DensitySource != 0 ? DialogId::OKBottomDlg : DialogId::Form3))
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(DialogId::OKBottomDlg333))
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(record.DuctShape != 0 ? DialogId::Form4 : DialogId::Form1))
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(DialogId::OKBottomDlg33333))
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(DialogId::OKBottomDlg3333))
+        return Finish(session, CommandResult::Cancelled);
+
+    // InstallationKind 1..5 selects the building dialog; any other value ends the chain quietly.
+    static constexpr DialogId kBuildingDialogs[] = {DialogId::Form22, DialogId::Form222,
+                                                    DialogId::Form2222, DialogId::Form22222,
+                                                    DialogId::Form222222};
+    const int32_t kind = record.InstallationKind;
+    if (kind < 1 || kind > 5)
+        return Finish(session, CommandResult::Cancelled);
+    if (!ui.ShowDialog(kBuildingDialogs[kind - 1]))
+        return Finish(session, CommandResult::Cancelled);
+
+    return Finish(session, SelectFanWithFiles(session));
+}
+
+CommandResult Wentylator(Session& session)
+{
+    return Finish(session, SelectFanWithFiles(session));
+}
+
+CommandResult obr_reg(Session& session)
+{
+    if (!HasOperatingPoint(session.Record))
+        return RefuseWithoutOperatingPoint(session);
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg1))
+        return Finish(session, CommandResult::Cancelled);
+
+    CalcRecord& record = session.Record;
+    const RegulationOutcome outcome = ComputeRegulatedSpeed(record);
+    if (!outcome.Accepted) {
+        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    WriteRegulatedCharts(session.Dir, record, session.Problems);
+    session.Ui.StartPlotter(FilesOf(ChartSet::Regulated).GifScript);
+    WriteHtmlReport(session.Dir, ChartSet::Regulated, record, session.Problems);
+    SetReportKind(record, 2);
+    return Finish(session, CommandResult::Done);
+}
+
+CommandResult par_tlumika(Session& session)
+{
+    SetReportKind(session.Record, 3);
+    return Finish(session, CommandResult::Done);
+}
+
+CommandResult par_reg_tlumika(Session& session)
+{
+    if (!HasOperatingPoint(session.Record))
+        return RefuseWithoutOperatingPoint(session);
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg2))
+        return Finish(session, CommandResult::Cancelled);
+
+    CalcRecord& record = session.Record;
+    const RegulationOutcome outcome = ComputeVariantRegulatedSpeed(record);
+    if (!outcome.Accepted) {
+        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    WriteRegulatedSilencerCharts(session.Dir, record, session.Problems);
+    session.Ui.StartPlotter(FilesOf(ChartSet::RegulatedSilencers).GifScript);
+    WriteHtmlReport(session.Dir, ChartSet::RegulatedSilencers, record, session.Problems);
+    SetReportKind(record, 4);
+    return Finish(session, CommandResult::Done);
+}
+
+}  // namespace commands
