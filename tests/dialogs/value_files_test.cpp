@@ -1,0 +1,75 @@
+// Tests of reading and writing the dialog value files, including whatever may lie on disk.
+#include "dialogs/value_files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "output/text_file.h"
+#include "support/test_support.h"
+
+namespace {
+
+using Lines = std::vector<std::optional<std::string>>;
+
+std::string WriteRaw(const std::string& dir, const std::string& bytes)
+{
+    std::string path = JoinPath(dir, "dialog.sav");
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+}  // namespace
+
+TEST(value_files, loads_whatever_is_on_disk)
+{
+    const std::string dir = ScratchDir("load");
+    const std::optional<std::string> none;
+    struct Row {
+        const char* Name;
+        std::string Bytes;
+        std::vector<int> Widths;
+        Lines Expected;
+    };
+    const Row rows[] = {
+        {"LF", "1.200\n2\n", {29, 19}, {"1.200", "2"}},
+        {"CR LF", "1.200\r\n2\r\n", {29, 19}, {"1.200", "2"}},
+        {"empty file", "", {19, 19}, {none, none}},
+        {"truncated after the first line", "2.80\n", {19, 19, 19}, {"2.80", none, none}},
+        {"last line without line end", "2.80\n12", {19, 19, 19}, {"2.80", "12", none}},
+        {"empty lines count", "\n\n", {19, 19, 19}, {"", "", none}},
+        {"over-long line cut, rest skipped", "123456789012345678901234\n7\n", {19, 19},
+         {"1234567890123456789", "7"}},
+        {"NUL ends the text", std::string("1.5\0junk\n3\n", 11), {19, 19}, {"1.5", "3"}},
+        {"binary junk", std::string("\xff\xfe\x01\n\x80", 5), {19, 19}, {"\xff\xfe\x01", "\x80"}},
+        {"more lines than boxes", "1\n2\n3\n", {19}, {"1"}},
+        {"carriage return inside a line stays", "1\r2\n", {19}, {"1\r2"}},
+        {"lone carriage return at the end", "5\r", {19}, {"5"}},
+    };
+    for (const Row& row : rows) {
+        const std::string path = WriteRaw(dir, row.Bytes);
+        EXPECT_EQ(LoadValueFile(path, row.Widths), row.Expected) << row.Name;
+    }
+}
+
+TEST(value_files, missing_file_gives_no_lines)
+{
+    const std::string dir = ScratchDir("missing");
+    EXPECT_EQ(LoadValueFile(JoinPath(dir, "dialog1.sav"), {29, 19, 19}), Lines(3));
+    EXPECT_EQ(LoadValueFile(dir, {29}), Lines(1)) << "a directory is not a value file";
+}
+
+TEST(value_files, save_writes_lines_with_line_feeds)
+{
+    const std::string dir = ScratchDir("save");
+    const std::string path = JoinPath(dir, "dialog33.sav");
+    ASSERT_TRUE(SaveValueFile(path, {"2.80", "4", "0.20"}));
+    EXPECT_EQ(ReadFileForTest(path), "2.80\n4\n0.20\n");
+    ASSERT_TRUE(SaveValueFile(path, {"1"}));
+    EXPECT_EQ(ReadFileForTest(path), "1\n") << "the file is replaced, not appended to";
+    EXPECT_EQ(LoadValueFile(path, {19, 19}), (Lines{"1", std::nullopt}));
+    EXPECT_FALSE(SaveValueFile(JoinPath(dir, "no/such/dir.sav"), {"1"}));
+}
