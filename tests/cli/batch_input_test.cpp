@@ -1,0 +1,111 @@
+// The parser of the batch input: what a line gives, what is skipped, and every error with the
+// line it names.
+#include "cli/batch_input.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(batch_input, values_lines_and_skipped_lines)
+{
+    const BatchInputResult result = ParseBatchInput(
+        "# a comment\n"
+        "\n"
+        "   \t\n"
+        "  # an indented comment = not a key\n"
+        "density = 1.2\n"
+        "\tstoreys\t=\t10  \r\n"
+        "grille = LUMA 75/80\n"
+        "variant = Wentylator z podstawą tłumiącą\n"
+        "loss_coefficient = 4,6\n"
+        "fan=19");
+    ASSERT_TRUE(result.Ok) << result.Error;
+    const std::map<std::string, std::string> expected = {
+        {"density", "1.2"},          {"storeys", "10"},
+        {"grille", "LUMA 75/80"},    {"variant", "Wentylator z podstawą tłumiącą"},
+        {"loss_coefficient", "4,6"}, {"fan", "19"},
+    };
+    EXPECT_EQ(result.Input.Values, expected);
+    const std::map<std::string, int> lines = {
+        {"density", 5}, {"storeys", 6}, {"grille", 7}, {"variant", 8}, {"loss_coefficient", 9}, {"fan", 10},
+    };
+    EXPECT_EQ(result.Input.LineOf, lines);
+}
+
+TEST(batch_input, value_is_everything_after_the_first_equals_sign)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* value;
+    };
+    const Row rows[] = {
+        {"second_equals_kept", "grille = a = b\n", "a = b"},
+        {"empty_value", "density =\n", ""},
+        {"blank_value", "density =   \t \n", ""},
+        {"carriage_return_dropped", "density = 1.2\r\n", "1.2"},
+        {"inner_blanks_kept", "grille =  LUMA  125 \n", "LUMA  125"},
+        {"hash_inside_value", "grille = #1\n", "#1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const BatchInputResult result = ParseBatchInput(row.text);
+        ASSERT_TRUE(result.Ok) << result.Error;
+        ASSERT_EQ(result.Input.Values.size(), 1u);
+        EXPECT_EQ(result.Input.Values.begin()->second, row.value);
+    }
+}
+
+TEST(batch_input, byte_order_mark_and_empty_input)
+{
+    const BatchInputResult marked = ParseBatchInput("\xEF\xBB\xBF" "fan = 3\n");
+    ASSERT_TRUE(marked.Ok) << marked.Error;
+    EXPECT_EQ(marked.Input.Values.at("fan"), "3");
+
+    const BatchInputResult empty = ParseBatchInput("");
+    EXPECT_TRUE(empty.Ok);
+    EXPECT_TRUE(empty.Input.Values.empty());
+}
+
+TEST(batch_input, errors_name_the_line)
+{
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* error;
+    };
+    const Row rows[] = {
+        {"no_equals", "fan = 3\n\ndensity 1.2\n", "wiersz 3: brak znaku „=” w „density 1.2”"},
+        {"unknown_key", "# x\nfan = 3\ndensty = 1.2\n", "wiersz 3: nieznany klucz „densty”"},
+        {"empty_key", "= 1.2\n", "wiersz 1: nieznany klucz „”"},
+        {"key_case_matters", "FAN = 3\n", "wiersz 1: nieznany klucz „FAN”"},
+        {"twice", "fan = 3\ndensity = 1.2\n fan=4\n",
+         "wiersz 3: klucz „fan” podany drugi raz (pierwszy raz w wierszu 1)"},
+        {"crlf_lines_counted", "fan = 3\r\n\r\nfoo = 1\r\n", "wiersz 3: nieznany klucz „foo”"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const BatchInputResult result = ParseBatchInput(row.text);
+        EXPECT_FALSE(result.Ok);
+        EXPECT_EQ(result.Error, row.error);
+    }
+}
+
+TEST(batch_input, key_table_is_complete_and_unique)
+{
+    std::set<std::string> names;
+    for (int i = 0; i < BatchKeyCount(); ++i) {
+        const BatchKey& key = BatchKeys()[i];
+        EXPECT_TRUE(names.insert(key.Name).second) << key.Name << " listed twice";
+        EXPECT_NE(*key.Default, '\0') << key.Name << " has no default text";
+        EXPECT_NE(*key.Meaning, '\0') << key.Name << " has no meaning text";
+        EXPECT_TRUE(ParseBatchInput(std::string(key.Name) + " = 1\n").Ok) << key.Name;
+    }
+    const std::set<std::string> expected = {
+        "density_source", "density", "temperature", "pressure", "humidity", "duct_shape", "duct_length",
+        "duct_width", "duct_diameter", "material", "installation", "storey_height", "storeys",
+        "grille_height", "grille_width", "grille_diameter", "loss_coefficient", "grille", "turns",
+        "constant_flow", "fan", "regulated_flow", "variant_flow", "variant",
+    };
+    EXPECT_EQ(names, expected);
+}
