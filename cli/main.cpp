@@ -1,6 +1,7 @@
 // went_char_cli: the batch front end. Reads the answers to every dialog from an input file, runs
 // the commands of the main window without a window and prints the results report. This file
 // handles the command line only; cli/batch_run.cpp does the work.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -12,6 +13,32 @@
 #include "cli/batch_run.h"
 
 namespace {
+
+// Characters of a UTF-8 text (continuation bytes are not counted).
+size_t Width(const std::string& text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
+                                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The words of `text` in lines of at most `width` characters, each line indented by `indent`.
+std::string Wrapped(const std::string& text, const std::string& indent, size_t width)
+{
+    std::istringstream words(text);
+    std::string result;
+    std::string line;
+    std::string word;
+    while (words >> word) {
+        if (!line.empty() && Width(line) + 1 + Width(word) > width) {
+            result += indent + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty())
+        result += indent + line + "\n";
+    return result;
+}
 
 std::string UsageText()
 {
@@ -38,7 +65,8 @@ std::string UsageText()
         std::string name = key.Name;
         if (*key.Unit)
             name += std::string(" [") + key.Unit + "]";
-        text << "  " << name << "\n      " << key.Meaning << " (domyślnie: " << key.Default << ")\n";
+        text << "  " << name << "\n"
+             << Wrapped(std::string(key.Meaning) + " (domyślnie: " + key.Default + ")", "      ", 86);
     }
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
