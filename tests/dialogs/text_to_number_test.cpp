@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <string>
 
 TEST(text_to_number, decimal_texts)
 {
@@ -57,18 +55,6 @@ TEST(text_to_number, signs_of_zero_are_kept)
     EXPECT_TRUE(std::signbit(TextToDouble("-0")));
     EXPECT_TRUE(std::signbit(TextToDouble("-1e-999"))) << "underflow keeps the sign";
     EXPECT_FALSE(std::signbit(TextToDouble("0")));
-}
-
-TEST(text_to_number, decimal_point_whatever_the_locale)
-{
-    // A locale with a decimal comma must not change the reading (skipped where none is installed).
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "pl_PL.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma";
-    EXPECT_EQ(TextToDouble("1.25"), 1.25);
-    EXPECT_EQ(TextToDouble("1,25"), 1.0);
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(text_to_number, integer_texts)

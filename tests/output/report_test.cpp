@@ -193,24 +193,6 @@ TEST(report, kind_zero_is_empty_in_both_renderings)
     EXPECT_EQ(RenderReportText({}), "");
 }
 
-TEST(report, title_ends_with_the_seat_town)
-{
-    CalcRecord r = SampleRecord(1);
-    std::vector<ReportLine> screen = BuildResultsReport(r, ReportRendering::Screen);
-    ASSERT_FALSE(screen.empty());
-    EXPECT_EQ(screen[0].Cells.at(0).Text, "Program doboru wentylatorów dachowych firmy KORALINEX sp z o.o. Kraków");
-    EXPECT_EQ(screen[0].Font, ReportFont::Title);
-    EXPECT_EQ(screen[1].Font, ReportFont::Body);
-
-    std::vector<ReportLine> paper = BuildResultsReport(r, ReportRendering::Printer);
-    ASSERT_GE(paper.size(), 3u);
-    EXPECT_EQ(paper[0].Cells.at(0).Text, "Program doboru wentylatorów dachowych ");
-    EXPECT_EQ(paper[1].Cells.at(0).Text, "firmy KORALINEX sp z o.o. Kraków");
-    EXPECT_EQ(paper[1].Advance, 1.5);
-    EXPECT_EQ(paper[1].Font, ReportFont::Title);
-    EXPECT_EQ(paper[2].Font, ReportFont::Body);
-}
-
 TEST(report, screen_positions_of_the_worked_example)
 {
     CalcRecord r = SampleRecord(1);  // round duct, rectangular grille, 4 storeys
@@ -338,22 +320,6 @@ TEST(report, storey_pressure_prefix_is_chosen_on_the_unrounded_value)
     }
 }
 
-TEST(report, storey_numbers_have_two_blanks_up_to_nine)
-{
-    CalcRecord r = SampleRecord(1);
-    r.StoreyCount = 11;
-    std::vector<ReportLine> lines = BuildResultsReport(r, ReportRendering::Screen);
-    const size_t header = IndexOfLabel(lines, kTableHeaderTwo);
-    std::vector<std::string> numbers;
-    for (size_t i = header + 1; i < lines.size(); ++i) {
-        const ReportCell* cell = CellOf(lines[i], lines[i].Advance == 0 ? ReportColumn::Value : ReportColumn::Label);
-        numbers.push_back(cell ? cell->Text : "?");
-    }
-    const std::vector<std::string> expected = {"  1", "  2", "  3", "  4", "  5", "  6",
-                                               "  7", "  8", "  9", "10",  "11",  "12"};
-    EXPECT_EQ(numbers, expected);
-}
-
 TEST(report, storey_table_stays_inside_the_record)
 {
     CalcRecord r = SampleRecord(1);
@@ -473,20 +439,6 @@ TEST(report, variant_table_with_both_messages)
     EXPECT_EQ(none.size(), lines.size() - 2) << "no message line when both variants intersect";
 }
 
-TEST(report, printed_variant_header_takes_three_lines_and_a_blank)
-{
-    CalcRecord r = SampleRecord(3);
-    std::vector<ReportLine> lines = BuildResultsReport(r, ReportRendering::Printer);
-    const size_t first = IndexOfLabel(lines, "   Wydajność na kratce Qi");
-    ASSERT_LT(first, lines.size());
-    EXPECT_EQ(lines[first].Advance, 2);
-    EXPECT_EQ(CellOf(lines[first - 3], ReportColumn::BaseHeader)->Text, "Wentylator");
-    EXPECT_EQ(CellOf(lines[first - 3], ReportColumn::Value), nullptr);
-    EXPECT_EQ(CellOf(lines[first - 2], ReportColumn::Value)->Text, "Wentylator");
-    EXPECT_EQ(CellOf(lines[first - 2], ReportColumn::SilencerHeader)->Text, "z tłumikiem");
-    EXPECT_EQ(CellOf(lines[first - 1], ReportColumn::SilencerHeader)->Text, "cylindrycznym");
-}
-
 TEST(report, regulated_variant_heading_by_variant)
 {
     struct Row {
@@ -546,21 +498,6 @@ TEST(report, record_of_zeros_shows_dashes_for_quotients)
             }
         }
     }
-}
-
-TEST(report, kind_two_adds_the_regulated_block)
-{
-    CalcRecord r = SampleRecord(2);
-    r.RegulatedFlow = 0.1;
-    r.RegulatedPressure = 81.0751;
-    r.DuctArea = 0.04;
-    std::vector<ReportLine> lines = BuildResultsReport(r, ReportRendering::Screen);
-    EXPECT_EQ(IndexOfLabel(lines, "   Wydajność regulowana Qr"), lines.size() - 5);
-    EXPECT_EQ(ValueOf(lines, "   Wydajność regulowana Qr"), "= 0.100 [m3/s]");
-    EXPECT_EQ(ValueOf(lines, "   Wydajność regulowana na kratkach Qjrh"), "= 90.00 [m3/h]");
-    EXPECT_EQ(ValueOf(lines, "   Wydajność regulowana godzinowa Qrh"), "= 360 [m3/h]");
-    EXPECT_EQ(ValueOf(lines, "   Spiętrzenie statyczne Pstr"), "= 81.08 [Pa]");
-    EXPECT_EQ(ValueOf(lines, "   Prędkość regulowana w kanale"), "= 2.50 [m/s]");
 }
 
 TEST(report, text_rendering_rules)
