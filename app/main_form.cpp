@@ -1,0 +1,286 @@
+// The main window: built from the menu and tool bar tables, it routes every hint to the status
+// line, paints the report on its client area and runs the commands of its menus.
+#include "app/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolButton>
+
+#include "app/about_box.h"
+#include "app/chart_commands.h"
+#include "app/help_manual.h"
+#include "app/menu_table.h"
+#include "app/process_launcher.h"
+#include "app/report_canvas.h"
+#include "app/system_dialogs.h"
+#include "app/tool_icons.h"
+
+const char kMainTitle[] = "Program doboru wentylatorów dachowych firmy KORALINEX";
+const char kApplicationTitle[] = "Program doboru wentylatorów firmy KORALINEX";
+
+namespace {
+
+// Position and size of the window when the user restores it from maximised.
+constexpr int kDesignLeft = 173;    // px
+constexpr int kDesignTop = 135;     // px
+constexpr int kDesignWidth = 808;   // px
+constexpr int kDesignHeight = 546;  // px
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+ReportArea::ReportArea(TMainForm& form) : QWidget(&form), form_(form)
+{
+    setObjectName("ClientArea");
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+}
+
+void ReportArea::paintEvent(QPaintEvent* /*event*/)
+{
+    // Every paint starts from the white background and draws the whole report anew.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    QtReportCanvas canvas(painter);
+    form_.paint(canvas);
+    painter.end();
+    form_.AfterPaint();
+}
+
+void ReportArea::resizeEvent(QResizeEvent* /*event*/)
+{
+    // The tool bar is docked along the top of the client area.
+    if (form_.SpeedBar)
+        form_.SpeedBar->setGeometry(0, 0, width(), kSpeedBarHeight);
+}
+
+TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& frontEnd, WindowServices services)
+    : record_(record), dir_(dir), session_{record, dir, frontEnd, FileProblems{}}
+{
+    setObjectName("MainForm");
+    if (!services.Launcher)
+        ownLauncher_ = std::make_unique<QtProcessLauncher>();
+    if (!services.Opener)
+        ownOpener_ = std::make_unique<DesktopUrlOpener>();
+    if (!services.Dialogs)
+        ownDialogs_ = std::make_unique<QtSystemDialogs>(this);
+    launcher_ = services.Launcher ? services.Launcher : ownLauncher_.get();
+    opener_ = services.Opener ? services.Opener : ownOpener_.get();
+    dialogs_ = services.Dialogs ? services.Dialogs : ownDialogs_.get();
+
+    StatusLine = new QStatusBar(this);
+    StatusLine->setObjectName("StatusLine");
+    StatusLine->setFixedHeight(kStatusLineHeight);
+    setStatusBar(StatusLine);
+
+    ClientArea = new ReportArea(*this);
+    setCentralWidget(ClientArea);
+    BuildMainMenu();
+    BuildSpeedBar();
+
+    move(kDesignLeft, kDesignTop);
+    resize(kDesignWidth, kDesignHeight);
+    FormCreate();
+}
+
+// The dialogs own nothing of the window's; the children go with it.
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+    // Hints reach ShowHint through the status-tip events of event().
+    QGuiApplication::setApplicationDisplayName(Text(kMainTitle));
+    setWindowTitle(Text(kMainTitle));
+}
+
+void TMainForm::ConnectHandler(QObject* sender, const char* signal, const char* handler)
+{
+    const QMetaObject* form = metaObject();
+    const int slot = form->indexOfSlot(QByteArray(handler).append("()").constData());
+    Q_ASSERT_X(slot >= 0, "TMainForm", "every menu and tool bar handler is a slot of the main window");
+    const int signalIndex = sender->metaObject()->indexOfSignal(signal);
+    Q_ASSERT_X(signalIndex >= 0, "TMainForm", "the sender has the signal");
+    connect(sender, sender->metaObject()->method(signalIndex), this, form->method(slot));
+}
+
+void TMainForm::BuildMainMenu()
+{
+    MainMenu = menuBar();
+    MainMenu->setObjectName("MainMenu");
+    QMenu* menus[kMenuCount];
+    for (int index = 0; index < kMenuCount; ++index) {
+        menus[index] = MainMenu->addMenu(Text(kMenus[index].Caption));
+        menus[index]->setObjectName(kMenus[index].ObjectName);
+        menus[index]->installEventFilter(this);
+    }
+    FileMenu = menus[0];
+    CharMenu = menus[1];
+    tlumMenu = menus[2];
+    HelpMenu = menus[3];
+
+    for (const MenuItemRow& row : kMenuItems) {
+        QMenu* menu = menus[row.Menu];
+        if (IsSeparator(row)) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* item = menu->addAction(Text(row.Caption));
+        item->setObjectName(row.ObjectName);
+        item->setStatusTip(Text(row.Hint));
+        item->setProperty("handler", QByteArray(row.Handler));
+        ConnectHandler(item, "triggered(bool)", row.Handler);
+    }
+}
+
+void TMainForm::BuildSpeedBar()
+{
+    SpeedBar = new QWidget(ClientArea);
+    SpeedBar->setObjectName("SpeedBar");
+    SpeedBar->setPalette(QApplication::palette());
+    SpeedBar->setAutoFillBackground(true);
+    SpeedBar->setGeometry(0, 0, ClientArea->width(), kSpeedBarHeight);
+
+    constexpr ToolGlyph glyphs[kSpeedButtonCount] = {ToolGlyph::Printer, ToolGlyph::PrinterSetup,
+                                                     ToolGlyph::Help, ToolGlyph::About, ToolGlyph::Exit};
+    QToolButton* buttons[kSpeedButtonCount];
+    for (int index = 0; index < kSpeedButtonCount; ++index) {
+        const SpeedButtonRow& row = kSpeedButtons[index];
+        QToolButton* button = new QToolButton(SpeedBar);
+        button->setObjectName(row.ObjectName);
+        button->setGeometry(row.Left, kSpeedButtonTop, kSpeedButtonSize, kSpeedButtonSize);
+        button->setAutoRaise(true);
+        button->setIcon(ToolIcon(glyphs[index]));
+        button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+        button->setToolTip(QString::fromStdString(ShortHint(row.Hint)));
+        button->setStatusTip(Text(row.Hint));  // whole; ShowHint takes its long part
+        button->setProperty("handler", QByteArray(row.Handler));
+        ConnectHandler(button, "clicked(bool)", row.Handler);
+        buttons[index] = button;
+    }
+    SpeedButton1 = buttons[0];
+    SpeedButton2 = buttons[1];
+    SpeedButton3 = buttons[2];
+    SpeedButton4 = buttons[3];
+    SpeedButton5 = buttons[4];
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // Menu items and tool bar buttons announce their hint (or "" on leaving) as a status tip.
+    if (event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // A closed menu leaves no item highlighted, so no hint.
+    if (event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched))
+        ShowHint(QString());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowHint(const QString& hint)
+{
+    const QString text = QString::fromStdString(LongHint(hint.toStdString()));
+    if (text.isEmpty())
+        StatusLine->clearMessage();
+    else
+        StatusLine->showMessage(text);
+}
+
+void TMainForm::paint(ReportCanvas& canvas)
+{
+    PaintScreenReport(record_, canvas);
+}
+
+void TMainForm::AfterPaint()
+{
+    if (firstPaintHook_) {
+        std::function<void()> hook = std::move(firstPaintHook_);
+        firstPaintHook_ = nullptr;
+        hook();
+    }
+}
+
+void TMainForm::RunCommand(CommandResult (*command)(Session&))
+{
+    // The command reports its own files and repaints the window through the front end.
+    command(session_);
+}
+
+void TMainForm::FileNew() { RunCommand(commands::FileNew); }
+void TMainForm::Wentylator() { RunCommand(commands::Wentylator); }
+void TMainForm::obr_reg() { RunCommand(commands::obr_reg); }
+void TMainForm::par_tlumika() { RunCommand(commands::par_tlumika); }
+void TMainForm::par_reg_tlumika() { RunCommand(commands::par_reg_tlumika); }
+
+void TMainForm::FilePrint()
+{
+    QPrinter* printer = dialogs_->RunPrintDialog();
+    if (!printer)
+        return;
+    if (!PrintResultsReport(record_, *printer))
+        dialogs_->ShowMessage("Nie można rozpocząć wydruku na wybranej drukarce.", kMessageCaption);
+}
+
+void TMainForm::FilePrintSetup() { dialogs_->RunPrintSetupDialog(); }
+
+void TMainForm::FileExit() { close(); }
+
+void TMainForm::HelpContents()
+{
+    const std::optional<std::string> manual = FindManual(QCoreApplication::applicationDirPath().toStdString());
+    if (manual)
+        opener_->OpenFile(*manual);
+    else
+        dialogs_->ShowMessage(kNoManualMessage, kMessageCaption);
+}
+
+void TMainForm::HelpAbout()
+{
+    if (aboutBox_)
+        aboutBox_->exec();
+}
+
+void TMainForm::DisplayChartOf(ChartSet set)
+{
+    DisplayChart(set, dir_, *launcher_);
+    update();
+}
+
+void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_); }
+
+void TMainForm::SaveChartOf(ChartSet set)
+{
+    SaveChart(set, dir_, *dialogs_, *launcher_, session_.Problems);
+    update();
+}
+
+// The handler names do not follow the set numbers: char_zapisz1 saves the silencer chart (2),
+// char_zapisz2 the regulated one (3).
+void TMainForm::char_wyswietl() { DisplayChartOf(ChartSet::Fan); }
+void TMainForm::char_drukuj() { OpenReportOf(ChartSet::Fan); }
+void TMainForm::char_zapisz() { SaveChartOf(ChartSet::Fan); }
+void TMainForm::obr_reg_wyswietl() { DisplayChartOf(ChartSet::Regulated); }
+void TMainForm::obr_reg_druk() { OpenReportOf(ChartSet::Regulated); }
+void TMainForm::char_zapisz2() { SaveChartOf(ChartSet::Regulated); }
+void TMainForm::char_tlumika() { DisplayChartOf(ChartSet::Silencers); }
+void TMainForm::druk_tlumika() { OpenReportOf(ChartSet::Silencers); }
+void TMainForm::char_zapisz1() { SaveChartOf(ChartSet::Silencers); }
+void TMainForm::char_reg_tlumika() { DisplayChartOf(ChartSet::RegulatedSilencers); }
+void TMainForm::druk_reg_tlumika() { OpenReportOf(ChartSet::RegulatedSilencers); }
+void TMainForm::char_zapisz3() { SaveChartOf(ChartSet::RegulatedSilencers); }

@@ -1,0 +1,131 @@
+// The main window: menu bar, tool bar, status-line hints and the white client area on which the
+// results report is painted. Its menu handlers run the shared commands and nothing more.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "dialogs/commands.h"
+#include "output/charts.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QToolButton;
+class ProcessLauncher;
+class ReportCanvas;
+class SystemDialogs;
+class TAboutBox;
+class TMainForm;
+class UrlOpener;
+
+extern const char kMainTitle[];         // caption and task bar text once the window exists
+extern const char kApplicationTitle[];  // task bar text set at start-up, before the window
+
+// What the window starts and asks outside itself; nullptr members get the real ones.
+struct WindowServices {
+    ProcessLauncher* Launcher = nullptr;  // QProcess
+    UrlOpener* Opener = nullptr;          // the desktop's default application
+    SystemDialogs* Dialogs = nullptr;     // Qt's print, printer setup and save dialogs
+};
+
+// The client area below the menu bar: the tool bar across its top, the report painted on white.
+class ReportArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportArea(TMainForm& form);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TMainForm& form_;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& frontEnd, WindowServices services = {});
+    ~TMainForm() override;
+
+    // The files the current command could not write; the dialogs add theirs here too.
+    FileProblems& Problems() { return session_.Problems; }
+    void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+    // Run once, after the first paint of the client area (start-up measurement).
+    void SetFirstPaintHook(std::function<void()> hook) { firstPaintHook_ = std::move(hook); }
+
+    // The paint handler: the results report of the record, drawn on the client area.
+    void paint(ReportCanvas& canvas);
+    void AfterPaint();
+
+    QMenuBar* MainMenu = nullptr;
+    QStatusBar* StatusLine = nullptr;
+    ReportArea* ClientArea = nullptr;
+    QWidget* SpeedBar = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* CharMenu = nullptr;
+    QMenu* tlumMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+
+public slots:
+    void FileNew();
+    void Wentylator();
+    void FilePrint();
+    void FilePrintSetup();
+    void FileExit();
+    void char_wyswietl();
+    void char_drukuj();
+    void char_zapisz();
+    void obr_reg();
+    void obr_reg_wyswietl();
+    void obr_reg_druk();
+    void char_zapisz2();
+    void par_tlumika();
+    void char_tlumika();
+    void druk_tlumika();
+    void char_zapisz1();
+    void par_reg_tlumika();
+    void char_reg_tlumika();
+    void druk_reg_tlumika();
+    void char_zapisz3();
+    void HelpContents();
+    void HelpAbout();
+    // Shows the long part of the current hint in the status line; "" empties it.
+    void ShowHint(const QString& hint);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void BuildMainMenu();
+    void BuildSpeedBar();
+    void ConnectHandler(QObject* sender, const char* signal, const char* handler);
+    void RunCommand(CommandResult (*command)(Session&));
+    void DisplayChartOf(ChartSet set);
+    void OpenReportOf(ChartSet set);
+    void SaveChartOf(ChartSet set);
+
+    CalcRecord& record_;
+    std::string dir_;
+    Session session_;
+    std::unique_ptr<ProcessLauncher> ownLauncher_;
+    std::unique_ptr<UrlOpener> ownOpener_;
+    std::unique_ptr<SystemDialogs> ownDialogs_;
+    ProcessLauncher* launcher_;
+    UrlOpener* opener_;
+    SystemDialogs* dialogs_;
+    TAboutBox* aboutBox_ = nullptr;
+    std::function<void()> firstPaintHook_;
+};

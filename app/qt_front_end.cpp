@@ -1,0 +1,30 @@
+// The FrontEnd of the window program.
+#include "app/qt_front_end.h"
+
+#include "app/main_form.h"
+#include "app/process_launcher.h"
+#include "app/system_dialogs.h"
+#include "dialogs/forms/dialog_forms.h"
+
+QtFrontEnd::QtFrontEnd(ProcessLauncher& launcher, const std::string& dir) : launcher_(launcher), dir_(dir) {}
+
+bool QtFrontEnd::ShowDialog(DialogId dialog)
+{
+    return forms_ && forms_->Exec(dialog);
+}
+
+void QtFrontEnd::ShowMessage(const std::string& text, const std::string& caption)
+{
+    ShowPlainMessage(text, caption);
+}
+
+void QtFrontEnd::StartPlotter(const std::string& scriptName)
+{
+    launcher_.StartDetached(kPlotterProgram, {scriptName}, dir_);
+}
+
+void QtFrontEnd::Repaint()
+{
+    if (mainForm_)
+        mainForm_->update();
+}

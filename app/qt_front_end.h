@@ -1,0 +1,31 @@
+// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot started
+// without waiting and the repaint of the main window.
+#pragma once
+
+#include <string>
+
+#include "dialogs/commands.h"
+
+class DialogForms;
+class ProcessLauncher;
+class TMainForm;
+
+class QtFrontEnd : public FrontEnd {
+public:
+    QtFrontEnd(ProcessLauncher& launcher, const std::string& dir);
+
+    // The window and the dialogs are created after the front end (start-up order).
+    void SetMainForm(TMainForm* mainForm) { mainForm_ = mainForm; }
+    void SetDialogForms(DialogForms* forms) { forms_ = forms; }
+
+    bool ShowDialog(DialogId dialog) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void StartPlotter(const std::string& scriptName) override;
+    void Repaint() override;
+
+private:
+    ProcessLauncher& launcher_;
+    std::string dir_;
+    TMainForm* mainForm_ = nullptr;
+    DialogForms* forms_ = nullptr;
+};

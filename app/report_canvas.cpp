@@ -1,0 +1,175 @@
+// The window and printer renderings of the results report, and their QPainter canvases.
+#include "app/report_canvas.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <cmath>
+
+namespace {
+
+struct ColumnPosition {
+    ReportColumn Column;
+    int ScreenX;  // px
+    int PrintX;   // dots of a 600-dpi page
+};
+
+// Column          Screen  Printer
+constexpr ColumnPosition kColumns[] = {
+    {ReportColumn::Label,            20,  200},
+    {ReportColumn::Pressure,        120, 1100},
+    {ReportColumn::Value,           230, 2100},
+    {ReportColumn::Pressure2,       330, 2900},
+    {ReportColumn::BaseHeader,      330, 2900},
+    {ReportColumn::SilencerHeader,  530, 3800},
+    {ReportColumn::BaseValue,       370, 2900},
+    {ReportColumn::SilencerValue,   570, 3800},
+};
+
+const ColumnPosition& PositionOf(ReportColumn column)
+{
+    for (const ColumnPosition& position : kColumns)
+        if (position.Column == column)
+            return position;
+    return kColumns[0];  // every enumerator has its row
+}
+
+// A position of the 600-dpi page on a page of `dpi` dots per inch, rounded to a whole dot.
+int ToDevice(int dots600, int dpi)
+{
+    return static_cast<int>(std::lround(static_cast<double>(dots600) * dpi / PrintLayout::Dpi));
+}
+
+void DrawTextTop(QPainter& painter, int x, int y, const std::string& text)
+{
+    // QPainter places text on its baseline; the report gives the top of the character cell.
+    painter.drawText(x, y + painter.fontMetrics().ascent(), QString::fromStdString(text));
+}
+
+}  // namespace
+
+int ScreenColumnX(ReportColumn column) { return PositionOf(column).ScreenX; }
+int PrintColumnX(ReportColumn column) { return PositionOf(column).PrintX; }
+
+void PaintScreenReport(const CalcRecord& record, ReportCanvas& canvas)
+{
+    int y = ScreenLayout::Top;
+    for (const ReportLine& line : BuildResultsReport(record, ReportRendering::Screen)) {
+        y += static_cast<int>(line.Advance * ScreenLayout::Step);
+        // The height is set again for every line, title or body.
+        canvas.SetFontHeight(line.Font == ReportFont::Title ? ScreenLayout::TitleHeight
+                                                            : ScreenLayout::BodyHeight);
+        for (const ReportCell& cell : line.Cells)
+            canvas.TextOut(ScreenColumnX(cell.Column), y, cell.Text);
+    }
+}
+
+void PrintReportPages(const CalcRecord& record, PageCanvas& canvas)
+{
+    const int dpi = canvas.Resolution();
+    int y = PrintLayout::Top;  // dots of a 600-dpi page
+    bool pageHasText = false;
+    for (const ReportLine& line : BuildResultsReport(record, ReportRendering::Printer)) {
+        // Truncated to a whole dot; only the second title line (1.5 steps, 180) is fractional.
+        y += static_cast<int>(line.Advance * PrintLayout::Step);
+        canvas.SetFontPoints(line.Font == ReportFont::Title ? PrintLayout::TitlePoints
+                                                            : PrintLayout::BodyPoints);
+        if (line.Cells.empty())
+            continue;
+        // A line that would reach below the printable area goes on the next page, at the top.
+        if (pageHasText && ToDevice(y, dpi) + canvas.LineHeight() > canvas.PageHeight()) {
+            canvas.NewPage();
+            y = PrintLayout::Top;
+        }
+        for (const ReportCell& cell : line.Cells)
+            canvas.TextOut(ToDevice(PrintColumnX(cell.Column), dpi), ToDevice(y, dpi), cell.Text);
+        pageHasText = true;
+    }
+}
+
+std::string ReportFontFamily()
+{
+    static const std::string family = [] {
+        const QString wanted = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
+            return wanted.toStdString();
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family().toStdString();
+    }();
+    return family;
+}
+
+QtReportCanvas::QtReportCanvas(QPainter& painter) : painter_(painter)
+{
+    QFont font(QString::fromStdString(ReportFontFamily()));
+    font.setStyleHint(QFont::SansSerif);
+    painter_.setFont(font);
+    // Text cells are drawn on an opaque white background, as on the window.
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+    painter_.setBackground(Qt::white);
+}
+
+void QtReportCanvas::SetFontHeight(int pixels)
+{
+    QFont font = painter_.font();
+    font.setPixelSize(pixels);
+    painter_.setFont(font);
+}
+
+void QtReportCanvas::SetFontPoints(int points)
+{
+    QFont font = painter_.font();
+    font.setPointSize(points);
+    painter_.setFont(font);
+}
+
+void QtReportCanvas::TextOut(int x, int y, const std::string& text)
+{
+    DrawTextTop(painter_, x, y, text);
+}
+
+QtPageCanvas::QtPageCanvas(QPainter& painter, QPrinter& printer) : painter_(painter), printer_(printer)
+{
+    QFont font(QString::fromStdString(ReportFontFamily()));
+    font.setStyleHint(QFont::SansSerif);
+    painter_.setFont(font);
+}
+
+void QtPageCanvas::SetFontHeight(int pixels)
+{
+    QFont font = painter_.font();
+    font.setPixelSize(pixels);
+    painter_.setFont(font);
+}
+
+void QtPageCanvas::SetFontPoints(int points)
+{
+    // Points are resolved against the printer's resolution by the painter.
+    QFont font = painter_.font();
+    font.setPointSize(points);
+    painter_.setFont(font);
+}
+
+void QtPageCanvas::TextOut(int x, int y, const std::string& text)
+{
+    DrawTextTop(painter_, x, y, text);
+}
+
+int QtPageCanvas::Resolution() const { return printer_.resolution(); }
+int QtPageCanvas::PageHeight() const { return printer_.height(); }
+int QtPageCanvas::LineHeight() const { return painter_.fontMetrics().height(); }
+void QtPageCanvas::NewPage() { printer_.newPage(); }
+
+bool PrintResultsReport(const CalcRecord& record, QPrinter& printer)
+{
+    // The page positions are those of a 600-dpi page; a PDF gets exactly that resolution.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setResolution(PrintLayout::Dpi);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QtPageCanvas canvas(painter, printer);
+    PrintReportPages(record, canvas);
+    return painter.end();
+}
