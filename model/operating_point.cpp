@@ -39,11 +39,10 @@ FanScales ComputeScales(const FanEntry& entry, double airDensity, int32_t storey
 
 double PressureCoefficient(const double coefficients[5], double phi)
 {
-    const double phi2 = phi * phi;
-    const double phi3 = phi2 * phi;
-    const double phi4 = phi3 * phi;
-    return coefficients[0] + coefficients[1] * phi + coefficients[2] * phi2 +
-           coefficients[3] * phi3 + coefficients[4] * phi4;
+    // Written as the plain sum of products, evaluated left to right: c2 * phi * phi is
+    // (c2 * phi) * phi. The last bits of the sweep's differences depend on this order.
+    const double* c = coefficients;
+    return c[0] + c[1] * phi + c[2] * phi * phi + c[3] * phi * phi * phi + c[4] * phi * phi * phi * phi;
 }
 
 // Walks phi from the bottom of the range up in steps of 0.000001 (by repeated addition, so the
@@ -139,10 +138,8 @@ VariantPoint EvaluateVariant(const Characteristic& variant, const FanEntry& entr
     double kept = kNoResidual;
     double keptPhi = -kNoResidual;
     for (double phi = variant.Range.Min; phi <= variant.Range.Max; phi += kVariantStep) {
-        const double phi2 = phi * phi;
-        const double phi3 = phi2 * phi;
-        const double phi4 = phi3 * phi;
-        const double residual = b[0] + b[1] * phi + (b[2] - e) * phi2 + b[3] * phi3 + b[4] * phi4;
+        const double residual = b[0] + b[1] * phi + (b[2] - e) * phi * phi + b[3] * phi * phi * phi +
+                                b[4] * phi * phi * phi * phi;
         if (std::fabs(residual) < kept) {
             kept = residual;
             keptPhi = phi;
