@@ -6,10 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "dialogs/commands.h"
 #include "model/operating_point.h"
@@ -69,7 +68,7 @@ private:
 class WorkingDirectory {
 public:
     WorkingDirectory()
-        : path_((fs::temp_directory_path() / ("went_char_bench_" + std::to_string(getpid()))).string())
+        : path_((fs::temp_directory_path() / ("went_char_bench_" + std::to_string(std::random_device{}()))).string())
     {
         fs::create_directories(path_);
         FileProblems problems;

@@ -5,7 +5,7 @@
 
 #include <charconv>
 #include <filesystem>
-#include <iterator>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include "cli/plotter.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #ifdef _WIN32

@@ -256,39 +256,6 @@ TEST(commands, cancel_at_each_wizard_step_ends_the_chain)
     }
 }
 
-TEST(commands, wizard_with_an_unknown_installation_kind_stops_before_the_building)
-{
-    Fixture f("unknown_kind");
-    f.record.InstallationKind = 0;
-    // No button of the kind dialog gives a kind outside 1..5; a front end that only accepts the
-    // dialogs and puts 7 into the record after the kind dialog stands for such a record.
-    class KindZero final : public FrontEnd {
-    public:
-        explicit KindZero(CalcRecord& record) : record_(record) {}
-        bool ShowDialog(DialogId dialog) override
-        {
-            Calls.push_back(NameOf(dialog));
-            if (dialog == DialogId::OKBottomDlg3333)
-                record_.InstallationKind = 7;
-            return true;
-        }
-        void ShowMessage(const std::string&, const std::string&) override { Calls.push_back("message"); }
-        void StartPlotter(const std::string&) override { Calls.push_back("plot"); }
-        void Repaint() override { Calls.push_back("repaint"); }
-        std::vector<std::string> Calls;
-
-    private:
-        CalcRecord& record_;
-    } ui(f.record);
-    Session session{f.record, f.dir, ui, {}};
-
-    commands::FileNew(session);
-
-    EXPECT_EQ(ui.Calls.size(), 7u);
-    EXPECT_EQ(ui.Calls[5], "OKBottomDlg3333");
-    EXPECT_EQ(ui.Calls.back(), "repaint");
-}
-
 TEST(commands, chooser_cancel_changes_nothing_but_repaints)
 {
     Fixture f("chooser_cancel");
