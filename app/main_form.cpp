@@ -147,7 +147,10 @@ void TMainForm::BuildSpeedBar()
 {
     SpeedBar = new QWidget(ClientArea);
     SpeedBar->setObjectName("SpeedBar");
-    SpeedBar->setPalette(QApplication::palette());
+    // The panel keeps the button-face colour, not the white of the client area it lies on.
+    QPalette face = SpeedBar->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    SpeedBar->setPalette(face);
     SpeedBar->setAutoFillBackground(true);
     SpeedBar->setGeometry(0, 0, ClientArea->width(), kSpeedBarHeight);
 
@@ -200,6 +203,12 @@ void TMainForm::ShowHint(const QString& hint)
         StatusLine->clearMessage();
     else
         StatusLine->showMessage(text);
+}
+
+void TMainForm::Invalidate()
+{
+    update();
+    ClientArea->update();
 }
 
 void TMainForm::paint(ReportCanvas& canvas)
@@ -259,7 +268,7 @@ void TMainForm::HelpAbout()
 void TMainForm::DisplayChartOf(ChartSet set)
 {
     DisplayChart(set, dir_, *launcher_);
-    update();
+    Invalidate();
 }
 
 void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_); }
@@ -267,7 +276,7 @@ void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_
 void TMainForm::SaveChartOf(ChartSet set)
 {
     SaveChart(set, dir_, *dialogs_, *launcher_, session_.Problems);
-    update();
+    Invalidate();
 }
 
 // The handler names do not follow the set numbers: char_zapisz1 saves the silencer chart (2),

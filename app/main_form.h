@@ -59,6 +59,10 @@ public:
     // Run once, after the first paint of the client area (start-up measurement).
     void SetFirstPaintHook(std::function<void()> hook) { firstPaintHook_ = std::move(hook); }
 
+    // Asks for the report to be painted again. QWidget::update() of the window alone would not
+    // do: Qt leaves out the opaque client area that covers it.
+    void Invalidate();
+
     // The paint handler: the results report of the record, drawn on the client area.
     void paint(ReportCanvas& canvas);
     void AfterPaint();

@@ -26,5 +26,5 @@ void QtFrontEnd::StartPlotter(const std::string& scriptName)
 void QtFrontEnd::Repaint()
 {
     if (mainForm_)
-        mainForm_->update();
+        mainForm_->Invalidate();
 }

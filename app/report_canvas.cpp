@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -112,8 +113,15 @@ QtReportCanvas::QtReportCanvas(QPainter& painter) : painter_(painter)
 
 void QtReportCanvas::SetFontHeight(int pixels)
 {
+    // The height asked for is the character cell (ascent + descent), while Qt's pixel size is
+    // the em. The em is scaled by the face's own cell-to-em ratio so that the cell comes out at
+    // the height asked for and the labels keep clear of the value column.
     QFont font = painter_.font();
     font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font, painter_.device());
+    const double cell = metrics.ascent() + metrics.descent();
+    if (cell > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * pixels / cell))));
     painter_.setFont(font);
 }
 

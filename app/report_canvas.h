@@ -60,9 +60,9 @@ void PrintReportPages(const CalcRecord& record, PageCanvas& canvas);
 // otherwise.
 std::string ReportFontFamily();
 
-// QPainter implementation for the window. The cell height is approximated by the font's pixel
-// size (QFont::setPixelSize): Qt has no call that sets ascent + descent directly, and the pixel
-// size is the nearest portable measure of it.
+// QPainter implementation for the window. Qt has no call that sets the character cell height
+// (ascent + descent) directly; it is approximated with QFont::setPixelSize, scaled by the face's
+// cell-to-em ratio so that the cell comes out at the height asked for.
 class QtReportCanvas : public ReportCanvas {
 public:
     explicit QtReportCanvas(QPainter& painter);

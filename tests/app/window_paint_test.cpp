@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "app/main_form.h"
+#include "app/qt_front_end.h"
 #include "app/report_canvas.h"
 #include "support/test_support.h"
 #include "window_fakes.h"
@@ -210,9 +211,28 @@ private slots:
         QVERIFY2(InkRows(title).first >= 0, "the title is painted at y 50");
 
         SetReportKind(record, 0);
-        form.update();
+        form.Invalidate();
         const QImage empty = form.ClientArea->grab().toImage().copy(0, 40, 600, 400);
         QCOMPARE(InkRows(empty).first, -1);
+    }
+
+    void commandRepaintReachesTheReport()
+    {
+        // The commands end with FrontEnd::Repaint; the report area itself must be painted again.
+        CalcRecord record = WorkedExample(4);
+        FakeLauncher launcher;
+        QtFrontEnd frontEnd(launcher, ScratchDir("repaint"));
+        FakeOpener opener;
+        FakeDialogs dialogs;
+        TMainForm form(record, ScratchDir("repaint"), frontEnd, {&launcher, &opener, &dialogs});
+        frontEnd.SetMainForm(&form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(50);
+        bool painted = false;
+        form.SetFirstPaintHook([&painted] { painted = true; });
+        frontEnd.Repaint();
+        QTRY_VERIFY(painted);
     }
 };
 
