@@ -1,0 +1,89 @@
+// Creation of the sixteen dialogs in the start-up order, and their modal show.
+#include "dialogs/forms/dialog_forms.h"
+
+#include "dialogs/forms/tform1.h"
+#include "dialogs/forms/tform22.h"
+#include "dialogs/forms/tform222.h"
+#include "dialogs/forms/tform2222.h"
+#include "dialogs/forms/tform22222.h"
+#include "dialogs/forms/tform222222.h"
+#include "dialogs/forms/tform3.h"
+#include "dialogs/forms/tform4.h"
+#include "dialogs/forms/tokbottomdlg.h"
+#include "dialogs/forms/tokbottomdlg1.h"
+#include "dialogs/forms/tokbottomdlg2.h"
+#include "dialogs/forms/tokbottomdlg3.h"
+#include "dialogs/forms/tokbottomdlg333.h"
+#include "dialogs/forms/tokbottomdlg3333.h"
+#include "dialogs/forms/tokbottomdlg33333.h"
+#include "dialogs/forms/tokbottomdlg_wyw.h"
+
+DialogForms::DialogForms(const DialogContext& context)
+{
+    // The order of creation is the order in which the value files are read.
+    OKBottomDlg = new TOKBottomDlg(context);
+    Form1 = new TForm1(context);
+    Form3 = new TForm3(context);
+    Form4 = new TForm4(context);
+    OKBottomDlg3 = new TOKBottomDlg3(context);
+    OKBottomDlg333 = new TOKBottomDlg333(context);
+    OKBottomDlg3333 = new TOKBottomDlg3333(context);
+    OKBottomDlg33333 = new TOKBottomDlg33333(context);
+    OKBottomDlg_wyw = new TOKBottomDlg_wyw(context);
+    Form22 = new TForm22(context);
+    Form222 = new TForm222(context);
+    Form2222 = new TForm2222(context);
+    Form22222 = new TForm22222(context);
+    OKBottomDlg1 = new TOKBottomDlg1(context);
+    OKBottomDlg2 = new TOKBottomDlg2(context);
+    Form222222 = new TForm222222(context);
+}
+
+DialogForms::~DialogForms()
+{
+    // The forms have no parent; they go in the reverse order of creation.
+    delete Form222222;
+    delete OKBottomDlg2;
+    delete OKBottomDlg1;
+    delete Form22222;
+    delete Form2222;
+    delete Form222;
+    delete Form22;
+    delete OKBottomDlg_wyw;
+    delete OKBottomDlg33333;
+    delete OKBottomDlg3333;
+    delete OKBottomDlg333;
+    delete OKBottomDlg3;
+    delete Form4;
+    delete Form3;
+    delete Form1;
+    delete OKBottomDlg;
+}
+
+bool DialogForms::Exec(DialogId dialog)
+{
+    return Form(dialog)->exec() == QDialog::Accepted;
+}
+
+QDialog* DialogForms::Form(DialogId dialog)
+{
+    switch (dialog) {
+    case DialogId::OKBottomDlg3: return OKBottomDlg3;
+    case DialogId::OKBottomDlg: return OKBottomDlg;
+    case DialogId::Form3: return Form3;
+    case DialogId::OKBottomDlg333: return OKBottomDlg333;
+    case DialogId::Form1: return Form1;
+    case DialogId::Form4: return Form4;
+    case DialogId::OKBottomDlg33333: return OKBottomDlg33333;
+    case DialogId::OKBottomDlg3333: return OKBottomDlg3333;
+    case DialogId::Form22: return Form22;
+    case DialogId::Form222: return Form222;
+    case DialogId::Form2222: return Form2222;
+    case DialogId::Form22222: return Form22222;
+    case DialogId::Form222222: return Form222222;
+    case DialogId::OKBottomDlg_wyw: return OKBottomDlg_wyw;
+    case DialogId::OKBottomDlg1: return OKBottomDlg1;
+    case DialogId::OKBottomDlg2: return OKBottomDlg2;
+    }
+    Q_UNREACHABLE();
+}

@@ -1,0 +1,104 @@
+// What the program's modal dialogs have in common: a fixed client size, a place on the screen,
+// the dialog font, Escape bound to cancel only where the form has a cancel button for it, and
+// an OK that hands the controls to ConfirmDialog and closes only when the values are taken.
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QFont>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include "dialogs/dialog_actions.h"
+#include "dialogs/forms/dialog_forms.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QShowEvent;
+
+// How a form is placed when it is shown: centred on the screen every time, or left where it is
+// (at its design position until the user moves it).
+struct FormPlacement {
+    bool Centred;
+    QPoint DesignPosition;  // outer top-left corner, used when not centred
+};
+
+constexpr FormPlacement kScreenCentre{true, QPoint()};
+constexpr FormPlacement AtDesignPosition(int left, int top) { return {false, QPoint(left, top)}; }
+
+struct FormShape {
+    const char* Name;       // instance name, the form's objectName ("OKBottomDlg3")
+    const char* Caption;    // title bar text (UTF-8)
+    QSize Client;           // fixed client area in pixels
+    FormPlacement Placement;
+    bool EscapeCancels;     // true where the cancel button is bound to Escape
+};
+
+// The dialogs' font at 8 pt: "MS Sans Serif" when the system has it, otherwise a face of similar
+// widths (Arial, Liberation Sans), otherwise the system font.
+QFont DialogFont();
+
+class ModalForm : public QDialog {
+    Q_OBJECT
+
+public:
+    ModalForm(const DialogContext& context, DialogId id, const FormShape& shape);
+    DialogId Id() const { return id_; }
+
+protected:
+    // Hands the controls to ConfirmDialog. Taken: the dialog closes with OK. Refused: the reason
+    // is shown in a warning box and the dialog stays open with the user's texts as they were.
+    void Confirm(const DialogInput& input);
+
+    // The texts this dialog shows at creation: initial texts, replaced from its value file.
+    void FillEditsAtCreation(std::initializer_list<QLineEdit*> edits);
+
+    // Component builders. Positions are relative to `parent` (the form when null); a width or
+    // height of 0 lets the control take its natural size.
+    QLabel* MakeLabel(const char* name, const QString& text, int left, int top, QWidget* parent = nullptr);
+    QLineEdit* MakeEdit(const char* name, int left, int top, int width);
+    QPushButton* MakeButton(const char* name, const QString& text, int left, int top);
+    QRadioButton* MakeRadio(const char* name, const QString& text, int left, int top, int width,
+                            QWidget* parent = nullptr);
+    QFrame* MakeBevel(const char* name, int left, int top, int width, int height);
+    // A combo box whose text can be typed. It starts with the text `initial` and no item
+    // selected, completes nothing and never adds a typed text to its list.
+    QComboBox* MakeEditableCombo(const char* name, const std::vector<std::string>& items, const QString& initial,
+                                 int left, int top, int width);
+    QGroupBox* MakeGroup(const char* name, const QString& title, int left, int top, int width, int height);
+
+    // OK becomes the default button (Enter); the cancel button closes the form with Cancel.
+    // Each form connects its OK to its own handler.
+    void WireButtons(QPushButton* ok, QPushButton* cancel);
+
+    // Focus moves through the widgets in this order with Tab; the first gets the focus when the
+    // form is shown for the first time.
+    void SetTabOrder(const std::vector<QWidget*>& order);
+
+    // Left edge of the OK button when OK and Anuluj stand side by side, centred in the client.
+    int CentredButtonsLeft() const;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    static std::string Utf8(const QString& text) { return text.toStdString(); }
+
+private:
+    DialogContext context_;
+    DialogId id_;
+    FormPlacement placement_;
+    bool escapeCancels_;
+    QWidget* firstInTabOrder_ = nullptr;
+    bool shownBefore_ = false;
+};

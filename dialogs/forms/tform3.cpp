@@ -1,0 +1,33 @@
+// Air state dialog; its value file "dialog1.sav" holds the three integers.
+#include "dialogs/forms/tform3.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm3::TForm3(const DialogContext& context)
+    // The caption ends in a blank, unlike the typed-density dialog's.
+    : ModalForm(context, DialogId::Form3,
+                {"Form3", "Dobór parametrów ", QSize(308, 209), AtDesignPosition(358, 246), false})
+{
+    Bevel1 = MakeBevel("Bevel1", 8, 8, 292, 153);
+    Label1 = MakeLabel("Label1", "Proszę podać parametry do obliczenia gestości Ro", 16, 20);
+    Label2 = MakeLabel("Label2", "Temperatura [°C]", 16, 60);
+    Label3 = MakeLabel("Label3", "Ciśnienie baryczne [hPa]", 16, 92);
+    Label4 = MakeLabel("Label4", "Wilgotność względna [%]", 16, 124);
+    Edit1 = MakeEdit("Edit1", 176, 56, 113);
+    Edit2 = MakeEdit("Edit2", 176, 88, 113);
+    Edit3 = MakeEdit("Edit3", 176, 120, 113);
+    Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 172);
+    Button2 = MakeButton("Button2", "Anuluj", CentredButtonsLeft() + 80, 172);
+    WireButtons(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    SetTabOrder({Edit1, Edit2, Edit3, Button1, Button2});
+    FillEditsAtCreation({Edit1, Edit2, Edit3});
+}
+
+void TForm3::Button1Click()
+{
+    DialogInput input;
+    input.Edits = {Utf8(Edit1->text()), Utf8(Edit2->text()), Utf8(Edit3->text())};
+    Confirm(input);
+}

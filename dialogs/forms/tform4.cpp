@@ -1,0 +1,27 @@
+// Round duct dialog; its value file is "dialog22.sav".
+#include "dialogs/forms/tform4.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm4::TForm4(const DialogContext& context)
+    : ModalForm(context, DialogId::Form4,
+                {"Form4", "Parametry kanału", QSize(300, 126), AtDesignPosition(353, 284), false})
+{
+    Label1 = MakeLabel("Label1", "Proszę podać parametry kanału", 16, 16);
+    Label2 = MakeLabel("Label2", "Średnica kanału [m]", 16, 48);
+    Edit1 = MakeEdit("Edit1", 152, 44, 121);
+    Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 90);
+    Button2 = MakeButton("Button2", "Anuluj", CentredButtonsLeft() + 80, 90);
+    WireButtons(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    SetTabOrder({Button1, Button2, Edit1});
+    FillEditsAtCreation({Edit1});
+}
+
+void TForm4::Button1Click()
+{
+    DialogInput input;
+    input.Edits = {Utf8(Edit1->text())};
+    Confirm(input);
+}
