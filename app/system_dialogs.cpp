@@ -10,8 +10,14 @@
 
 QtSystemDialogs::QtSystemDialogs(QWidget* owner) : owner_(owner) {}
 
-// The dialogs are children of the owner window and go with it.
-QtSystemDialogs::~QtSystemDialogs() = default;
+// The print dialogs refer to the printer, so they go before it (they are the owner's children
+// and would otherwise outlive it).
+QtSystemDialogs::~QtSystemDialogs()
+{
+    delete PrintDialog;
+    delete PrintSetupDialog;
+    delete SaveDialog;
+}
 
 QPrinter& QtSystemDialogs::Printer()
 {

@@ -2,6 +2,7 @@
 // behind one interface so that the tests can answer them without a modal loop.
 #pragma once
 
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,9 +43,9 @@ public:
 private:
     QWidget* owner_;
     std::unique_ptr<QPrinter> printer_;
-    QPrintDialog* PrintDialog = nullptr;
-    QPageSetupDialog* PrintSetupDialog = nullptr;
-    QFileDialog* SaveDialog = nullptr;
+    QPointer<QPrintDialog> PrintDialog;
+    QPointer<QPageSetupDialog> PrintSetupDialog;
+    QPointer<QFileDialog> SaveDialog;
 };
 
 // Sets the save dialog up for a chart: title, the one GIF filter, the working directory,

@@ -238,6 +238,17 @@ private slots:
         WriteFile(root + "/bin/went_char_pl.html", "<html></html>");
         QCOMPARE(FindManual(root + "/bin").value_or(""), root + "/bin/went_char_pl.html");
     }
+
+    void realLauncherStartsInTheWorkingDirectoryWithoutInput()
+    {
+        // The started program runs in the given directory and reads an empty input, so that a
+        // script's "pause -1" cannot wait on the terminal.
+        const std::string dir = ScratchDir("launcher");
+        QtProcessLauncher launcher;
+        launcher.StartDetached("/bin/sh", {"-c", "cat > input.txt; pwd > started.txt"}, dir);
+        QTRY_COMPARE(ReadFileForTest(dir + "/started.txt"), dir + "\n");
+        QCOMPARE(ReadFileForTest(dir + "/input.txt"), std::string());
+    }
 };
 
 QTEST_MAIN(WindowChartTest)

@@ -1,9 +1,13 @@
 // The printed report: positions of the worked examples on a 600-dpi page, the three-line header
 // of the variant table, the page break of a long report, scaling to other resolutions, and the
 // whole job through FilePrint into a PDF file.
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include "app/main_form.h"
 #include "app/report_canvas.h"
@@ -210,6 +214,36 @@ private slots:
         form.FilePrint();
         QCOMPARE(dialogs.PrintDialogRuns, 1);
         QVERIFY(dialogs.Messages.empty());
+    }
+
+    void realPrintDialogCancelled()
+    {
+        QWidget owner;
+        QtSystemDialogs dialogs(&owner);
+        QTimer::singleShot(0, [] {
+            if (QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        QVERIFY(dialogs.RunPrintDialog() == nullptr);
+    }
+
+    void realSaveDialogGivesTheChosenPath()
+    {
+        const std::string dir = ScratchDir("save_dialog");
+        QWidget owner;
+        QtSystemDialogs dialogs(&owner);
+        QTimer::singleShot(0, [&dir] {
+            if (QFileDialog* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->selectFile(QString::fromStdString(dir + "/wykres"));
+                static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, checks included
+            }
+        });
+        QCOMPARE(dialogs.RunSaveDialog().value_or("cancelled"), dir + "/wykres");
+        QTimer::singleShot(0, [] {
+            if (QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        QVERIFY(!dialogs.RunSaveDialog());
     }
 };
 
