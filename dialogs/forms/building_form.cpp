@@ -49,7 +49,7 @@ QComboBox* BuildingForm::MakeRowCombo(const char* name, DialogId dialog, const Q
 void BuildingForm::PlaceButtonsAt(int top)
 {
     Button1->move(CentredButtonsLeft(), top);
-    Button2->move(CentredButtonsLeft() + 80, top);
+    Button2->move(CentredCancelLeft(), top);
 }
 
 int BuildingForm::PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values,

@@ -26,7 +26,8 @@ public:
     QPushButton* Button2;
 
 protected:
-    // Rows are `rowStep` apart from `firstRowTop`; edit boxes stand at `editLeft`.
+    // The rows of labelled boxes: the first box's top, the distance between rows, and the left
+    // edge and width of every box.
     struct Rows {
         int FirstRowTop;
         int RowStep;

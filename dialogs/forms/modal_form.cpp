@@ -185,6 +185,11 @@ int ModalForm::CentredButtonsLeft() const
     return (width() - 2 * kButtonWidth - kButtonGap) / 2;
 }
 
+int ModalForm::CentredCancelLeft() const
+{
+    return CentredButtonsLeft() + kButtonWidth + kButtonGap;
+}
+
 void ModalForm::keyPressEvent(QKeyEvent* event)
 {
     // Escape cancels only through a cancel button bound to it; elsewhere the key does nothing.

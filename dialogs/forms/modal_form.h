@@ -4,7 +4,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,8 +85,9 @@ protected:
     // form is shown for the first time.
     void SetTabOrder(const std::vector<QWidget*>& order);
 
-    // Left edge of the OK button when OK and Anuluj stand side by side, centred in the client.
+    // Left edges of OK and Anuluj when they stand side by side, centred in the client area.
     int CentredButtonsLeft() const;
+    int CentredCancelLeft() const;
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

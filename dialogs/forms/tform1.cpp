@@ -14,7 +14,7 @@ TForm1::TForm1(const DialogContext& context)
     Edit1 = MakeEdit("Edit1", 144, 44, 121);
     Edit2 = MakeEdit("Edit2", 144, 76, 121);
     Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 110);
-    Button2 = MakeButton("Button2", "Anuluj", CentredButtonsLeft() + 80, 110);
+    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 110);
     WireButtons(Button1, Button2);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     SetTabOrder({Edit1, Edit2, Button1, Button2});

@@ -18,7 +18,7 @@ TForm3::TForm3(const DialogContext& context)
     Edit2 = MakeEdit("Edit2", 176, 88, 113);
     Edit3 = MakeEdit("Edit3", 176, 120, 113);
     Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 172);
-    Button2 = MakeButton("Button2", "Anuluj", CentredButtonsLeft() + 80, 172);
+    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 172);
     WireButtons(Button1, Button2);
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     SetTabOrder({Edit1, Edit2, Edit3, Button1, Button2});

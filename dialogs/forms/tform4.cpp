@@ -12,7 +12,7 @@ TForm4::TForm4(const DialogContext& context)
     Label2 = MakeLabel("Label2", "Średnica kanału [m]", 16, 48);
     Edit1 = MakeEdit("Edit1", 152, 44, 121);
     Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 90);
-    Button2 = MakeButton("Button2", "Anuluj", CentredButtonsLeft() + 80, 90);
+    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 90);
     WireButtons(Button1, Button2);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     SetTabOrder({Button1, Button2, Edit1});

@@ -13,7 +13,7 @@ TOKBottomDlg::TOKBottomDlg(const DialogContext& context)
     Label2 = MakeLabel("Label2", "Gęstość Ro [kg/m3]", 16, 60);
     Edit1 = MakeEdit("Edit1", 160, 56, 121);
     OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 112);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredButtonsLeft() + 80, 112);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 112);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg::OKBtnClick);
     SetTabOrder({Edit1, OKBtn, CancelBtn});

@@ -15,7 +15,7 @@ TOKBottomDlg3::TOKBottomDlg3(const DialogContext& context)
     RadioButton2 = MakeRadio("RadioButton2", QString::fromStdString(captions.at(1)), 16, 56, 233, GroupBox1);
     RadioButton2->setChecked(true);
     OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 114);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredButtonsLeft() + 80, 114);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 114);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg3::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, OKBtn, CancelBtn});

@@ -15,7 +15,7 @@ TOKBottomDlg333::TOKBottomDlg333(const DialogContext& context)
     RadioButton2 = MakeRadio("RadioButton2", QString::fromStdString(captions.at(1)), 16, 72, 169, GroupBox1);
     RadioButton1->setChecked(true);
     OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 138);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredButtonsLeft() + 80, 138);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 138);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, OKBtn, CancelBtn});

@@ -19,7 +19,7 @@ TOKBottomDlg3333::TOKBottomDlg3333(const DialogContext& context)
     }
     RadioButton1->setChecked(true);
     OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 189);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredButtonsLeft() + 80, 189);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 189);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg3333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, OKBtn, CancelBtn});

@@ -20,7 +20,7 @@ TOKBottomDlg33333::TOKBottomDlg33333(const DialogContext& context)
     }
     RadioButton1->setChecked(true);
     OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 254);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredButtonsLeft() + 80, 254);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 254);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg33333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6, OKBtn,
