@@ -61,12 +61,31 @@ CommandResult SelectFanWithFiles(Session& session)
     return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
 
-// The refusal of a regulation command asked for before any operating point exists, instead of
-// the undefined ratios of its calculation.
-CommandResult RefuseWithoutOperatingPoint(Session& session)
+// One regulation command: refused with a message before any operating point exists, instead of
+// the undefined ratios of its calculation; otherwise its flow dialog, the regulated speed, its
+// charts, plot and HTML report, then its report kind.
+CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
+                       void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
+                       ChartSet charts, int32_t reportKind)
 {
-    session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
-    return Finish(session, CommandResult::Refused);
+    if (!HasOperatingPoint(session.Record)) {
+        session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    if (!session.Ui.ShowDialog(flowDialog))
+        return Finish(session, CommandResult::Cancelled);
+
+    CalcRecord& record = session.Record;
+    const RegulationOutcome outcome = compute(record);
+    if (!outcome.Accepted) {
+        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    writeCharts(session.Dir, record, session.Problems);
+    session.Ui.StartPlotter(FilesOf(charts).GifScript);
+    WriteHtmlReport(session.Dir, charts, record, session.Problems);
+    SetReportKind(record, reportKind);
+    return Finish(session, CommandResult::Done);
 }
 
 }  // namespace
@@ -112,22 +131,8 @@ CommandResult Wentylator(Session& session)
 
 CommandResult obr_reg(Session& session)
 {
-    if (!HasOperatingPoint(session.Record))
-        return RefuseWithoutOperatingPoint(session);
-    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg1))
-        return Finish(session, CommandResult::Cancelled);
-
-    CalcRecord& record = session.Record;
-    const RegulationOutcome outcome = ComputeRegulatedSpeed(record);
-    if (!outcome.Accepted) {
-        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    WriteRegulatedCharts(session.Dir, record, session.Problems);
-    session.Ui.StartPlotter(FilesOf(ChartSet::Regulated).GifScript);
-    WriteHtmlReport(session.Dir, ChartSet::Regulated, record, session.Problems);
-    SetReportKind(record, 2);
-    return Finish(session, CommandResult::Done);
+    return Regulate(session, DialogId::OKBottomDlg1, ComputeRegulatedSpeed, WriteRegulatedCharts,
+                    ChartSet::Regulated, 2);
 }
 
 CommandResult par_tlumika(Session& session)
@@ -138,22 +143,8 @@ CommandResult par_tlumika(Session& session)
 
 CommandResult par_reg_tlumika(Session& session)
 {
-    if (!HasOperatingPoint(session.Record))
-        return RefuseWithoutOperatingPoint(session);
-    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg2))
-        return Finish(session, CommandResult::Cancelled);
-
-    CalcRecord& record = session.Record;
-    const RegulationOutcome outcome = ComputeVariantRegulatedSpeed(record);
-    if (!outcome.Accepted) {
-        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    WriteRegulatedSilencerCharts(session.Dir, record, session.Problems);
-    session.Ui.StartPlotter(FilesOf(ChartSet::RegulatedSilencers).GifScript);
-    WriteHtmlReport(session.Dir, ChartSet::RegulatedSilencers, record, session.Problems);
-    SetReportKind(record, 4);
-    return Finish(session, CommandResult::Done);
+    return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
+                    ChartSet::RegulatedSilencers, 4);
 }
 
 }  // namespace commands

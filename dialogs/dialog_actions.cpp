@@ -234,12 +234,11 @@ DialogOutcome ConfirmRoundDuct(const DialogInput& input, CalcRecord& record,
     return {};
 }
 
-DialogOutcome ConfirmRectGrille(const DialogInput& input, CalcRecord& record,
+// The building dialogs. The storey count is checked first; the storeys are then stored with the
+// grille's loss coefficient, the value file is saved and the grille's size stored last.
+DialogOutcome ConfirmRectGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
                                 const ValueFileTarget& files, FileProblems& problems)
 {
-    const Storeys storeys = ReadStoreys(input);
-    if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
     const double height = DecimalBox(input, 2);
     const double width = DecimalBox(input, 3);
     const double zeta = DecimalBox(input, 4);
@@ -255,12 +254,9 @@ DialogOutcome ConfirmRectGrille(const DialogInput& input, CalcRecord& record,
     return {};
 }
 
-DialogOutcome ConfirmRoundGrille(const DialogInput& input, CalcRecord& record,
+DialogOutcome ConfirmRoundGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
                                  const ValueFileTarget& files, FileProblems& problems)
 {
-    const Storeys storeys = ReadStoreys(input);
-    if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
     const double diameter = DecimalBox(input, 2);
     const double zeta = DecimalBox(input, 3);
 
@@ -274,88 +270,95 @@ DialogOutcome ConfirmRoundGrille(const DialogInput& input, CalcRecord& record,
     return {};
 }
 
-DialogOutcome ConfirmAdjustableGrille(const DialogInput& input, CalcRecord& record,
+// The three grilles chosen from a table save storey height, storey count and the grille's setting.
+void StoreTableGrille(const ValueFileLayout& layout, const Storeys& storeys, int32_t setting, double zeta,
+                      CalcRecord& record, const ValueFileTarget& files, FileProblems& problems)
+{
+    StoreStoreys(storeys, record);
+    record.GrilleLossCoefficient = zeta;
+    Save(layout, {Decimals2(storeys.Height), Integer(record.StoreyCount), Integer(setting)}, files, problems);
+}
+
+DialogOutcome ConfirmAdjustableGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
                                       const ValueFileTarget& files, FileProblems& problems)
 {
-    const Storeys storeys = ReadStoreys(input);
-    if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
     // The turns are limited before they are used or saved; the user is not told.
     const int32_t turns = static_cast<int32_t>(Limit(IntegerBox(input, 2), 0, kMaxTurns));
     const AdjustableGrille& grille = kAdjustableGrilles[ComboItemForText(DialogId::Form2222, input.ComboText)];
 
-    StoreStoreys(storeys, record);
-    record.GrilleLossCoefficient = GrillePolynomial(grille.Coefficients, static_cast<double>(turns));
-    Save(kAdjustableGrilleFile, {Decimals2(storeys.Height), Integer(record.StoreyCount), Integer(turns)},
-         files, problems);
+    StoreTableGrille(kAdjustableGrilleFile, storeys, turns,
+                     GrillePolynomial(grille.Coefficients, static_cast<double>(turns)), record, files, problems);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
     return {};
 }
 
-DialogOutcome ConfirmConstantFlowRoundGrille(const DialogInput& input, CalcRecord& record,
+DialogOutcome ConfirmConstantFlowRoundGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
                                              const ValueFileTarget& files, FileProblems& problems)
 {
-    const Storeys storeys = ReadStoreys(input);
-    if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
     // The flow is limited before it is used or saved, so the logarithm is always defined.
     const int32_t flow = static_cast<int32_t>(Limit(IntegerBox(input, 2), kMinConstantFlow, kMaxConstantFlow));
     const ConstantFlowRoundGrille& grille =
         kConstantFlowRoundGrilles[ComboItemForText(DialogId::Form22222, input.ComboText)];
 
-    StoreStoreys(storeys, record);
-    record.GrilleLossCoefficient = std::exp(grille.A * std::log(static_cast<double>(flow)) + grille.B);
-    Save(kConstantFlowRoundFile, {Decimals2(storeys.Height), Integer(record.StoreyCount), Integer(flow)},
-         files, problems);
+    StoreTableGrille(kConstantFlowRoundFile, storeys, flow,
+                     std::exp(grille.A * std::log(static_cast<double>(flow)) + grille.B), record, files, problems);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
     return {};
 }
 
-DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, CalcRecord& record,
+DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
                                             const ValueFileTarget& files, FileProblems& problems)
 {
-    const Storeys storeys = ReadStoreys(input);
-    if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
     // Used as typed: the ranges in the dialog's notes are advice only.
     const int32_t flow = ClampToInt32(IntegerBox(input, 2));
     const ConstantFlowRectGrille& grille =
         kConstantFlowRectGrilles[ComboItemForText(DialogId::Form222222, input.ComboText)];
 
-    StoreStoreys(storeys, record);
-    record.GrilleLossCoefficient = GrillePolynomial(grille.Coefficients, static_cast<double>(flow));
-    Save(kConstantFlowRectFile, {Decimals2(storeys.Height), Integer(record.StoreyCount), Integer(flow)},
-         files, problems);
+    StoreTableGrille(kConstantFlowRectFile, storeys, flow,
+                     GrillePolynomial(grille.Coefficients, static_cast<double>(flow)), record, files, problems);
     record.GrilleArea = kConstantFlowRectArea;
     record.GrilleSizeA = kConstantFlowRectSide;
     record.GrilleSizeB = kConstantFlowRectSide;
     return {};
 }
 
+DialogOutcome ConfirmBuilding(DialogId dialog, const DialogInput& input, CalcRecord& record,
+                              const ValueFileTarget& files, FileProblems& problems)
+{
+    const Storeys storeys = ReadStoreys(input);
+    if (!StoreyCountAccepted(storeys.Count))
+        return Refuse(kStoreyCountRefused);
+    switch (dialog) {
+    case DialogId::Form22: return ConfirmRectGrille(input, storeys, record, files, problems);
+    case DialogId::Form222: return ConfirmRoundGrille(input, storeys, record, files, problems);
+    case DialogId::Form2222: return ConfirmAdjustableGrille(input, storeys, record, files, problems);
+    case DialogId::Form22222: return ConfirmConstantFlowRoundGrille(input, storeys, record, files, problems);
+    default: return ConfirmConstantFlowRectGrille(input, storeys, record, files, problems);
+    }
+}
+
 // The requested flow of the two regulation dialogs: a flow of 0 or less has no regulated speed.
-DialogOutcome ConfirmRegulatedFlow(const DialogInput& input, CalcRecord& record,
-                                   const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmFlow(const ValueFileLayout& layout, double CalcRecord::*field, const DialogInput& input,
+                          CalcRecord& record, const ValueFileTarget& files, FileProblems& problems)
 {
     const double flow = DecimalBox(input, 0);
     if (!(flow > 0))
         return Refuse(kFlowRefused);
-    record.RegulatedFlow = flow;
-    Save(kRegulatedFlowFile, {Decimals3(flow)}, files, problems);
+    record.*field = flow;
+    Save(layout, {Decimals3(flow)}, files, problems);
     return {};
 }
 
-DialogOutcome ConfirmVariantFlow(const DialogInput& input, CalcRecord& record,
-                                 const ValueFileTarget& files, FileProblems& problems)
+// The combo items of a grille table, in table order.
+template <typename Grille, size_t N>
+std::vector<std::string> NamesOf(const Grille (&table)[N])
 {
-    const double flow = DecimalBox(input, 0);
-    if (!(flow > 0))
-        return Refuse(kFlowRefused);
-    record.VariantRegulatedFlow = flow;
-    Save(kVariantFlowFile, {Decimals3(flow)}, files, problems);
-    record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
-    return {};
+    std::vector<std::string> names;
+    for (const Grille& grille : table)
+        names.emplace_back(grille.Name);
+    return names;
 }
 
 // Radio dialogs: `Choice` outside the buttons means none is checked, and the field keeps its value.
@@ -457,11 +460,12 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
         if (ChoiceIn(input, 5))
             record.InstallationKind = input.Choice + 1;
         return {};
-    case DialogId::Form22: return ConfirmRectGrille(input, record, files, problems);
-    case DialogId::Form222: return ConfirmRoundGrille(input, record, files, problems);
-    case DialogId::Form2222: return ConfirmAdjustableGrille(input, record, files, problems);
-    case DialogId::Form22222: return ConfirmConstantFlowRoundGrille(input, record, files, problems);
-    case DialogId::Form222222: return ConfirmConstantFlowRectGrille(input, record, files, problems);
+    case DialogId::Form22:
+    case DialogId::Form222:
+    case DialogId::Form2222:
+    case DialogId::Form22222:
+    case DialogId::Form222222:
+        return ConfirmBuilding(dialog, input, record, files, problems);
     case DialogId::OKBottomDlg_wyw: {
         // Only an entry with a button in the chooser can be chosen; otherwise the choice is kept.
         const FanEntry* entry = LookupFan(input.Choice);
@@ -469,32 +473,24 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
             record.FanIndex = input.Choice;
         return {};
     }
-    case DialogId::OKBottomDlg1: return ConfirmRegulatedFlow(input, record, files, problems);
-    case DialogId::OKBottomDlg2: return ConfirmVariantFlow(input, record, files, problems);
+    case DialogId::OKBottomDlg1:
+        return ConfirmFlow(kRegulatedFlowFile, &CalcRecord::RegulatedFlow, input, record, files, problems);
+    case DialogId::OKBottomDlg2: {
+        DialogOutcome outcome =
+            ConfirmFlow(kVariantFlowFile, &CalcRecord::VariantRegulatedFlow, input, record, files, problems);
+        if (outcome.Accepted)
+            record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
+        return outcome;
+    }
     }
     return {};
 }
 
 const std::vector<std::string>& ComboItems(DialogId dialog)
 {
-    static const std::vector<std::string> adjustable = [] {
-        std::vector<std::string> items;
-        for (const AdjustableGrille& grille : kAdjustableGrilles)
-            items.emplace_back(grille.Name);
-        return items;
-    }();
-    static const std::vector<std::string> constantFlowRound = [] {
-        std::vector<std::string> items;
-        for (const ConstantFlowRoundGrille& grille : kConstantFlowRoundGrilles)
-            items.emplace_back(grille.Name);
-        return items;
-    }();
-    static const std::vector<std::string> constantFlowRect = [] {
-        std::vector<std::string> items;
-        for (const ConstantFlowRectGrille& grille : kConstantFlowRectGrilles)
-            items.emplace_back(grille.Name);
-        return items;
-    }();
+    static const std::vector<std::string> adjustable = NamesOf(kAdjustableGrilles);
+    static const std::vector<std::string> constantFlowRound = NamesOf(kConstantFlowRoundGrilles);
+    static const std::vector<std::string> constantFlowRect = NamesOf(kConstantFlowRectGrilles);
     // In the order of RegulationVariant 0, 1, 2.
     static const std::vector<std::string> variants = {
         "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym"};
