@@ -11,18 +11,7 @@
 #include "output/text_file.h"
 #include "support/test_support.h"
 
-namespace {
-
 using Lines = std::vector<std::optional<std::string>>;
-
-std::string WriteRaw(const std::string& dir, const std::string& bytes)
-{
-    std::string path = JoinPath(dir, "dialog.sav");
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-}  // namespace
 
 TEST(value_files, loads_whatever_is_on_disk)
 {
@@ -49,16 +38,12 @@ TEST(value_files, loads_whatever_is_on_disk)
         {"carriage return inside a line stays", "1\r2\n", {19}, {"1\r2"}},
         {"lone carriage return at the end", "5\r", {19}, {"5"}},
     };
+    const std::string path = JoinPath(dir, "dialog.sav");
     for (const Row& row : rows) {
-        const std::string path = WriteRaw(dir, row.Bytes);
+        std::ofstream(path, std::ios::binary) << row.Bytes;
         EXPECT_EQ(LoadValueFile(path, row.Widths), row.Expected) << row.Name;
     }
-}
-
-TEST(value_files, missing_file_gives_no_lines)
-{
-    const std::string dir = ScratchDir("missing");
-    EXPECT_EQ(LoadValueFile(JoinPath(dir, "dialog1.sav"), {29, 19, 19}), Lines(3));
+    EXPECT_EQ(LoadValueFile(JoinPath(dir, "dialog1.sav"), {29, 19, 19}), Lines(3)) << "missing file";
     EXPECT_EQ(LoadValueFile(dir, {29}), Lines(1)) << "a directory is not a value file";
 }
 
