@@ -11,7 +11,10 @@
 namespace {
 
 constexpr int kLabelOffset = 4;     // a label's top below its edit box's top, so their texts align
+constexpr int kButtonsTopFromBottom = 36;  // the buttons' top above the bottom of the client area
+constexpr int kExampleLeft = 16;
 constexpr int kExampleValueGap = 10;
+constexpr int kExampleColumnGap = 24;
 
 }  // namespace
 
@@ -46,10 +49,38 @@ QComboBox* BuildingForm::MakeRowCombo(const char* name, DialogId dialog, const Q
     return MakeEditableCombo(name, ComboItems(dialog), initial, rows_.EditLeft, RowTop(row), rows_.EditWidth);
 }
 
-void BuildingForm::PlaceButtonsAt(int top)
+void BuildingForm::PlaceButtonsAtBottom()
 {
-    Button1->move(CentredButtonsLeft(), top);
-    Button2->move(CentredCancelLeft(), top);
+    Button1->move(CentredButtonsLeft(), height() - kButtonsTopFromBottom);
+    Button2->move(CentredCancelLeft(), height() - kButtonsTopFromBottom);
+}
+
+std::vector<QLabel*> BuildingForm::MakeExampleTable(const std::vector<ExampleGrille>& rows, int firstLabel,
+                                                   int rowsPerColumn, int top, int step)
+{
+    std::vector<std::vector<QLabel*>> descriptions;
+    std::vector<std::vector<QLabel*>> values;
+    std::vector<QLabel*> labels;
+    int number = firstLabel;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const size_t column = i / rowsPerColumn;
+        if (column == descriptions.size()) {
+            descriptions.emplace_back();
+            values.emplace_back();
+        }
+        const int rowTop = top + step * static_cast<int>(i % rowsPerColumn);
+        const QByteArray descriptionName = "Label" + QByteArray::number(number++);
+        const QByteArray valueName = "Label" + QByteArray::number(number++);
+        descriptions[column].push_back(MakeLabel(descriptionName.constData(), rows[i].Description, 0, rowTop));
+        values[column].push_back(MakeLabel(valueName.constData(), rows[i].Value, 0, rowTop));
+        labels.push_back(descriptions[column].back());
+        labels.push_back(values[column].back());
+    }
+    int left = kExampleLeft;
+    for (size_t column = 0; column < descriptions.size(); ++column)
+        left = std::max(PlaceExampleColumn(descriptions[column], values[column], left) + kExampleColumnGap,
+                        width() / 2);
+    return labels;
 }
 
 int BuildingForm::PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values,
@@ -65,4 +96,23 @@ int BuildingForm::PlaceExampleColumn(const std::vector<QLabel*>& descriptions, c
         right = std::max(right, values[i]->x() + values[i]->width());
     }
     return right;
+}
+
+GrilleListForm::GrilleListForm(const DialogContext& context, DialogId id, const char* name, QSize client,
+                               const QString& numberCaption, const QString& initialGrille, const QString& note)
+    : BuildingForm(context, id, name, client, QPoint(272, 200), {40, 28, 200, 105})
+{
+    Label4 = MakeRowLabel("Label4", "Wybierz kratke", 2);
+    Label5 = MakeRowLabel("Label5", numberCaption, 3);
+    ComboBox1 = MakeRowCombo("ComboBox1", id, initialGrille, 2);
+    Edit4 = MakeRowEdit("Edit4", 3);
+    Label6 = MakeLabel("Label6", note, 16, RowTop(4) + 4);
+    PlaceButtons(&GrilleListForm::Button1Click);
+    SetTabOrder({Edit1, Edit2, ComboBox1, Edit4, Button1, Button2});
+    FillEditsAtCreation({Edit1, Edit2, Edit4});
+}
+
+void GrilleListForm::Button1Click()
+{
+    ConfirmTexts({Edit1, Edit2, Edit4}, ComboBox1);
 }

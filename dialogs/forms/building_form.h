@@ -45,20 +45,50 @@ protected:
     QLineEdit* MakeRowEdit(const char* name, int row);
     QComboBox* MakeRowCombo(const char* name, DialogId dialog, const QString& initial, int row);
 
-    // Places the buttons at `top` and connects OK to `onOk`.
+    // Places the buttons centred near the bottom of the form and connects OK to `onOk`.
     template <typename Form>
-    void PlaceButtons(int top, void (Form::*onOk)())
+    void PlaceButtons(void (Form::*onOk)())
     {
-        PlaceButtonsAt(top);
+        PlaceButtonsAtBottom();
         connect(Button1, &QPushButton::clicked, static_cast<Form*>(this), onOk);
     }
 
-    // Example tables: descriptions at `left`, their values just right of the widest description.
-    // Returns the right edge of the values.
-    int PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values, int left);
+    struct ExampleGrille {
+        const char* Description;  // display only; the blanks align the sizes
+        const char* Value;        // loss coefficient as printed, with a decimal comma
+    };
+
+    // A table of example grilles: labels from Label`firstLabel` on, description and value row by
+    // row, `rowsPerColumn` rows a column from `top` down, `step` apart. Each column's values stand
+    // just right of its widest description; a further column starts right of the one before, or
+    // at the middle of the form when that is further right. Returns the labels in creation order.
+    std::vector<QLabel*> MakeExampleTable(const std::vector<ExampleGrille>& rows, int firstLabel, int rowsPerColumn,
+                                          int top, int step);
 
 private:
-    void PlaceButtonsAt(int top);
+    void PlaceButtonsAtBottom();
+    // Descriptions at `left`, their values just right of the widest; returns the values' right edge.
+    int PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values, int left);
 
     Rows rows_;
+};
+
+// The building dialogs whose grille is chosen from a list (kinds 3 to 5): the grille in ComboBox1
+// and one whole number for it in Edit4, with a note below the rows.
+class GrilleListForm : public BuildingForm {
+    Q_OBJECT
+
+public:
+    QLabel* Label4;        // "Wybierz kratke"
+    QLabel* Label5;        // what Edit4 holds
+    QLabel* Label6;        // the note below the rows
+    QComboBox* ComboBox1;  // the grilles, starting with the text `initialGrille`
+    QLineEdit* Edit4;      // integer
+
+public slots:
+    void Button1Click();
+
+protected:
+    GrilleListForm(const DialogContext& context, DialogId id, const char* name, QSize client,
+                   const QString& numberCaption, const QString& initialGrille, const QString& note);
 };

@@ -74,6 +74,29 @@ void ModalForm::Confirm(const DialogInput& input)
     QMessageBox::warning(this, QString::fromUtf8(kMessageCaption), QString::fromUtf8(outcome.Message));
 }
 
+void ModalForm::ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo)
+{
+    DialogInput input;
+    for (const QLineEdit* edit : edits)
+        input.Edits.push_back(Utf8(edit->text()));
+    if (combo)
+        input.ComboText = Utf8(combo->currentText());
+    Confirm(input);
+}
+
+void ModalForm::ConfirmChoice(std::initializer_list<const QRadioButton*> radios)
+{
+    DialogInput input;
+    input.Choice = -1;
+    int i = 0;
+    for (const QRadioButton* radio : radios) {
+        if (radio->isChecked())
+            input.Choice = i;
+        ++i;
+    }
+    Confirm(input);
+}
+
 void ModalForm::FillEditsAtCreation(std::initializer_list<QLineEdit*> edits)
 {
     const std::vector<std::string> texts = EditTextsAtCreation(id_, context_.Dir);
@@ -160,6 +183,18 @@ QGroupBox* ModalForm::MakeGroup(const char* name, const QString& title, int left
         " padding: 0px 2px; background-color: palette(window); }"));
     group->setGeometry(left, top, width, height);
     return group;
+}
+
+void ModalForm::MakeRadioColumn(std::initializer_list<QRadioButton**> radios, QGroupBox* group, int left, int top,
+                                int step, int width)
+{
+    const std::vector<std::string>& captions = RadioCaptions(id_);
+    int i = 0;
+    for (QRadioButton** radio : radios) {
+        const QByteArray name = "RadioButton" + QByteArray::number(i + 1);
+        *radio = MakeRadio(name.constData(), QString::fromStdString(captions.at(i)), left, top + step * i, width, group);
+        ++i;
+    }
 }
 
 void ModalForm::WireButtons(QPushButton* ok, QPushButton* cancel)

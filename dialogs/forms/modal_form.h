@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QPoint>
+#include <QPushButton>
 #include <QSize>
 #include <QString>
 
@@ -22,7 +23,6 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QShowEvent;
 
@@ -59,6 +59,10 @@ protected:
     // Hands the controls to ConfirmDialog. Taken: the dialog closes with OK. Refused: the reason
     // is shown in a warning box and the dialog stays open with the user's texts as they were.
     void Confirm(const DialogInput& input);
+    // Confirm with the texts of `edits`, in value-file order, and of `combo` where there is one.
+    void ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo = nullptr);
+    // Confirm with the number of the last checked of `radios` (from 0), or -1 when none is.
+    void ConfirmChoice(std::initializer_list<const QRadioButton*> radios);
 
     // The texts this dialog shows at creation: initial texts, replaced from its value file.
     void FillEditsAtCreation(std::initializer_list<QLineEdit*> edits);
@@ -76,10 +80,24 @@ protected:
     QComboBox* MakeEditableCombo(const char* name, const std::vector<std::string>& items, const QString& initial,
                                  int left, int top, int width);
     QGroupBox* MakeGroup(const char* name, const QString& title, int left, int top, int width, int height);
+    // RadioButton1, RadioButton2, ... in `group`, captioned from RadioCaptions, one below the other
+    // from `top` on, `step` apart.
+    void MakeRadioColumn(std::initializer_list<QRadioButton**> radios, QGroupBox* group, int left, int top, int step,
+                         int width);
 
     // OK becomes the default button (Enter); the cancel button closes the form with Cancel.
     // Each form connects its OK to its own handler.
     void WireButtons(QPushButton* ok, QPushButton* cancel);
+    // OK and Anuluj side by side, centred at `top`, wired; OK runs `onOk`.
+    template <typename Form>
+    void MakeCentredButtons(QPushButton*& ok, QPushButton*& cancel, const char* okName, const char* cancelName,
+                            int top, void (Form::*onOk)())
+    {
+        ok = MakeButton(okName, "OK", CentredButtonsLeft(), top);
+        cancel = MakeButton(cancelName, "Anuluj", CentredCancelLeft(), top);
+        WireButtons(ok, cancel);
+        connect(ok, &QPushButton::clicked, static_cast<Form*>(this), onOk);
+    }
 
     // Focus moves through the widgets in this order with Tab; the first gets the focus when the
     // form is shown for the first time.

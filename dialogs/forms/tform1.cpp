@@ -2,7 +2,6 @@
 #include "dialogs/forms/tform1.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 TForm1::TForm1(const DialogContext& context)
     : ModalForm(context, DialogId::Form1,
@@ -13,17 +12,12 @@ TForm1::TForm1(const DialogContext& context)
     Label3 = MakeLabel("Label3", "Szerokość [m]", 16, 80);
     Edit1 = MakeEdit("Edit1", 144, 44, 121);
     Edit2 = MakeEdit("Edit2", 144, 76, 121);
-    Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 110);
-    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 110);
-    WireButtons(Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    MakeCentredButtons(Button1, Button2, "Button1", "Button2", 110, &TForm1::Button1Click);
     SetTabOrder({Edit1, Edit2, Button1, Button2});
     FillEditsAtCreation({Edit1, Edit2});
 }
 
 void TForm1::Button1Click()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text()), Utf8(Edit2->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1, Edit2});
 }

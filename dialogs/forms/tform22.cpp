@@ -1,41 +1,8 @@
 // Building dialog of kind 1 (rectangular grille, loss coefficient typed); value file "dialog33.sav".
 #include "dialogs/forms/tform22.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include <QLabel>
 #include <QLineEdit>
-
-namespace {
-
-struct ExampleGrille {
-    const char* Description;  // display only; the blanks align the sizes
-    const char* Value;        // loss coefficient as printed, with a decimal comma
-};
-
-// Columns: description, loss coefficient. Rows 1-6 form the left column, 7-12 the right.
-constexpr ExampleGrille kExamples[] = {
-    {"Prostokątna TERN 20 i VASK 20    0,222x0,255",       "4,6"},
-    {"Prostokątna TERN 25 i VASK 25    0,272x0,305",       "2,8"},
-    {"Firmy ZORIN TERN 30 i VASK 30      0,322x0,355",     "2,5"},
-    {"Firmy ZORIN TERN 35 i VASK 35      0,372x0,405",     "2,1"},
-    {"Kwadratowa Typ A                        0,15x0,15",  "15"},
-    {"Łopatki pod kątem 45 st Typ A     0,2x0,2",          "15"},
-    {"Łopatki pod kątem 45 st Typ A     0,25x0,25",        "15"},
-    {"Firmy WEXALTyp A                     0,3x0,3",       "15"},
-    {"Kwadratowa Typ G                        0,15x0,15",  "3,3"},
-    {"Łopatki pod kątem 0 st Typ G       0,2x0,2",         "3,3"},
-    {"Łopatki pod kątem 0 st Typ G       0,25x0,25",       "3,3"},
-    {"Firmy WEXAL Typ G                    0,3x0,3",       "3,3"},
-};
-
-constexpr int kExampleRows = 6;
-constexpr int kExampleTop = 240;
-constexpr int kExampleStep = 22;
-constexpr int kColumnGap = 24;
-
-}  // namespace
 
 TForm22::TForm22(const DialogContext& context)
     : BuildingForm(context, DialogId::Form22, "Form22", QSize(590, 442), QPoint(195, 96), {48, 32, 248, 121})
@@ -46,33 +13,32 @@ TForm22::TForm22(const DialogContext& context)
     Edit3 = MakeRowEdit("Edit3", 2);
     Edit4 = MakeRowEdit("Edit4", 3);
     Edit5 = MakeRowEdit("Edit5", 4);
+    constexpr int kExampleTop = 240;
     Label7 = MakeLabel("Label7", "Przykładowe wartości współczynnika strat kratek", 16, kExampleTop - 28);
+    // Columns: description, loss coefficient. Rows 1-6 form the left column, 7-12 the right.
+    ExampleLabels = MakeExampleTable(
+        {
+            {"Prostokątna TERN 20 i VASK 20    0,222x0,255",       "4,6"},
+            {"Prostokątna TERN 25 i VASK 25    0,272x0,305",       "2,8"},
+            {"Firmy ZORIN TERN 30 i VASK 30      0,322x0,355",     "2,5"},
+            {"Firmy ZORIN TERN 35 i VASK 35      0,372x0,405",     "2,1"},
+            {"Kwadratowa Typ A                        0,15x0,15",  "15"},
+            {"Łopatki pod kątem 45 st Typ A     0,2x0,2",          "15"},
+            {"Łopatki pod kątem 45 st Typ A     0,25x0,25",        "15"},
+            {"Firmy WEXALTyp A                     0,3x0,3",       "15"},
+            {"Kwadratowa Typ G                        0,15x0,15",  "3,3"},
+            {"Łopatki pod kątem 0 st Typ G       0,2x0,2",         "3,3"},
+            {"Łopatki pod kątem 0 st Typ G       0,25x0,25",       "3,3"},
+            {"Firmy WEXAL Typ G                    0,3x0,3",       "3,3"},
+        },
+        8, 6, kExampleTop, 22);
 
-    std::vector<QLabel*> descriptions[2];
-    std::vector<QLabel*> values[2];
-    int number = 8;
-    for (int i = 0; i < static_cast<int>(std::size(kExamples)); ++i) {
-        const int column = i / kExampleRows;
-        const int top = kExampleTop + kExampleStep * (i % kExampleRows);
-        const QByteArray descriptionName = "Label" + QByteArray::number(number++);
-        const QByteArray valueName = "Label" + QByteArray::number(number++);
-        descriptions[column].push_back(MakeLabel(descriptionName.constData(), kExamples[i].Description, 0, top));
-        values[column].push_back(MakeLabel(valueName.constData(), kExamples[i].Value, 0, top));
-        ExampleLabels.push_back(descriptions[column].back());
-        ExampleLabels.push_back(values[column].back());
-    }
-    const int leftColumnRight = PlaceExampleColumn(descriptions[0], values[0], 16);
-    PlaceExampleColumn(descriptions[1], values[1], std::max(leftColumnRight + kColumnGap, width() / 2));
-
-    PlaceButtons(406, &TForm22::Button1Click);
+    PlaceButtons(&TForm22::Button1Click);
     SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Button1, Button2});
     FillEditsAtCreation({Edit1, Edit2, Edit3, Edit4, Edit5});
 }
 
 void TForm22::Button1Click()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text()), Utf8(Edit2->text()), Utf8(Edit3->text()), Utf8(Edit4->text()),
-                   Utf8(Edit5->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1, Edit2, Edit3, Edit4, Edit5});
 }

@@ -1,27 +1,8 @@
 // Building dialog of kind 4 (constant-flow round grille); value file "dialog33333.sav".
 #include "dialogs/forms/tform22222.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
 TForm22222::TForm22222(const DialogContext& context)
-    : BuildingForm(context, DialogId::Form22222, "Form22222", QSize(326, 232), QPoint(272, 200), {40, 28, 200, 105})
+    : GrilleListForm(context, DialogId::Form22222, "Form22222", QSize(326, 232), "Stała wydajność Qs [m3/h]",
+                     "100 mm", "(liczba z zakresu 15 do 90)")
 {
-    Label4 = MakeRowLabel("Label4", "Wybierz kratke", 2);
-    Label5 = MakeRowLabel("Label5", "Stała wydajność Qs [m3/h]", 3);
-    ComboBox1 = MakeRowCombo("ComboBox1", DialogId::Form22222, "100 mm", 2);
-    Edit4 = MakeRowEdit("Edit4", 3);
-    Label6 = MakeLabel("Label6", "(liczba z zakresu 15 do 90)", 16, RowTop(4) + 4);
-    PlaceButtons(196, &TForm22222::Button1Click);
-    SetTabOrder({Edit1, Edit2, ComboBox1, Edit4, Button1, Button2});
-    FillEditsAtCreation({Edit1, Edit2, Edit4});
-}
-
-void TForm22222::Button1Click()
-{
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text()), Utf8(Edit2->text()), Utf8(Edit4->text())};
-    input.ComboText = Utf8(ComboBox1->currentText());
-    Confirm(input);
 }

@@ -1,25 +1,17 @@
-// Building with constant-flow rectangular grilles: the grille type and its constant flow, from
-// which the loss coefficient follows; notes give each type's usual range.
+// Building with constant-flow rectangular grilles: the grille type and its constant flow in m3/h
+// (Edit4), from which the loss coefficient follows; notes give each type's usual range.
 #pragma once
 
 #include "dialogs/forms/building_form.h"
 
-class TForm222222 : public BuildingForm {
+class TForm222222 : public GrilleListForm {
     Q_OBJECT
 
 public:
     explicit TForm222222(const DialogContext& context);
 
-    QLabel* Label4;   // "Wybierz kratke"
-    QLabel* Label5;   // "Stała wydajność Qs [m3/h]"
-    QLabel* Label6;   // "liczba z zakresu "
     QLabel* Label7;   // "dla kratki NEVA-20 od 5 do 23"
     QLabel* Label8;   // "dla kratki NEVA-50 od 5 do 60"
     QLabel* Label9;   // "dla kratki NEVA-30 od 5 do 35"
     QLabel* Label10;  // "dla kratki NEVA-70 od 10 do 80"
-    QComboBox* ComboBox1;  // grille types, initial text "NEVA-20"
-    QLineEdit* Edit4;      // constant flow [m3/h], integer
-
-public slots:
-    void Button1Click();
 };

@@ -2,7 +2,6 @@
 #include "dialogs/forms/tform3.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 TForm3::TForm3(const DialogContext& context)
     // The caption ends in a blank, unlike the typed-density dialog's.
@@ -17,17 +16,12 @@ TForm3::TForm3(const DialogContext& context)
     Edit1 = MakeEdit("Edit1", 176, 56, 113);
     Edit2 = MakeEdit("Edit2", 176, 88, 113);
     Edit3 = MakeEdit("Edit3", 176, 120, 113);
-    Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 172);
-    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 172);
-    WireButtons(Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    MakeCentredButtons(Button1, Button2, "Button1", "Button2", 172, &TForm3::Button1Click);
     SetTabOrder({Edit1, Edit2, Edit3, Button1, Button2});
     FillEditsAtCreation({Edit1, Edit2, Edit3});
 }
 
 void TForm3::Button1Click()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text()), Utf8(Edit2->text()), Utf8(Edit3->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1, Edit2, Edit3});
 }

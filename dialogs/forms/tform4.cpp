@@ -2,7 +2,6 @@
 #include "dialogs/forms/tform4.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 TForm4::TForm4(const DialogContext& context)
     : ModalForm(context, DialogId::Form4,
@@ -11,17 +10,12 @@ TForm4::TForm4(const DialogContext& context)
     Label1 = MakeLabel("Label1", "Proszę podać parametry kanału", 16, 16);
     Label2 = MakeLabel("Label2", "Średnica kanału [m]", 16, 48);
     Edit1 = MakeEdit("Edit1", 152, 44, 121);
-    Button1 = MakeButton("Button1", "OK", CentredButtonsLeft(), 90);
-    Button2 = MakeButton("Button2", "Anuluj", CentredCancelLeft(), 90);
-    WireButtons(Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    MakeCentredButtons(Button1, Button2, "Button1", "Button2", 90, &TForm4::Button1Click);
     SetTabOrder({Button1, Button2, Edit1});
     FillEditsAtCreation({Edit1});
 }
 
 void TForm4::Button1Click()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1});
 }

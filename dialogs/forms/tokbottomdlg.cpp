@@ -2,7 +2,6 @@
 #include "dialogs/forms/tokbottomdlg.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 TOKBottomDlg::TOKBottomDlg(const DialogContext& context)
     : ModalForm(context, DialogId::OKBottomDlg,
@@ -12,17 +11,12 @@ TOKBottomDlg::TOKBottomDlg(const DialogContext& context)
     Label1 = MakeLabel("Label1", "Proszę podać parametry", 16, 24);
     Label2 = MakeLabel("Label2", "Gęstość Ro [kg/m3]", 16, 60);
     Edit1 = MakeEdit("Edit1", 160, 56, 121);
-    OKBtn = MakeButton("OKBtn", "OK", CentredButtonsLeft(), 112);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", CentredCancelLeft(), 112);
-    WireButtons(OKBtn, CancelBtn);
-    connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg::OKBtnClick);
+    MakeCentredButtons(OKBtn, CancelBtn, "OKBtn", "CancelBtn", 112, &TOKBottomDlg::OKBtnClick);
     SetTabOrder({Edit1, OKBtn, CancelBtn});
     FillEditsAtCreation({Edit1});
 }
 
 void TOKBottomDlg::OKBtnClick()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1});
 }

@@ -22,7 +22,5 @@ TOKBottomDlg1::TOKBottomDlg1(const DialogContext& context)
 
 void TOKBottomDlg1::OKBtnClick()
 {
-    DialogInput input;
-    input.Edits = {Utf8(Edit1->text())};
-    Confirm(input);
+    ConfirmTexts({Edit1});
 }
