@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -97,23 +98,22 @@ std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& netwo
     const double ductArea2 = record.DuctArea * record.DuctArea;
     const double grilleArea2 = record.GrilleArea * record.GrilleArea;
 
+    // The two head lines: each value with four decimals after its name.
+    const std::pair<const char*, double> head[] = {
+        {"ro=", rho},
+        {" Q1=", q},
+        {" dzeta_kr=", record.GrilleLossCoefficient},
+        {" A_kr=", record.GrilleArea},
+        {" dzeta_k=", network.FrictionPerMetre},
+        {" L1=", record.StoreyHeight},
+        {" A=", record.DuctArea},
+        {" \ngama=", network.NetworkGamma},
+    };
     std::string trace;
-    trace += "ro=";
-    AppendFixed(trace, rho, 4);
-    trace += " Q1=";
-    AppendFixed(trace, q, 4);
-    trace += " dzeta_kr=";
-    AppendFixed(trace, record.GrilleLossCoefficient, 4);
-    trace += " A_kr=";
-    AppendFixed(trace, record.GrilleArea, 4);
-    trace += " dzeta_k=";
-    AppendFixed(trace, network.FrictionPerMetre, 4);
-    trace += " L1=";
-    AppendFixed(trace, record.StoreyHeight, 4);
-    trace += " A=";
-    AppendFixed(trace, record.DuctArea, 4);
-    trace += " \ngama=";
-    AppendFixed(trace, network.NetworkGamma, 4);
+    for (const auto& [name, value] : head) {
+        trace += name;
+        AppendFixed(trace, value, 4);
+    }
     trace += " \n";
 
     // Storey i+1 sees the grille loss and the friction of the segments below it; the sum starts

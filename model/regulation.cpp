@@ -26,6 +26,18 @@ bool Refused(const CalcRecord& record, double requestedFlow, RegulationOutcome& 
     return false;
 }
 
+// The affinity law along the parabola through the point (pointFlow, pointPressure): rp = rq^2,
+// so rp / rq = rq up to rounding, and the speed follows the flow below the point; at or above
+// it the catalogue speed stays.
+double SpeedAlongTheParabola(int32_t fanSpeed, double flow, double pressure, double pointFlow, double pointPressure)
+{
+    const double rq = flow / pointFlow;
+    const double rp = pressure / pointPressure;
+    if (rq >= rp)
+        return fanSpeed * rp / rq;
+    return fanSpeed;
+}
+
 }  // namespace
 
 bool HasOperatingPoint(const CalcRecord& record)
@@ -42,14 +54,8 @@ RegulationOutcome ComputeRegulatedSpeed(CalcRecord& record)
         return outcome;
 
     record.RegulatedPressure = record.NetworkCoefficient * flow * flow;
-    // rp = rq^2 on the parabola, so rp / rq = rq up to rounding: speed in proportion to flow
-    // for a request below the operating flow, the catalogue speed above it.
-    const double rq = flow / record.FanFlow;
-    const double rp = record.RegulatedPressure / record.FanPressure;
-    if (rq >= rp)
-        record.RegulatedSpeed = record.FanSpeed * rp / rq;
-    else
-        record.RegulatedSpeed = record.FanSpeed;
+    record.RegulatedSpeed =
+        SpeedAlongTheParabola(record.FanSpeed, flow, record.RegulatedPressure, record.FanFlow, record.FanPressure);
     return outcome;
 }
 
@@ -85,11 +91,7 @@ RegulationOutcome ComputeVariantRegulatedSpeed(CalcRecord& record)
         record.VariantRegulatedSpeed = 0.0;
         return outcome;
     }
-    const double rq = flow / variantFlow;
-    const double rp = record.VariantRegulatedPressure / variantPressure;
-    if (rq >= rp)
-        record.VariantRegulatedSpeed = record.FanSpeed * rp / rq;
-    else
-        record.VariantRegulatedSpeed = record.FanSpeed;
+    record.VariantRegulatedSpeed =
+        SpeedAlongTheParabola(record.FanSpeed, flow, record.VariantRegulatedPressure, variantFlow, variantPressure);
     return outcome;
 }

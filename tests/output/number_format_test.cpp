@@ -9,28 +9,18 @@
 TEST(number_format, conversions_of_the_reports)
 {
     struct Row {
-        const char* Name;
         const char* Format;
         double Value;
         const char* Expected;
     };
     const double inf = std::numeric_limits<double>::infinity();
     const Row rows[] = {
-        {"three decimals", "%1.3f", 1.2, "1.200"},
-        {"one decimal", "%1.1f", 101.26, "101.3"},
-        {"width 2 without decimals pads", "%2.0f", 7.4, " 7"},
-        {"width 2 without decimals, wide value", "%2.0f", 1234.5, "1234"},
-        {"six decimals", "%f", 0.0123456789, "0.012346"},
-        {"negative zero keeps its sign", "%f", -0.0, "-0.000000"},
-        {"negative", "%1.1f", -12.34, "-12.3"},
-        {"title density", "%2.3lf", 1.2, "1.200"},
-        {"title speed", "%2.1lf", 812.34, "812.3"},
-        {"quotient by zero", "%1.1f", 1.0 / std::sqrt(0.0), "-"},
-        {"negative infinity", "%2.0f", -inf, "-"},
-        {"not a number", "%1.3f", std::nan(""), "-"},
+        {"%2.0f", 7.4, " 7"},         {"%2.0f", 1234.5, "1234"},    {"%f", 0.0123456789, "0.012346"},
+        {"%f", -0.0, "-0.000000"},    {"%1.1f", -12.34, "-12.3"},   {"%2.1lf", 812.34, "812.3"},
+        {"%1.1f", 1.0 / std::sqrt(0.0), "-"}, {"%2.0f", -inf, "-"}, {"%1.3f", std::nan(""), "-"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(FormatNumber(row.Format, row.Value), row.Expected) << row.Name;
+        EXPECT_EQ(FormatNumber(row.Format, row.Value), row.Expected) << row.Format << " " << row.Value;
 }
 
 TEST(number_format, printf_into_a_string)
@@ -43,23 +33,13 @@ TEST(number_format, printf_into_a_string)
 
 TEST(number_format, template_takes_values_in_order)
 {
+    const double zero = 0.0;
+    const char* nothing = nullptr;
     EXPECT_EQ(FormatTemplate("<td>%s obroty= %d [1/min]</td>", {"CORVA-1", int32_t{1460}}),
               "<td>CORVA-1 obroty= 1460 [1/min]</td>");
     EXPECT_EQ(FormatTemplate("= %1.3f [m]x%1.3f [m] ", {0.5, 0.25}), "= 0.500 [m]x0.250 [m] ");
     EXPECT_EQ(FormatTemplate("width=\"40%%\" %d%%", {int32_t{7}}), "width=\"40%\" 7%");
     EXPECT_EQ(FormatTemplate("no conversions", {}), "no conversions");
-}
-
-TEST(number_format, template_shows_dash_for_values_that_are_not_finite)
-{
-    const double zero = 0.0;
     EXPECT_EQ(FormatTemplate("%1.1f[m3/h] %1.1f[m3/h]", {1.0 / zero, 0.0 / zero}), "-[m3/h] -[m3/h]");
-}
-
-TEST(number_format, template_writes_texts_unchanged)
-{
-    const char* nothing = nullptr;
-    EXPECT_EQ(FormatTemplate("[%s]", {"a<b&c"}), "[a<b&c]");
-    EXPECT_EQ(FormatTemplate("[%s]", {nothing}), "[]");
-    EXPECT_EQ(FormatTemplate("[%s]", {std::string("50%")}), "[50%]");
+    EXPECT_EQ(FormatTemplate("[%s][%s][%s]", {"a<b&c", nothing, std::string("50%")}), "[a<b&c][][50%]");
 }
