@@ -24,32 +24,39 @@ class ModalDriver {
 public:
     using Action = std::function<void(QWidget* modal)>;
 
+    ModalDriver()
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    }
+
     // The step runs when a modal widget named `name` (objectName) is active. "QMessageBox" stands
     // for any message box.
     void Then(const QString& name, Action action) { steps_.push_back({name, std::move(action)}); }
 
-    // Starts polling; call before the code that opens the first dialog.
-    void Start()
+    // Runs `code` (which opens the dialogs) while the steps are answered; returns its result.
+    template <typename Code>
+    auto Drive(Code code)
     {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         clock_.start();
         timer_.start();
+        auto result = code();
+        timer_.stop();
+        return result;
     }
 
-    void Stop() { timer_.stop(); }
-
-    bool Finished() const { return steps_.empty() && !pending_; }
-    // What went wrong: unexpected dialogs that had to be closed, or steps that never ran.
-    std::vector<std::string> Problems() const
+    // Every step ran and no unexpected dialog had to be closed.
+    bool Ok() const { return steps_.empty() && !pending_ && problems_.empty(); }
+    // What went wrong, for the failure message.
+    std::string Problems() const
     {
-        std::vector<std::string> problems = problems_;
+        std::string text;
+        for (const std::string& problem : problems_)
+            text += problem + "; ";
         for (const Step& step : steps_)
-            problems.push_back("step never reached: " + step.Name.toStdString());
-        return problems;
+            text += "step never reached: " + step.Name.toStdString() + "; ";
+        return text;
     }
-    // Names of the modal widgets answered, in order.
-    const std::vector<std::string>& Seen() const { return seen_; }
 
 private:
     struct Step {
@@ -70,7 +77,6 @@ private:
         if (!steps_.empty() && NameOf(modal) == steps_.front().Name) {
             Step step = std::move(steps_.front());
             steps_.pop_front();
-            seen_.push_back(step.Name.toStdString());
             clock_.restart();
             // The action runs outside this timer's slot: it may open a nested modal loop (a
             // message box), and a timer does not fire again while its own slot is running.
@@ -98,40 +104,31 @@ private:
 
     std::deque<Step> steps_;
     std::vector<std::string> problems_;
-    std::vector<std::string> seen_;
     QTimer timer_;
     QElapsedTimer clock_;
     bool pending_ = false;
 };
 
-// Control helpers for the actions.
-inline void SetEdit(QWidget* form, const char* name, const QString& text)
+// The control named `name`; a test fails at once where there is none.
+template <typename T>
+T* Child(QWidget* form, const char* name)
 {
-    auto* edit = form->findChild<QLineEdit*>(QString::fromLatin1(name));
-    QVERIFY2(edit, name);
-    edit->selectAll();
-    edit->setText(text);
+    T* child = form->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s in %s", name, qPrintable(form->objectName()));
+    return child;
 }
 
-inline void Check(QWidget* form, const char* name)
-{
-    auto* radio = form->findChild<QRadioButton*>(QString::fromLatin1(name));
-    QVERIFY2(radio, name);
-    radio->click();
-}
+inline void SetEdit(QWidget* form, const char* name, const QString& text) { Child<QLineEdit>(form, name)->setText(text); }
+inline void Check(QWidget* form, const char* name) { Child<QRadioButton>(form, name)->click(); }
+inline void Click(QWidget* form, const char* name) { Child<QAbstractButton>(form, name)->click(); }
 
-inline void Click(QWidget* form, const char* name)
-{
-    auto* button = form->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    QVERIFY2(button, name);
-    button->click();
-}
+inline void Key(QWidget* form, Qt::Key key) { QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, key); }
 
 // Types `text` into an editable combo box as the user would (replacing what it shows).
 inline void TypeComboText(QWidget* form, const char* name, const QString& text)
 {
-    auto* combo = form->findChild<QComboBox*>(QString::fromLatin1(name));
-    QVERIFY2(combo && combo->lineEdit(), name);
+    auto* combo = Child<QComboBox>(form, name);
     combo->lineEdit()->selectAll();
     // One key event per character; QTest::keyClicks knows only ASCII.
     for (const QChar c : text)
@@ -141,25 +138,13 @@ inline void TypeComboText(QWidget* form, const char* name, const QString& text)
 // Picks item `index` of a combo box from its list, as a click in the drop-down does.
 inline void PickComboItem(QWidget* form, const char* name, int index)
 {
-    auto* combo = form->findChild<QComboBox*>(QString::fromLatin1(name));
-    QVERIFY2(combo, name);
+    auto* combo = Child<QComboBox>(form, name);
     combo->setCurrentIndex(index);
     emit combo->activated(index);
 }
 
-// The OK button of a form: OKBtn in the dialogs of the bottom-button kind, Button1 in the others.
-inline void ClickOk(QWidget* form)
-{
-    if (form->findChild<QAbstractButton*>(QStringLiteral("OKBtn")))
-        Click(form, "OKBtn");
-    else
-        Click(form, "Button1");
-}
-
-inline void ClickCancel(QWidget* form)
-{
-    if (form->findChild<QAbstractButton*>(QStringLiteral("CancelBtn")))
-        Click(form, "CancelBtn");
-    else
-        Click(form, "Button2");
-}
+// OK and Anuluj: OKBtn and CancelBtn in the dialogs of the bottom-button kind, Button1 and
+// Button2 in the others.
+inline bool BottomKind(QWidget* form) { return form->findChild<QAbstractButton*>(QStringLiteral("OKBtn")) != nullptr; }
+inline void ClickOk(QWidget* form) { Click(form, BottomKind(form) ? "OKBtn" : "Button1"); }
+inline void ClickCancel(QWidget* form) { Click(form, BottomKind(form) ? "CancelBtn" : "Button2"); }

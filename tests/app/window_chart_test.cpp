@@ -1,6 +1,5 @@
 // The twelve chart commands of the main window: which program each starts on which file, the
 // bytes of the save script, the cases with nothing to save or a cancelled dialog, and help.
-#include <QFile>
 #include <QFileDialog>
 #include <QTest>
 #include <filesystem>
@@ -8,37 +7,12 @@
 
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
-#include "app/main_form.h"
 #include "app/qt_front_end.h"
-#include "support/test_support.h"
 #include "window_fakes.h"
 
 namespace {
 
-struct Window {
-    explicit Window(const char* name) : Dir(ScratchDir(name)), Record(WorkedExample(4)),
-        Form(Record, Dir, FrontEnd, {&Launcher, &Opener, &Dialogs}) {}
-    std::string Dir;
-    CalcRecord Record;
-    FakeFrontEnd FrontEnd;
-    FakeLauncher Launcher;
-    FakeOpener Opener;
-    FakeDialogs Dialogs;
-    TMainForm Form;
-};
-
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-QStringList ToList(const std::vector<std::string>& values)
-{
-    QStringList list;
-    for (const std::string& value : values)
-        list << QString::fromStdString(value);
-    return list;
-}
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // A copy script as the calculations leave it: five lines, the last one with a trailing blank.
 std::string CopyScript(int set)
@@ -47,150 +21,95 @@ std::string CopyScript(int set)
            "set grid\nplot '1.gnu' with lines \n";
 }
 
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
 }  // namespace
 
 class WindowChartTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void displayStartsGnuplotPersisting_data()
+    void displayAndPrint()
     {
-        QTest::addColumn<QByteArray>("handler");
-        QTest::addColumn<QString>("script");
-        QTest::newRow("char_wyswietl") << QByteArray("char_wyswietl") << "wykres.gnu";
-        QTest::newRow("obr_reg_wyswietl") << QByteArray("obr_reg_wyswietl") << "wykres_reg.gnu";
-        QTest::newRow("char_tlumika") << QByteArray("char_tlumika") << "wykres_tl.gnu";
-        QTest::newRow("char_reg_tlumika") << QByteArray("char_reg_tlumika") << "wykres_reg_tl.gnu";
-    }
-
-    void displayStartsGnuplotPersisting()
-    {
-        QFETCH(QByteArray, handler);
-        QFETCH(QString, script);
-        Window window("display");
-        QVERIFY(QMetaObject::invokeMethod(&window.Form, handler.constData()));
-        QCOMPARE(int(window.Launcher.Started.size()), 1);
-        const StartedProcess& started = window.Launcher.Started[0];
-        QCOMPARE(started.Program, std::string("gnuplot"));
-        QCOMPARE(ToList(started.Arguments), (QStringList{"-persist", script}));
-        QCOMPARE(started.WorkingDirectory, window.Dir);
-        QVERIFY(window.Opener.Opened.empty());
-    }
-
-    void printOpensTheHtmlReport_data()
-    {
-        QTest::addColumn<QByteArray>("handler");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("char_drukuj") << QByteArray("char_drukuj") << "/wykresy/wykresy.html";
-        QTest::newRow("obr_reg_druk") << QByteArray("obr_reg_druk") << "/wykresy/wykresy_reg.html";
-        QTest::newRow("druk_tlumika") << QByteArray("druk_tlumika") << "/wykresy/wykresy_tl.html";
-        QTest::newRow("druk_reg_tlumika") << QByteArray("druk_reg_tlumika") << "/wykresy/wykresy_reg_tl.html";
-    }
-
-    void printOpensTheHtmlReport()
-    {
-        QFETCH(QByteArray, handler);
-        QFETCH(QString, report);
-        Window window("print");
-        QVERIFY(QMetaObject::invokeMethod(&window.Form, handler.constData()));
-        QCOMPARE(ToList(window.Opener.Opened), QStringList{QString::fromStdString(window.Dir) + report});
-        QVERIFY(window.Launcher.Started.empty());
-    }
-
-    void saveWritesTheSaveScript_data()
-    {
-        QTest::addColumn<QByteArray>("handler");
-        QTest::addColumn<int>("set");
-        // The handler numbers do not follow the sets: zapisz1 is the silencer set (2).
-        QTest::newRow("char_zapisz: fan") << QByteArray("char_zapisz") << 1;
-        QTest::newRow("char_zapisz1: silencers") << QByteArray("char_zapisz1") << 2;
-        QTest::newRow("char_zapisz2: regulated") << QByteArray("char_zapisz2") << 3;
-        QTest::newRow("char_zapisz3: regulated with silencers") << QByteArray("char_zapisz3") << 4;
+        // Columns: handler; display: gnuplot in the working directory; print: the HTML report.
+        const char* rows[][3] = {
+            {"char_wyswietl", "gnuplot -persist wykres.gnu", ""},
+            {"obr_reg_wyswietl", "gnuplot -persist wykres_reg.gnu", ""},
+            {"char_tlumika", "gnuplot -persist wykres_tl.gnu", ""},
+            {"char_reg_tlumika", "gnuplot -persist wykres_reg_tl.gnu", ""},
+            {"char_drukuj", "", "/wykresy/wykresy.html"},
+            {"obr_reg_druk", "", "/wykresy/wykresy_reg.html"},
+            {"druk_tlumika", "", "/wykresy/wykresy_tl.html"},
+            {"druk_reg_tlumika", "", "/wykresy/wykresy_reg_tl.html"},
+        };
+        for (const auto& [handler, started, opened] : rows) {
+            TestWindow window("display");
+            QVERIFY(QMetaObject::invokeMethod(&window.Form, handler));
+            QCOMPARE(Joined(window.Launcher.Started), std::string(started));
+            QCOMPARE(Joined(window.Launcher.Directories), *started ? window.Dir : std::string());
+            QCOMPARE(Joined(window.Opener.Opened), *opened ? window.Dir + opened : std::string());
+        }
     }
 
     void saveWritesTheSaveScript()
     {
-        QFETCH(QByteArray, handler);
-        QFETCH(int, set);
-        Window window("save");
-        for (int other = 1; other <= 4; ++other)
-            WriteFile(window.Dir + "/tmp" + std::to_string(other) + ".gnu", CopyScript(other));
-        window.Dialogs.SaveAnswer = window.Dir + "/wykres";
-
-        QVERIFY(QMetaObject::invokeMethod(&window.Form, handler.constData()));
-
-        const std::string saveScript = "gifd" + std::to_string(set) + ".gnu";
-        const std::string expected = "set terminal gif\nset output ' " + window.Dir + "/wykres.gif '\n" + CopyScript(set);
-        QCOMPARE(ReadFileForTest(window.Dir + "/" + saveScript), expected);
-        QCOMPARE(int(window.Launcher.Started.size()), 1);
-        QCOMPARE(window.Launcher.Started[0].Program, std::string("gnuplot"));
-        QCOMPARE(ToList(window.Launcher.Started[0].Arguments), QStringList{QString::fromStdString(saveScript)});
-        QCOMPARE(window.Launcher.Started[0].WorkingDirectory, window.Dir);
-        for (int other = 1; other <= 4; ++other)
-            if (other != set)
-                QVERIFY(!std::filesystem::exists(window.Dir + "/gifd" + std::to_string(other) + ".gnu"));
-        QVERIFY(window.Dialogs.Messages.empty());
+        // Columns: handler, chart set (zapisz1 is the silencer set, 2), name chosen, output file
+        // (".gif" added unless the name holds it, in that case).
+        const struct {
+            const char* Handler;
+            int Set;
+            const char* Chosen;
+            const char* Output;
+        } rows[] = {
+            {"char_zapisz", 1, "/d/wykres", "/d/wykres.gif"},
+            {"char_zapisz1", 2, "/d/w.gif", "/d/w.gif"},
+            {"char_zapisz2", 3, "/d/chart.GIF", "/d/chart.GIF.gif"},
+            {"char_zapisz3", 4, "/d/chart.gif.old", "/d/chart.gif.old"},
+        };
+        for (const auto& row : rows) {
+            TestWindow window("save");
+            for (int set = 1; set <= 4; ++set)
+                WriteFile(window.Dir + "/tmp" + std::to_string(set) + ".gnu", CopyScript(set));
+            window.Dialogs.SaveAnswer = row.Chosen;
+            QVERIFY(QMetaObject::invokeMethod(&window.Form, row.Handler));
+            const std::string saveScript = "gifd" + std::to_string(row.Set) + ".gnu";
+            QCOMPARE(ReadFileForTest(window.Dir + "/" + saveScript),
+                     "set terminal gif\nset output ' " + std::string(row.Output) + " '\n" + CopyScript(row.Set));
+            QCOMPARE(Joined(window.Launcher.Started), "gnuplot " + saveScript);
+            QCOMPARE(Joined(window.Launcher.Directories), window.Dir);
+            for (int other = 1; other <= 4; ++other)
+                QCOMPARE(Exists(window.Dir + "/gifd" + std::to_string(other) + ".gnu"), other == row.Set);
+            QVERIFY(window.Dialogs.Messages.empty());
+        }
     }
 
-    void saveNameGetsGifUnlessItHoldsIt_data()
+    void saveRefusedCancelledOrBlocked()
     {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("bare name") << "/d/wykres" << "/d/wykres.gif";
-        QTest::newRow("already .gif") << "/d/w.gif" << "/d/w.gif";
-        QTest::newRow("upper case is not .gif") << "/d/chart.GIF" << "/d/chart.GIF.gif";
-        QTest::newRow(".gif inside") << "/d/chart.gif.old" << "/d/chart.gif.old";
-    }
+        // No copy script: a message, and the save dialog is not even shown.
+        TestWindow nothing("save_nothing");
+        nothing.Dialogs.SaveAnswer = nothing.Dir + "/wykres";
+        nothing.Form.char_zapisz2();
+        QCOMPARE(Joined(nothing.Dialogs.Messages),
+                 std::string("Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia."));
+        QVERIFY(nothing.Dialogs.SaveDialogRuns == 0 && nothing.Launcher.Started.empty());
+        QVERIFY(!Exists(nothing.Dir + "/gifd3.gnu"));
 
-    void saveNameGetsGifUnlessItHoldsIt()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, output);
-        Window window("save_name");
-        WriteFile(window.Dir + "/tmp1.gnu", CopyScript(1));
-        window.Dialogs.SaveAnswer = chosen.toStdString();
-        window.Form.char_zapisz();
-        const std::string script = ReadFileForTest(window.Dir + "/gifd1.gnu");
-        QCOMPARE(QString::fromStdString(script.substr(0, script.find('\n', 17) + 1)),
-                 "set terminal gif\nset output ' " + output + " '\n");
-    }
+        // A cancelled save dialog writes and starts nothing.
+        TestWindow cancelled("save_cancel");
+        WriteFile(cancelled.Dir + "/tmp2.gnu", CopyScript(2));
+        cancelled.Form.char_zapisz1();
+        QVERIFY(cancelled.Dialogs.SaveDialogRuns == 1 && cancelled.Launcher.Started.empty());
+        QVERIFY(cancelled.Dialogs.Messages.empty() && !Exists(cancelled.Dir + "/gifd2.gnu"));
 
-    void saveWithoutCopyScriptSaysSo()
-    {
-        Window window("save_nothing");
-        window.Dialogs.SaveAnswer = window.Dir + "/wykres";
-        window.Form.char_zapisz2();
-        QCOMPARE(int(window.Dialogs.Messages.size()), 1);
-        QCOMPARE(QString::fromStdString(window.Dialogs.Messages[0].Text),
-                 QStringLiteral("Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia."));
-        QCOMPARE(window.Dialogs.SaveDialogRuns, 0);
-        QVERIFY(window.Launcher.Started.empty());
-        QVERIFY(!std::filesystem::exists(window.Dir + "/gifd3.gnu"));
-    }
-
-    void cancelledSaveWritesAndStartsNothing()
-    {
-        Window window("save_cancel");
-        WriteFile(window.Dir + "/tmp2.gnu", CopyScript(2));
-        window.Form.char_zapisz1();  // SaveAnswer stays empty: cancelled
-        QCOMPARE(window.Dialogs.SaveDialogRuns, 1);
-        QVERIFY(window.Launcher.Started.empty());
-        QVERIFY(window.Dialogs.Messages.empty());
-        QVERIFY(!std::filesystem::exists(window.Dir + "/gifd2.gnu"));
-    }
-
-    void saveScriptThatCannotBeWrittenIsReported()
-    {
-        Window window("save_blocked");
-        WriteFile(window.Dir + "/tmp1.gnu", CopyScript(1));
-        std::filesystem::create_directories(window.Dir + "/gifd1.gnu");  // a directory in the way
-        window.Dialogs.SaveAnswer = window.Dir + "/wykres";
-        window.Form.char_zapisz();
-        QCOMPARE(int(window.Dialogs.Messages.size()), 1);
-        QVERIFY2(window.Dialogs.Messages[0].Text.find("gifd1.gnu") != std::string::npos,
-                 window.Dialogs.Messages[0].Text.c_str());
-        QVERIFY(window.Launcher.Started.empty());
-        QVERIFY(window.Form.Problems().Empty());
+        // A save script that cannot be written is reported at once; gnuplot is not started.
+        TestWindow blocked("save_blocked");
+        WriteFile(blocked.Dir + "/tmp1.gnu", CopyScript(1));
+        std::filesystem::create_directories(blocked.Dir + "/gifd1.gnu");
+        blocked.Dialogs.SaveAnswer = blocked.Dir + "/wykres";
+        blocked.Form.char_zapisz();
+        const std::string message = Joined(blocked.Dialogs.Messages);
+        QVERIFY2(blocked.Dialogs.Messages.size() == 1 && message.find("gifd1.gnu") != std::string::npos, message.c_str());
+        QVERIFY(blocked.Launcher.Started.empty() && blocked.Form.Problems().Empty());
     }
 
     void saveDialogSetUp()
@@ -212,23 +131,18 @@ private slots:
         FakeLauncher launcher;
         QtFrontEnd frontEnd(launcher, "/work/dir");
         frontEnd.StartPlotter("gif_tl.gnu");
-        QCOMPARE(int(launcher.Started.size()), 1);
-        QCOMPARE(launcher.Started[0].Program, std::string("gnuplot"));
-        QCOMPARE(ToList(launcher.Started[0].Arguments), QStringList{"gif_tl.gnu"});
-        QCOMPARE(launcher.Started[0].WorkingDirectory, std::string("/work/dir"));
+        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif_tl.gnu"));
+        QCOMPARE(Joined(launcher.Directories), std::string("/work/dir"));
     }
 
-    void helpWithoutManualSaysSo()
+    void helpManual()
     {
-        Window window("help");
+        TestWindow window("help");
         window.Form.HelpContents();
         QVERIFY(window.Opener.Opened.empty());
-        QCOMPARE(int(window.Dialogs.Messages.size()), 1);
-        QCOMPARE(window.Dialogs.Messages[0].Text, std::string(kNoManualMessage));
-    }
+        QCOMPARE(Joined(window.Dialogs.Messages), std::string(kNoManualMessage));
 
-    void manualFoundBesideTheProgramFirst()
-    {
+        // Found beside the program first, then in the shared documentation.
         const std::string root = ScratchDir("manual");
         std::filesystem::create_directories(root + "/bin");
         std::filesystem::create_directories(root + "/share/doc/went_char");
@@ -241,8 +155,7 @@ private slots:
 
     void realLauncherStartsInTheWorkingDirectoryWithoutInput()
     {
-        // The started program runs in the given directory and reads an empty input, so that a
-        // script's "pause -1" cannot wait on the terminal.
+        // An empty input, so that a script's "pause -1" cannot wait on the terminal.
         const std::string dir = ScratchDir("launcher");
         QtProcessLauncher launcher;
         launcher.StartDetached("/bin/sh", {"-c", "cat > input.txt; pwd > started.txt"}, dir);

@@ -1,43 +1,51 @@
-// Stand-ins for what the main window starts and asks outside itself, recording canvases for the
-// two report renderings, and records of the worked examples.
+// Stand-ins for what the main window starts and asks outside itself, a window built on them,
+// recording canvases for the two report renderings, and records of the worked examples.
 #pragma once
 
+#include <QList>
+#include <QStringList>
 #include <QPrinter>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/main_form.h"
 #include "app/process_launcher.h"
 #include "app/report_canvas.h"
 #include "app/system_dialogs.h"
 #include "dialogs/commands.h"
+#include "dialogs/forms/dialog_forms.h"
 #include "model/calc_record.h"
+#include "support/test_support.h"
 
-struct StartedProcess {
-    std::string Program;
-    std::vector<std::string> Arguments;
-    std::string WorkingDirectory;
-};
+inline std::string Joined(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : "; ") + item;
+    return text;
+}
 
+// Records every start as "program arg1 arg2 ..." and the directory it was started in.
 class FakeLauncher : public ProcessLauncher {
 public:
     void StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& workingDirectory) override
     {
-        Started.push_back({program, arguments, workingDirectory});
+        std::string line = program;
+        for (const std::string& argument : arguments)
+            line += " " + argument;
+        Started.push_back(line);
+        Directories.push_back(workingDirectory);
     }
-    std::vector<StartedProcess> Started;
+    std::vector<std::string> Started;
+    std::vector<std::string> Directories;
 };
 
 class FakeOpener : public UrlOpener {
 public:
     void OpenFile(const std::string& path) override { Opened.push_back(path); }
     std::vector<std::string> Opened;
-};
-
-struct ShownMessage {
-    std::string Text;
-    std::string Caption;
 };
 
 class FakeDialogs : public SystemDialogs {
@@ -53,30 +61,34 @@ public:
         ++SaveDialogRuns;
         return SaveAnswer;
     }
-    void ShowMessage(const std::string& text, const std::string& caption) override
-    {
-        Messages.push_back({text, caption});
-    }
+    void ShowMessage(const std::string& text, const std::string&) override { Messages.push_back(text); }
 
     QPrinter* PrintConfirmed = nullptr;  // nullptr: the user cancels the print dialog
-    std::optional<std::string> SaveAnswer;
+    std::optional<std::string> SaveAnswer;  // nullopt: the user cancels the save dialog
     int PrintDialogRuns = 0;
     int PrintSetupRuns = 0;
     int SaveDialogRuns = 0;
-    std::vector<ShownMessage> Messages;
+    std::vector<std::string> Messages;
 };
 
+// Shows the dialogs through Forms, when set; records messages as "caption: text".
 class FakeFrontEnd : public FrontEnd {
 public:
-    bool ShowDialog(DialogId) override { return false; }
+    bool ShowDialog(DialogId dialog) override
+    {
+        Shown.push_back(dialog);
+        return Forms && Forms->Exec(dialog);
+    }
     void ShowMessage(const std::string& text, const std::string& caption) override
     {
-        Messages.push_back({text, caption});
+        Messages.push_back(caption + ": " + text);
     }
     void StartPlotter(const std::string& scriptName) override { Plotted.push_back(scriptName); }
     void Repaint() override { ++Repaints; }
 
-    std::vector<ShownMessage> Messages;
+    DialogForms* Forms = nullptr;
+    std::vector<DialogId> Shown;
+    std::vector<std::string> Messages;
     std::vector<std::string> Plotted;
     int Repaints = 0;
 };
@@ -90,18 +102,13 @@ struct CanvasCall {
     std::string Text;
 };
 
-class RecordingCanvas : public ReportCanvas {
+// Records the calls of either rendering; as a page, a tall one at 600 dpi unless told otherwise.
+class RecordingCanvas : public PageCanvas {
 public:
-    void SetFontHeight(int pixels) override { Calls.push_back({"height", pixels, 0, 0, ""}); }
-    void SetFontPoints(int points) override { Calls.push_back({"points", points, 0, 0, ""}); }
-    void TextOut(int x, int y, const std::string& text) override { Calls.push_back({"text", 0, x, y, text}); }
-    std::vector<CanvasCall> Calls;
-};
-
-class RecordingPageCanvas : public PageCanvas {
-public:
-    RecordingPageCanvas(int dpi, int pageHeight, int lineHeight)
-        : Dpi(dpi), Height(pageHeight), Line(lineHeight) {}
+    explicit RecordingCanvas(int dpi = 600, int pageHeight = 100000, int lineHeight = 116)
+        : Dpi(dpi), Height(pageHeight), Line(lineHeight)
+    {
+    }
     void SetFontHeight(int pixels) override { Calls.push_back({"height", pixels, 0, 0, ""}); }
     void SetFontPoints(int points) override { Calls.push_back({"points", points, 0, 0, ""}); }
     void TextOut(int x, int y, const std::string& text) override { Calls.push_back({"text", 0, x, y, text}); }
@@ -116,7 +123,6 @@ public:
     std::vector<CanvasCall> Calls;
 };
 
-// The text calls only.
 inline std::vector<CanvasCall> Texts(const std::vector<CanvasCall>& calls)
 {
     std::vector<CanvasCall> texts;
@@ -128,9 +134,9 @@ inline std::vector<CanvasCall> Texts(const std::vector<CanvasCall>& calls)
 
 // The distinct line positions in drawing order (cells of one line share their y); a new page
 // shows as -1.
-inline std::vector<int> LineTops(const std::vector<CanvasCall>& calls)
+inline QList<int> LineTops(const std::vector<CanvasCall>& calls)
 {
-    std::vector<int> tops;
+    QList<int> tops;
     bool pageBreak = false;
     for (const CanvasCall& call : calls) {
         if (call.Kind == "new page") {
@@ -144,6 +150,33 @@ inline std::vector<int> LineTops(const std::vector<CanvasCall>& calls)
         pageBreak = false;
     }
     return tops;
+}
+
+// The cells of the line at `y`, as "x text", and their x alone.
+inline QStringList Line(const std::vector<CanvasCall>& calls, int y)
+{
+    QStringList cells;
+    for (const CanvasCall& call : Texts(calls))
+        if (call.Y == y)
+            cells << QStringLiteral("%1 %2").arg(call.X).arg(QString::fromStdString(call.Text));
+    return cells;
+}
+
+inline QList<int> Columns(const std::vector<CanvasCall>& calls, int y)
+{
+    QList<int> columns;
+    for (const CanvasCall& call : Texts(calls))
+        if (call.Y == y)
+            columns << call.X;
+    return columns;
+}
+
+inline QList<int> Range(int first, int last, int step)
+{
+    QList<int> values;
+    for (int value = first; value <= last; value += step)
+        values << value;
+    return values;
 }
 
 // A calculated fan selection: kind 1, rectangular grille, round duct unless said otherwise.
@@ -182,3 +215,18 @@ inline CalcRecord WorkedExample(int storeys, int kind = 1, bool roundDuct = true
     SetReportKind(record, kind);
     return record;
 }
+
+// The main window on the stand-ins, in a scratch directory of its own.
+struct TestWindow {
+    explicit TestWindow(const std::string& name, const CalcRecord& record = WorkedExample(4))
+        : Dir(ScratchDir(name)), Record(record), Form(Record, Dir, FrontEnd, {&Launcher, &Opener, &Dialogs})
+    {
+    }
+    std::string Dir;
+    CalcRecord Record;
+    FakeFrontEnd FrontEnd;
+    FakeLauncher Launcher;
+    FakeOpener Opener;
+    FakeDialogs Dialogs;
+    TMainForm Form;
+};

@@ -1,17 +1,15 @@
 // The printed report: positions of the worked examples on a 600-dpi page, the three-line header
 // of the variant table, the page break of a long report, scaling to other resolutions, and the
 // whole job through FilePrint into a PDF file.
+#include <functional>
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
-#include "app/main_form.h"
-#include "app/report_canvas.h"
-#include "support/test_support.h"
 #include "window_fakes.h"
 
 namespace {
@@ -19,19 +17,16 @@ namespace {
 constexpr int kTallPage = 100000;  // dots: no page break
 constexpr int kBodyLine = 116;     // dots: a 12 point line at 600 dpi
 
-QList<int> Range(int first, int last, int step)
-{
-    QList<int> values;
-    for (int value = first; value <= last; value += step)
-        values << value;
-    return values;
-}
-
 // Title lines to the storey table header of the worked example (round duct), 600 dpi.
 const QList<int> kRoundHead = {200, 380, 740, 980, 1100, 1220, 1340, 1580, 1700, 1820, 1940, 2060,
                                2420, 2540, 2660, 2780, 2900, 3020, 3140, 3260};
 
-QList<int> ToList(const std::vector<int>& values) { return QList<int>(values.begin(), values.end()); }
+std::vector<CanvasCall> Printed(const CalcRecord& record, int dpi = 600, int pageHeight = kTallPage)
+{
+    RecordingCanvas canvas(dpi, pageHeight, kBodyLine * dpi / 600);
+    PrintReportPages(record, canvas);
+    return canvas.Calls;
+}
 
 QList<int> Scaled(const QList<int>& values, int dpi)
 {
@@ -43,8 +38,18 @@ QList<int> Scaled(const QList<int>& values, int dpi)
 
 int PdfPages(const QByteArray& pdf)
 {
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ")
-               + pdf.count("/Type /Page/") + pdf.count("/Type /Page>"));
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
+               pdf.count("/Type /Page/") + pdf.count("/Type /Page>"));
+}
+
+// Answers the next modal dialog with `answer` as soon as it shows.
+template <typename Dialog>
+void AnswerNextDialog(std::function<void(Dialog*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            answer(dialog);
+    });
 }
 
 }  // namespace
@@ -58,8 +63,8 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("storeys");
         QTest::addColumn<QList<int>>("tops");
+        QTest::newRow("kind 0: no text") << 0 << 4 << QList<int>{};
         QTest::newRow("kind 1, 4 storeys") << 1 << 4 << (kRoundHead + Range(3380, 3860, 120));
-        QTest::newRow("kind 1, 30 storeys: table to 5180") << 1 << 30 << (kRoundHead + Range(3380, 5180, 120));
         QTest::newRow("kind 2, 99 storeys on a tall page: table to 9260, block to 9860")
             << 2 << 99 << (kRoundHead + Range(3380, 9860, 120));
         QTest::newRow("kind 3: three header lines, a blank one, five values")
@@ -73,40 +78,23 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, storeys);
         QFETCH(QList<int>, tops);
-        RecordingPageCanvas canvas(600, kTallPage, kBodyLine);
-        PrintReportPages(WorkedExample(storeys, kind), canvas);
-        QCOMPARE(ToList(LineTops(canvas.Calls)), tops);
+        QCOMPARE(LineTops(Printed(WorkedExample(storeys, kind))), tops);
     }
 
     void variantHeaderOnThreeLines()
     {
-        RecordingPageCanvas canvas(600, kTallPage, kBodyLine);
-        PrintReportPages(WorkedExample(4, 3), canvas);
-        QList<QString> header;
-        QList<int> values;
-        for (const CanvasCall& text : Texts(canvas.Calls)) {
-            if (text.Y >= 2540 && text.Y <= 2780)
-                header << QStringLiteral("%1 %2 %3").arg(text.Y).arg(text.X).arg(QString::fromStdString(text.Text));
-            if (text.Y == 3020)
-                values << text.X;
-        }
-        const QList<QString> expected = {
-            QStringLiteral("2540 2900 Wentylator"), QStringLiteral("2540 3800 Wentylator"),
-            QStringLiteral("2660 2100 Wentylator"), QStringLiteral("2660 2900 z podstawą"),
-            QStringLiteral("2660 3800 z tłumikiem"), QStringLiteral("2780 2900 tłumiącą"),
-            QStringLiteral("2780 3800 cylindrycznym"),
-        };
-        QCOMPARE(header, expected);
-        QCOMPARE(values, (QList<int>{200, 2100, 2900, 3800}));
+        const std::vector<CanvasCall> calls = Printed(WorkedExample(4, 3));
+        QCOMPARE(Line(calls, 2540), (QStringList{"2900 Wentylator", "3800 Wentylator"}));
+        QCOMPARE(Line(calls, 2660), (QStringList{"2100 Wentylator", "2900 z podstawą", "3800 z tłumikiem"}));
+        QCOMPARE(Line(calls, 2780), (QStringList{"2900 tłumiącą", "3800 cylindrycznym"}));
+        QCOMPARE(Columns(calls, 3020), (QList<int>{200, 2100, 2900, 3800}));
     }
 
     void titleOnTwoLinesInTwentyPoints()
     {
-        RecordingPageCanvas canvas(600, kTallPage, kBodyLine);
-        PrintReportPages(WorkedExample(4), canvas);
         int points = 0;
-        QList<QString> titles;
-        for (const CanvasCall& call : canvas.Calls) {
+        QStringList titles;
+        for (const CanvasCall& call : Printed(WorkedExample(4))) {
             if (call.Kind == "points")
                 points = call.Value;
             if (call.Kind != "text")
@@ -125,48 +113,26 @@ private slots:
     void longReportGoesOnOnANewPage()
     {
         // A page 6600 dots high takes lines whose bottom stays within it: up to y 6484.
-        RecordingPageCanvas canvas(600, 6600, kBodyLine);
-        PrintReportPages(WorkedExample(99, 2), canvas);
-        const QList<int> expected = kRoundHead + Range(3380, 6380, 120) + QList<int>{-1}
-                                    + Range(200, 2960, 120) + Range(3080, 3560, 120);
-        QCOMPARE(ToList(LineTops(canvas.Calls)), expected);
-    }
-
-    void positionsScaleWithTheResolution_data()
-    {
-        QTest::addColumn<int>("dpi");
-        QTest::newRow("300 dpi") << 300;
-        QTest::newRow("600 dpi") << 600;
-        QTest::newRow("1200 dpi") << 1200;
+        const QList<int> expected = kRoundHead + Range(3380, 6380, 120) + QList<int>{-1} + Range(200, 2960, 120) +
+                                    Range(3080, 3560, 120);
+        QCOMPARE(LineTops(Printed(WorkedExample(99, 2), 600, 6600)), expected);
     }
 
     void positionsScaleWithTheResolution()
     {
-        QFETCH(int, dpi);
-        RecordingPageCanvas canvas(dpi, kTallPage, kBodyLine * dpi / 600);
-        PrintReportPages(WorkedExample(30), canvas);
-        QCOMPARE(ToList(LineTops(canvas.Calls)), Scaled(kRoundHead + Range(3380, 5180, 120), dpi));
-        QList<int> columns;
-        for (const CanvasCall& text : Texts(canvas.Calls))
-            if (text.Y == 3380 * dpi / 600)
-                columns << text.X;
-        QCOMPARE(columns, Scaled({200, 1100, 2100, 2900}, dpi));
-    }
-
-    void kindZeroPrintsNoText()
-    {
-        CalcRecord record = WorkedExample(4);
-        SetReportKind(record, 0);
-        RecordingPageCanvas canvas(600, kTallPage, kBodyLine);
-        PrintReportPages(record, canvas);
-        QVERIFY(Texts(canvas.Calls).empty());
+        for (int dpi : {300, 600, 1200}) {
+            const std::vector<CanvasCall> calls = Printed(WorkedExample(30), dpi);
+            QCOMPARE(LineTops(calls), Scaled(kRoundHead + Range(3380, 5180, 120), dpi));
+            QCOMPARE(Columns(calls, 3380 * dpi / 600), Scaled({200, 1100, 2100, 2900}, dpi));
+        }
     }
 
     void filePrintWritesPdfPages_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("storeys");
-        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("pages");  // 0: the print dialog is cancelled
+        QTest::newRow("cancelled") << 1 << 4 << 0;
         QTest::newRow("kind 0: one empty page") << 0 << 4 << 1;
         QTest::newRow("kind 1, 4 storeys: one page") << 1 << 4 << 1;
         QTest::newRow("kind 2, 99 storeys: two pages") << 2 << 99 << 2;
@@ -177,72 +143,44 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, storeys);
         QFETCH(int, pages);
-        const std::string dir = ScratchDir(std::string("pdf_") + QTest::currentDataTag());
-        const QString pdf = QString::fromStdString(dir + "/report.pdf");
+        TestWindow window(std::string("pdf_") + QTest::currentDataTag(), WorkedExample(storeys, kind));
+        const QString pdf = QString::fromStdString(window.Dir + "/report.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
+        if (pages > 0)
+            window.Dialogs.PrintConfirmed = &printer;
+        window.Form.FilePrint();
 
-        CalcRecord record = WorkedExample(storeys, kind);
-        FakeFrontEnd frontEnd;
-        FakeLauncher launcher;
-        FakeOpener opener;
-        FakeDialogs dialogs;
-        dialogs.PrintConfirmed = &printer;
-        TMainForm form(record, dir, frontEnd, {&launcher, &opener, &dialogs});
-        form.FilePrint();
-
-        QCOMPARE(dialogs.PrintDialogRuns, 1);
-        QVERIFY(dialogs.Messages.empty());
-        QCOMPARE(printer.resolution(), 600);
+        QCOMPARE(window.Dialogs.PrintDialogRuns, 1);
+        QVERIFY(window.Dialogs.Messages.empty());
         QFile file(pdf);
+        if (pages == 0) {
+            QVERIFY(!file.exists());
+            return;
+        }
+        QCOMPARE(printer.resolution(), 600);
         QVERIFY2(file.open(QIODevice::ReadOnly), "the PDF is written");
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(PdfPages(bytes), pages);
     }
 
-    void cancelledPrintDialogPrintsNothing()
-    {
-        CalcRecord record = WorkedExample(4);
-        FakeFrontEnd frontEnd;
-        FakeLauncher launcher;
-        FakeOpener opener;
-        FakeDialogs dialogs;  // PrintConfirmed stays nullptr
-        TMainForm form(record, ScratchDir("cancel"), frontEnd, {&launcher, &opener, &dialogs});
-        form.FilePrint();
-        QCOMPARE(dialogs.PrintDialogRuns, 1);
-        QVERIFY(dialogs.Messages.empty());
-    }
-
-    void realPrintDialogCancelled()
+    void realDialogs()
     {
         QWidget owner;
         QtSystemDialogs dialogs(&owner);
-        QTimer::singleShot(0, [] {
-            if (QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
+        AnswerNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
         QVERIFY(dialogs.RunPrintDialog() == nullptr);
-    }
 
-    void realSaveDialogGivesTheChosenPath()
-    {
         const std::string dir = ScratchDir("save_dialog");
-        QWidget owner;
-        QtSystemDialogs dialogs(&owner);
-        QTimer::singleShot(0, [&dir] {
-            if (QFileDialog* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                dialog->selectFile(QString::fromStdString(dir + "/wykres"));
-                static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, checks included
-            }
+        AnswerNextDialog<QFileDialog>([&dir](QFileDialog* dialog) {
+            dialog->selectFile(QString::fromStdString(dir + "/wykres"));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, checks included
         });
         QCOMPARE(dialogs.RunSaveDialog().value_or("cancelled"), dir + "/wykres");
-        QTimer::singleShot(0, [] {
-            if (QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
+        AnswerNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
         QVERIFY(!dialogs.RunSaveDialog());
     }
 };
