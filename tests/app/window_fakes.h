@@ -1,9 +1,7 @@
 // Stand-ins for what the main window starts and asks outside itself, a window built on them,
-// recording canvases for the two report renderings, and records of the worked examples.
+// and records of the worked examples.
 #pragma once
 
-#include <QList>
-#include <QStringList>
 #include <QPrinter>
 #include <optional>
 #include <string>
@@ -11,7 +9,6 @@
 
 #include "app/main_form.h"
 #include "app/process_launcher.h"
-#include "app/report_canvas.h"
 #include "app/system_dialogs.h"
 #include "dialogs/commands.h"
 #include "dialogs/forms/dialog_forms.h"
@@ -92,92 +89,6 @@ public:
     std::vector<std::string> Plotted;
     int Repaints = 0;
 };
-
-// One call on a canvas: "height 20", "points 12", "text" with its position, or "new page".
-struct CanvasCall {
-    std::string Kind;
-    int Value = 0;
-    int X = 0;
-    int Y = 0;
-    std::string Text;
-};
-
-// Records the calls of either rendering; as a page, a tall one at 600 dpi unless told otherwise.
-class RecordingCanvas : public PageCanvas {
-public:
-    explicit RecordingCanvas(int dpi = 600, int pageHeight = 100000, int lineHeight = 116)
-        : Dpi(dpi), Height(pageHeight), Line(lineHeight)
-    {
-    }
-    void SetFontHeight(int pixels) override { Calls.push_back({"height", pixels, 0, 0, ""}); }
-    void SetFontPoints(int points) override { Calls.push_back({"points", points, 0, 0, ""}); }
-    void TextOut(int x, int y, const std::string& text) override { Calls.push_back({"text", 0, x, y, text}); }
-    int Resolution() const override { return Dpi; }
-    int PageHeight() const override { return Height; }
-    int LineHeight() const override { return Line; }
-    void NewPage() override { Calls.push_back({"new page", 0, 0, 0, ""}); }
-
-    int Dpi;
-    int Height;
-    int Line;
-    std::vector<CanvasCall> Calls;
-};
-
-inline std::vector<CanvasCall> Texts(const std::vector<CanvasCall>& calls)
-{
-    std::vector<CanvasCall> texts;
-    for (const CanvasCall& call : calls)
-        if (call.Kind == "text")
-            texts.push_back(call);
-    return texts;
-}
-
-// The distinct line positions in drawing order (cells of one line share their y); a new page
-// shows as -1.
-inline QList<int> LineTops(const std::vector<CanvasCall>& calls)
-{
-    QList<int> tops;
-    bool pageBreak = false;
-    for (const CanvasCall& call : calls) {
-        if (call.Kind == "new page") {
-            tops.push_back(-1);
-            pageBreak = true;
-        }
-        if (call.Kind != "text")
-            continue;
-        if (pageBreak || tops.empty() || tops.back() != call.Y)
-            tops.push_back(call.Y);
-        pageBreak = false;
-    }
-    return tops;
-}
-
-// The cells of the line at `y`, as "x text", and their x alone.
-inline QStringList Line(const std::vector<CanvasCall>& calls, int y)
-{
-    QStringList cells;
-    for (const CanvasCall& call : Texts(calls))
-        if (call.Y == y)
-            cells << QStringLiteral("%1 %2").arg(call.X).arg(QString::fromStdString(call.Text));
-    return cells;
-}
-
-inline QList<int> Columns(const std::vector<CanvasCall>& calls, int y)
-{
-    QList<int> columns;
-    for (const CanvasCall& call : Texts(calls))
-        if (call.Y == y)
-            columns << call.X;
-    return columns;
-}
-
-inline QList<int> Range(int first, int last, int step)
-{
-    QList<int> values;
-    for (int value = first; value <= last; value += step)
-        values << value;
-    return values;
-}
 
 // A calculated fan selection: kind 1, rectangular grille, round duct unless said otherwise.
 inline CalcRecord WorkedExample(int storeys, int kind = 1, bool roundDuct = true)
