@@ -1,5 +1,4 @@
-// The parser of the batch input: what a line gives, what is skipped, and every error with the
-// line it names.
+// The batch input parser: what a line gives, what is skipped, and every error with its line.
 #include "cli/batch_input.h"
 
 #include <gtest/gtest.h>
@@ -18,25 +17,16 @@ TEST(batch_input, values_lines_and_skipped_lines)
         "loss_coefficient = 4,6\n"
         "fan=19");
     ASSERT_TRUE(result.Ok) << result.Error;
-    const std::map<std::string, std::string> expected = {
-        {"density", "1.2"},          {"storeys", "10"},
-        {"grille", "LUMA 75/80"},    {"variant", "Wentylator z podstawą tłumiącą"},
-        {"loss_coefficient", "4,6"}, {"fan", "19"},
-    };
-    EXPECT_EQ(result.Input.Values, expected);
-    const std::map<std::string, int> lines = {
-        {"density", 5}, {"storeys", 6}, {"grille", 7}, {"variant", 8}, {"loss_coefficient", 9}, {"fan", 10},
-    };
-    EXPECT_EQ(result.Input.LineOf, lines);
+    EXPECT_EQ(result.Input.Values, (std::map<std::string, std::string>{
+        {"density", "1.2"}, {"storeys", "10"}, {"grille", "LUMA 75/80"}, {"variant", "Wentylator z podstawą tłumiącą"},
+        {"loss_coefficient", "4,6"}, {"fan", "19"}}));
+    EXPECT_EQ(result.Input.LineOf, (std::map<std::string, int>{
+        {"density", 5}, {"storeys", 6}, {"grille", 7}, {"variant", 8}, {"loss_coefficient", 9}, {"fan", 10}}));
 }
 
 TEST(batch_input, value_is_everything_after_the_first_equals_sign)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* value;
-    };
+    struct Row { const char* name; const char* text; const char* value; };
     const Row rows[] = {
         {"second_equals_kept", "grille = a = b\n", "a = b"},
         {"empty_value", "density =\n", ""},
@@ -58,11 +48,7 @@ TEST(batch_input, value_is_everything_after_the_first_equals_sign)
 
 TEST(batch_input, errors_name_the_line)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* error;
-    };
+    struct Row { const char* name; const char* text; const char* error; };
     const Row rows[] = {
         {"no_equals", "fan = 3\n\ndensity 1.2\n", "wiersz 3: brak znaku „=” w „density 1.2”"},
         {"unknown_key", "# x\nfan = 3\ndensty = 1.2\n", "wiersz 3: nieznany klucz „densty”"},

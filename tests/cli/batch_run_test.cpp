@@ -1,10 +1,8 @@
-// The batch run in-process: the answers the input gives each dialog, the checks made before any
-// file is touched, the plotting program, and a whole run compared with golden files.
+// The batch run in-process: dialog answers, checks before any file is touched, the plotter, golden files.
 #include "cli/batch_run.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -34,16 +32,9 @@ DialogAnswers Answers(const std::string& text, const std::string& dir)
 }
 
 // The ten-storey block of the examples, without its regulation keys.
-const char kBlock[] =
-    "density = 1.2\n"
-    "duct_shape = round\n"
-    "duct_diameter = 0.315\n"
-    "storey_height = 3\n"
-    "storeys = 10\n"
-    "grille_height = 0.2\n"
-    "grille_width = 0.25\n"
-    "loss_coefficient = 2.5\n"
-    "fan = 19\n";
+const std::string kBlock =
+    "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstorey_height = 3\nstoreys = 10\n"
+    "grille_height = 0.2\ngrille_width = 0.25\nloss_coefficient = 2.5\nfan = 19\n";
 
 // The block with one of its lines replaced.
 std::string Block(const std::string& from, const std::string& to)
@@ -52,11 +43,7 @@ std::string Block(const std::string& from, const std::string& to)
     return text.replace(text.find(from), from.size(), to);
 }
 
-struct RunResult {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
+struct RunResult { int Status; std::string Out, Err; };
 
 RunResult RunInProcess(const std::string& text, const std::string& dir, BatchOptions options = {})
 {
@@ -68,19 +55,7 @@ RunResult RunInProcess(const std::string& text, const std::string& dir, BatchOpt
     return {status, out.str(), err.str()};
 }
 
-// Relative names of every file below `dir`, sorted.
-Texts FilesBelow(const std::string& dir)
-{
-    Texts names;
-    for (const auto& entry : fs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file())
-            names.push_back(fs::relative(entry.path(), dir).generic_string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A plotting program that appends its working directory and argument to a log, then exits
-// with `status`.
+// A plotting program that appends its working directory and argument to `log` and exits with `status`.
 std::string FakePlotter(const std::string& dir, const std::string& log, int status)
 {
     const std::string path = JoinPath(dir, "fake_plotter_" + std::to_string(status) + ".sh");
@@ -135,11 +110,11 @@ TEST(batch_run, choices_default_to_the_initial_buttons)
 
 TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
 {
-    struct Row {
-        const char* name;
-        std::string text;
-        std::string error;
+    struct Row { const char* name; std::string text; std::string error; };
+    const auto refused = [](const char* dialog, const char* title, const char* message) {
+        return std::string("okno ") + dialog + " („" + title + "”) nie przyjmuje danych: " + message;
     };
+    const char* const flow = "Wydajność regulowana musi być większa od zera.";
     const Row rows[] = {
         {"duct_shape", "fan = 19\n\nduct_shape = Round\n",
          "wiersz 3: duct_shape: „Round” nie jest żadną z wartości: rectangular, round"},
@@ -154,22 +129,17 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
         {"variant", "fan = 19\nvariant = 3\n",
          "wiersz 2: variant: „3” nie jest żadną z wartości: 0 („Wentylator”), 1 („Wentylator z podstawą "
          "tłumiącą”), 2 („Wentylator z tłumikiem cylindrycznym”)"},
-        // Input a dialog refuses.
         {"storeys", Block("storeys = 10", "storeys = 150"),
-         "okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
-         "0 do 99."},
+         refused("Form22", "Parametry budynku", "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.")},
         {"computed_density", Block("density = 1.2", "density_source = computed\npressure = 0"),
-         "okno Form3 („Dobór parametrów”) nie przyjmuje danych: Dla podanych parametrów nie można obliczyć "
-         "gęstości powietrza.\nProszę poprawić dane."},
+         refused("Form3", "Dobór parametrów",
+                 "Dla podanych parametrów nie można obliczyć gęstości powietrza.\nProszę poprawić dane.")},
         {"rectangular_duct_without_sides", Block("duct_shape = round", ""),
-         "okno Form1 („Parametry kanału”) nie przyjmuje danych: Dla podanych wymiarów nie można obliczyć "
-         "średnicy równoważnej kanału.\nProszę poprawić dane."},
-        {"regulated_flow", Block("fan = 19", "fan = 19\nregulated_flow = 0,5"),
-         "okno OKBottomDlg1 („Podaj parametry”) nie przyjmuje danych: Wydajność regulowana musi być większa "
-         "od zera."},
+         refused("Form1", "Parametry kanału",
+                 "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.")},
+        {"regulated_flow", Block("fan = 19", "fan = 19\nregulated_flow = 0,5"), refused("OKBottomDlg1", "Podaj parametry", flow)},
         {"variant_flow", Block("fan = 19", "fan = 19\nregulated_flow = 0.5\nvariant_flow = -1"),
-         "okno OKBottomDlg2 („Podaj parametry”) nie przyjmuje danych: Wydajność regulowana musi być większa "
-         "od zera."},
+         refused("OKBottomDlg2", "Podaj parametry", flow)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -188,7 +158,7 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
 {
     const std::string dir = ScratchDir("branch_not_taken");
     // Form3 would refuse a pressure of 0, and Form1 sides summing to 0, but neither is shown.
-    const RunResult run = RunInProcess(std::string(kBlock) + "pressure = 0\nduct_length = 0\nduct_width = 0\n", dir);
+    const RunResult run = RunInProcess(kBlock + "pressure = 0\nduct_length = 0\nduct_width = 0\n", dir);
     EXPECT_EQ(run.Status, kExitOk) << run.Err;
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog1.sav")));
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog2.sav")));
@@ -210,21 +180,17 @@ TEST(batch_run, whole_run_matches_golden_files)
     EXPECT_EQ(run.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji.stdout", run.Out), "");
 
-    const Texts expected = {
-        "1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "dialog4.sav", "dialog5.sav",
-        "gif.gnu", "gif_reg.gnu", "gif_reg_tl.gnu", "gif_tl.gnu", "pstr.txt", "pt.gnu", "reg.gnu",
-        "reg_tl.gnu", "siec.gnu", "tc.gnu", "tmp1.gnu", "tmp2.gnu", "tmp3.gnu", "tmp4.gnu",
-        "wykres.gnu", "wykres_reg.gnu", "wykres_reg_tl.gnu", "wykres_tl.gnu", "wykresy/koralinex.jpg",
-        "wykresy/wykresy.html", "wykresy/wykresy_reg.html", "wykresy/wykresy_reg_tl.html",
-        "wykresy/wykresy_tl.html",
-    };
-    const Texts files = FilesBelow(dir);
-    EXPECT_EQ(files, expected);
-    for (const std::string& name : files) {
-        if (name != "wykresy/koralinex.jpg") {
-            EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji/" + name, ReadFileForTest(JoinPath(dir, name))), "");
-        }
-    }
+    const Texts files = FileNamesBelow(dir);
+    EXPECT_EQ(files, (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "dialog4.sav", "dialog5.sav",
+                            "gif.gnu", "gif_reg.gnu", "gif_reg_tl.gnu", "gif_tl.gnu", "pstr.txt", "pt.gnu", "reg.gnu",
+                            "reg_tl.gnu", "siec.gnu", "tc.gnu", "tmp1.gnu", "tmp2.gnu", "tmp3.gnu", "tmp4.gnu",
+                            "wykres.gnu", "wykres_reg.gnu", "wykres_reg_tl.gnu", "wykres_tl.gnu", "wykresy/koralinex.jpg",
+                            "wykresy/wykresy.html", "wykresy/wykresy_reg.html", "wykresy/wykresy_reg_tl.html",
+                            "wykresy/wykresy_tl.html"}));
+    for (const std::string& name : files)
+        EXPECT_EQ(name == "wykresy/koralinex.jpg"
+                      ? "" : CompareWithGolden("cli/blok_10_kondygnacji/" + name, ReadFileForTest(JoinPath(dir, name))),
+                  "");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)

@@ -1,5 +1,4 @@
-// The went_char_cli program itself: command line, exit statuses, standard output and error, and
-// the files it leaves in the working directory.
+// The went_char_cli program: command line, exit statuses, standard output and error, files left.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -15,11 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
+struct CliRun { int Status; std::string Out, Err; };
 
 std::string Quoted(const std::string& text)
 {
@@ -56,52 +51,31 @@ std::string WorkDir(const std::string& scratch)
 
 }  // namespace
 
-TEST(main, help_and_wrong_usage_print_the_usage_text)
+TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
 {
     const std::string scratch = ScratchDir("usage");
+    const std::string dir = WorkDir(scratch);
     const CliRun help = RunCli(scratch, {"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/usage.txt", help.Out), "");
 
-    struct Row {
-        const char* name;
-        std::vector<std::string> args;
-        const char* problem;
-    };
+    // Wrong usage is followed by the usage text; bad input is read from standard input ("-").
+    const std::string usage = "\n" + help.Out;
+    struct Row { std::vector<std::string> args; const char* input; std::string error; };
     const Row rows[] = {
-        {"no_input", {}, "went_char_cli: brak pliku wejściowego\n"},
-        {"unknown_option", {"--plot", "x.txt"}, "went_char_cli: nieznana opcja „--plot”\n"},
-        {"two_inputs", {"a.txt", "b.txt"}, "went_char_cli: podano więcej niż jeden plik wejściowy\n"},
-        {"dir_without_value", {"x.txt", "--dir"}, "went_char_cli: po --dir brak katalogu\n"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CliRun run = RunCli(scratch, row.args);
-        EXPECT_EQ(run.Status, 2);
-        EXPECT_EQ(run.Out, "");
-        EXPECT_EQ(run.Err, row.problem + std::string("\n") + help.Out);
-    }
-}
-
-TEST(main, bad_input_exits_2_and_writes_nothing)
-{
-    const std::string scratch = ScratchDir("bad_input");
-    const std::string dir = WorkDir(scratch);
-    struct Row {
-        const char* name;
-        const char* input;
-        const char* error;
-    };
-    const Row rows[] = {
-        {"parse", "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
-        {"refused", "duct_shape = round\nfan = 19\nstoreys = -1\n",
+        {{}, "", "went_char_cli: brak pliku wejściowego\n" + usage},
+        {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
+        {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
+        {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
+        {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
+        {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
          "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
          "0 do 99.\n"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, "-"}, row.input);
+        SCOPED_TRACE(row.error);
+        const CliRun run = RunCli(scratch, row.args, row.input);
         EXPECT_EQ(run.Status, 2);
         EXPECT_EQ(run.Out, "");
         EXPECT_EQ(run.Err, row.error);

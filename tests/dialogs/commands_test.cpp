@@ -1,5 +1,4 @@
-// The commands of the main window driven by a scripted front end that records every call and
-// answers each dialog through ConfirmDialog: dialog order, cancel, refusals, files and messages.
+// The main window's commands driven by a scripted front end that records every call.
 #include "dialogs/commands.h"
 
 #include <gtest/gtest.h>
@@ -21,30 +20,30 @@ namespace fs = std::filesystem;
 namespace {
 
 using D = DialogId;
+using Texts = std::vector<std::string>;
 
 std::string NameOf(DialogId dialog)
 {
-    // In the order of DialogId.
-    static const char* const kNames[] = {
-        "OKBottomDlg3", "OKBottomDlg",     "Form3",      "OKBottomDlg333",  "Form1",        "Form4",
-        "OKBottomDlg33333", "OKBottomDlg3333", "Form22", "Form222",         "Form2222",     "Form22222",
-        "Form222222",   "OKBottomDlg_wyw", "OKBottomDlg1", "OKBottomDlg2"};
+    static const char* const kNames[] = {  // in the order of DialogId
+        "OKBottomDlg3", "OKBottomDlg", "Form3", "OKBottomDlg333", "Form1", "Form4", "OKBottomDlg33333",
+        "OKBottomDlg3333", "Form22", "Form222", "Form2222", "Form22222", "Form222222", "OKBottomDlg_wyw",
+        "OKBottomDlg1", "OKBottomDlg2"};
     return kNames[static_cast<int>(dialog)];
 }
 
-// A ten-storey block with a round duct and rectangular grilles, for which CORVA-4 at 730 1/min
-// (entry 19) has an operating point and both silencer variants intersect the network.
+// A ten-storey block, round duct, rectangular grilles; CORVA-4 at 730 1/min (entry 19) has an
+// operating point and both silencer variants intersect the network.
 std::map<DialogId, DialogInput> BlockAnswers()
 {
     std::map<DialogId, DialogInput> answers;
-    answers[D::OKBottomDlg3].Choice = 1;  // typed density
+    answers[D::OKBottomDlg3].Choice = 1;
     answers[D::OKBottomDlg].Edits = {"1.2"};
     answers[D::Form3].Edits = {"20", "1013", "50"};
-    answers[D::OKBottomDlg333].Choice = 1;  // round duct
+    answers[D::OKBottomDlg333].Choice = 1;
     answers[D::Form4].Edits = {"0.315"};
     answers[D::Form1].Edits = {"0.3", "0.2"};
     answers[D::OKBottomDlg33333].Choice = 0;
-    answers[D::OKBottomDlg3333].Choice = 0;  // kind 1
+    answers[D::OKBottomDlg3333].Choice = 0;
     answers[D::Form22].Edits = {"3", "10", "0.2", "0.25", "2.5"};
     answers[D::Form222].Edits = {"3", "10", "0.15", "3.9"};
     answers[D::Form2222] = {{"3", "10", "10"}, 0, "LUMA 125", -1};
@@ -56,10 +55,8 @@ std::map<DialogId, DialogInput> BlockAnswers()
     return answers;
 }
 
-// A record, a prepared working directory and a front end that records every call as text
-// ("dialog X", "cancel X", "message <caption>: <text>", "plot X", "repaint") and the files of the
-// working directory at each start of the plotting program. Dialogs are answered through
-// ConfirmDialog.
+// A fresh record and working directory; records every call as text ("dialog X", "cancel X",
+// "message <caption>: <text>", "plot X", "repaint") and the files present at each plot.
 class Harness final : public FrontEnd {
 public:
     explicit Harness(const std::string& name, std::map<DialogId, DialogInput> answers = BlockAnswers())
@@ -72,11 +69,9 @@ public:
 
     bool ShowDialog(DialogId dialog) override
     {
-        if (cancelAt == dialog) {
-            Calls.push_back("cancel " + NameOf(dialog));
+        Calls.push_back((cancelAt == dialog ? "cancel " : "dialog ") + NameOf(dialog));
+        if (cancelAt == dialog)
             return false;
-        }
-        Calls.push_back("dialog " + NameOf(dialog));
         const DialogOutcome outcome =
             ConfirmDialog(dialog, answers_[dialog], record, ValueFileTarget{dir, true}, session.Problems);
         EXPECT_TRUE(outcome.Accepted) << NameOf(dialog) << " refused: " << outcome.Message;
@@ -89,20 +84,10 @@ public:
     void StartPlotter(const std::string& scriptName) override
     {
         Calls.push_back("plot " + scriptName);
-        FilesAtPlot[scriptName] = ListFiles();
+        FilesAtPlot[scriptName] = FileNamesBelow(dir);
     }
     void Repaint() override { Calls.push_back("repaint"); }
 
-    // Relative names of every file below the working directory, sorted.
-    std::vector<std::string> ListFiles() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::recursive_directory_iterator(dir))
-            if (entry.is_regular_file())
-                names.push_back(fs::relative(entry.path(), dir).generic_string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     std::string File(const std::string& name) const { return ReadFileForTest(JoinPath(dir, name)); }
     bool Exists(const std::string& name) const { return fs::exists(JoinPath(dir, name)); }
 
@@ -110,8 +95,8 @@ public:
     std::string dir;
     Session session;
     std::optional<DialogId> cancelAt;
-    std::vector<std::string> Calls;
-    std::map<std::string, std::vector<std::string>> FilesAtPlot;
+    Texts Calls;
+    std::map<std::string, Texts> FilesAtPlot;
 
 private:
     std::map<DialogId, DialogInput> answers_;
@@ -119,18 +104,15 @@ private:
 
 std::string Message(const std::string& text) { return std::string("message ") + kMessageCaption + ": " + text; }
 
-const std::vector<std::string> kFanEnd = {"dialog OKBottomDlg_wyw", "plot gif.gnu", "plot gif_tl.gnu", "repaint"};
+const Texts kFanEnd = {"dialog OKBottomDlg_wyw", "plot gif.gnu", "plot gif_tl.gnu", "repaint"};
 
 }  // namespace
 
 TEST(commands, wizard_branches_show_their_dialogs_in_order)
 {
-    struct Row {
-        int densitySource;  // OKBottomDlg3 button: 0 computed, 1 typed
-        int ductShape;      // OKBottomDlg333 button: 0 rectangular, 1 round
-        int kind;           // OKBottomDlg3333 button + 1
-        DialogId dialogs[3];  // density, duct and building dialog
-    };
+    // Buttons of OKBottomDlg3 (density source), OKBottomDlg333 (duct shape), the installation kind,
+    // and the density, duct and building dialogs they lead to.
+    struct Row { int densitySource, ductShape, kind; DialogId dialogs[3]; };
     const Row rows[] = {
         {1, 1, 1, {D::OKBottomDlg, D::Form4, D::Form22}}, {0, 0, 2, {D::Form3, D::Form1, D::Form222}},
         {1, 0, 3, {D::OKBottomDlg, D::Form1, D::Form2222}}, {0, 1, 4, {D::Form3, D::Form4, D::Form22222}},
@@ -143,10 +125,8 @@ TEST(commands, wizard_branches_show_their_dialogs_in_order)
         answers[D::OKBottomDlg333].Choice = row.ductShape;
         answers[D::OKBottomDlg3333].Choice = row.kind - 1;
         Harness f("branch_" + std::to_string(row.kind), answers);
-
         commands::FileNew(f.session);
-
-        std::vector<std::string> expected;
+        Texts expected;
         for (DialogId dialog : {D::OKBottomDlg3, row.dialogs[0], D::OKBottomDlg333, row.dialogs[1],
                                 D::OKBottomDlg33333, D::OKBottomDlg3333, row.dialogs[2]})
             expected.push_back("dialog " + NameOf(dialog));
@@ -160,30 +140,20 @@ TEST(commands, wizard_then_every_other_command)
 {
     Harness f("wizard_full");
     f.record.ScreenReportKind = 3;
-
     EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
-
     EXPECT_EQ(f.record.ScreenReportKind, 1);
     EXPECT_EQ(f.record.PrintReportKind, 1);
     // Each plot starts after its files and before its HTML report; the variants come after the fan.
-    const std::vector<std::string> atFan = {"1.gnu",    "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu",
-                                            "pstr.txt", "siec.gnu",   "tmp1.gnu",     "wykres.gnu",
-                                            "wykresy/koralinex.jpg"};
-    EXPECT_EQ(f.FilesAtPlot["gif.gnu"], atFan);
-    const std::vector<std::string> atVariants = {
-        "1.gnu",    "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu",  "gif_tl.gnu",    "pstr.txt",
-        "pt.gnu",   "siec.gnu",   "tc.gnu",       "tmp1.gnu",     "tmp2.gnu", "wykres.gnu",    "wykres_tl.gnu",
-        "wykresy/koralinex.jpg",  "wykresy/wykresy.html"};
-    EXPECT_EQ(f.FilesAtPlot["gif_tl.gnu"], atVariants);
+    EXPECT_EQ(f.FilesAtPlot["gif.gnu"], (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu",
+                                               "pstr.txt", "siec.gnu", "tmp1.gnu", "wykres.gnu",
+                                               "wykresy/koralinex.jpg"}));
+    EXPECT_EQ(f.FilesAtPlot["gif_tl.gnu"],
+              (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu", "gif_tl.gnu", "pstr.txt",
+                     "pt.gnu", "siec.gnu", "tc.gnu", "tmp1.gnu", "tmp2.gnu", "wykres.gnu", "wykres_tl.gnu",
+                     "wykresy/koralinex.jpg", "wykresy/wykresy.html"}));
     EXPECT_TRUE(f.Exists("wykresy/wykresy_tl.html"));
 
-    // The other commands after it: report kinds, calls and request files.
-    struct Step {
-        const char* name;
-        CommandResult (*command)(Session&);
-        int32_t kind;
-        std::vector<std::string> calls;
-    };
+    struct Step { const char* name; CommandResult (*command)(Session&); int32_t kind; Texts calls; };
     const Step steps[] = {
         {"obr_reg", commands::obr_reg, 2, {"dialog OKBottomDlg1", "plot gif_reg.gnu", "repaint"}},
         {"par_tlumika", commands::par_tlumika, 3, {"repaint"}},
@@ -203,18 +173,15 @@ TEST(commands, wizard_then_every_other_command)
 
 TEST(commands, cancel_at_each_step_ends_the_chain)
 {
-    const DialogId steps[] = {D::OKBottomDlg3,     D::OKBottomDlg,     D::OKBottomDlg333,
-                              D::Form4,            D::OKBottomDlg33333, D::OKBottomDlg3333,
-                              D::Form22,           D::OKBottomDlg_wyw};
+    const DialogId steps[] = {D::OKBottomDlg3,     D::OKBottomDlg,     D::OKBottomDlg333, D::Form4,
+                              D::OKBottomDlg33333, D::OKBottomDlg3333, D::Form22,         D::OKBottomDlg_wyw};
     for (size_t cancelled = 0; cancelled < std::size(steps); ++cancelled) {
         SCOPED_TRACE(NameOf(steps[cancelled]));
         Harness f("cancel_" + NameOf(steps[cancelled]));
         SetReportKind(f.record, 1);  // left from an earlier calculation
         f.cancelAt = steps[cancelled];
-
         EXPECT_EQ(commands::FileNew(f.session), CommandResult::Cancelled);
-
-        std::vector<std::string> expected;
+        Texts expected;
         for (size_t i = 0; i < cancelled; ++i)
             expected.push_back("dialog " + NameOf(steps[i]));
         expected.push_back("cancel " + NameOf(steps[cancelled]));
@@ -232,40 +199,34 @@ TEST(commands, cancel_at_each_step_ends_the_chain)
     SetReportKind(f.record, 2);
     f.cancelAt = D::OKBottomDlg_wyw;
     EXPECT_EQ(commands::Wentylator(f.session), CommandResult::Cancelled);
-    EXPECT_EQ(f.Calls, (std::vector<std::string>{"cancel OKBottomDlg_wyw", "repaint"}));
+    EXPECT_EQ(f.Calls, (Texts{"cancel OKBottomDlg_wyw", "repaint"}));
     EXPECT_EQ(f.record.FanIndex, 7);
     EXPECT_EQ(f.record.ScreenReportKind, 2) << "a cancelled fan selection changes nothing";
-    EXPECT_EQ(f.ListFiles(), (std::vector<std::string>{"wykresy/koralinex.jpg"}));
+    EXPECT_EQ(FileNamesBelow(f.dir), (Texts{"wykresy/koralinex.jpg"}));
 }
 
 TEST(commands, unsuitable_fan_keeps_the_plain_fan_files_and_rewrites_the_variants)
 {
-    // CORVA-1 at 980 1/min (entry 9) has no operating point in the ten-storey block.
     std::map<DialogId, DialogInput> answers = BlockAnswers();
-    answers[D::OKBottomDlg_wyw].Choice = 9;
+    answers[D::OKBottomDlg_wyw].Choice = 9;  // CORVA-1 at 980 1/min: no operating point here
     Harness f("unsuitable", answers);
-    const char* const plainFiles[] = {"pstr.txt", "1.gnu", "siec.gnu", "wykres.gnu", "gif.gnu", "tmp1.gnu",
-                                      "wykresy/wykresy.html"};
-    const char* const variantFiles[] = {"pt.gnu", "tc.gnu", "wykres_tl.gnu", "gif_tl.gnu", "tmp2.gnu",
-                                        "wykresy/wykresy_tl.html"};
-    for (const char* name : plainFiles)
-        ASSERT_TRUE(WriteFileAtomically(JoinPath(f.dir, name), "earlier run\n"));
-    for (const char* name : variantFiles)
-        ASSERT_TRUE(WriteFileAtomically(JoinPath(f.dir, name), "earlier run\n"));
+    const Texts kept = {"pstr.txt", "1.gnu", "siec.gnu", "wykres.gnu", "gif.gnu", "tmp1.gnu", "wykresy/wykresy.html"};
+    const Texts rewritten = {"pt.gnu", "tc.gnu", "wykres_tl.gnu", "gif_tl.gnu", "tmp2.gnu", "wykresy/wykresy_tl.html"};
+    for (const Texts* names : {&kept, &rewritten})
+        for (const std::string& name : *names)
+            ASSERT_TRUE(WriteFileAtomically(JoinPath(f.dir, name), "earlier run\n"));
     SetReportKind(f.record, 1);
 
     EXPECT_EQ(commands::FileNew(f.session), CommandResult::FanUnsuitable);
-
-    EXPECT_EQ(std::vector<std::string>(f.Calls.end() - 4, f.Calls.end()),
-              (std::vector<std::string>{
-                  "dialog OKBottomDlg_wyw",
-                  "message Program doboru wentylatorów dachowych Firmy KORALINEX: Dla założonej sieci "
-                  "wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!",
-                  "plot gif_tl.gnu", "repaint"}));
+    EXPECT_EQ(Texts(f.Calls.end() - 4, f.Calls.end()),
+              (Texts{"dialog OKBottomDlg_wyw",
+                     "message Program doboru wentylatorów dachowych Firmy KORALINEX: Dla założonej sieci "
+                     "wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!",
+                     "plot gif_tl.gnu", "repaint"}));
     EXPECT_EQ(f.record.ScreenReportKind, 0);
-    for (const char* name : plainFiles)
+    for (const std::string& name : kept)
         EXPECT_EQ(f.File(name), "earlier run\n") << name << " must keep the earlier run";
-    for (const char* name : variantFiles)
+    for (const std::string& name : rewritten)
         EXPECT_NE(f.File(name), "earlier run\n") << name << " must be rewritten";
 }
 
@@ -277,8 +238,7 @@ TEST(commands, regulation_is_refused_before_any_fan)
         SCOPED_TRACE(valueFile);
         Harness f(std::string("refused_") + valueFile);
         EXPECT_EQ(command(f.session), CommandResult::Refused);
-        EXPECT_EQ(f.Calls, (std::vector<std::string>{Message(kNoOperatingPointMessage), "repaint"}))
-            << "the flow dialog must not be shown";
+        EXPECT_EQ(f.Calls, (Texts{Message(kNoOperatingPointMessage), "repaint"})) << "no flow dialog";
         EXPECT_FALSE(f.Exists(valueFile));
         EXPECT_FALSE(f.Exists(pointFile));
         EXPECT_EQ(f.record.ScreenReportKind, 0);
@@ -288,12 +248,10 @@ TEST(commands, regulation_is_refused_before_any_fan)
 TEST(commands, unwritable_files_are_reported_once_per_command)
 {
     Harness f("problems");
-    // Directories in the place of a trace file, a value file and a regulated point file.
-    for (const char* name : {"pstr.txt", "dialog.sav", "reg.gnu"})
+    for (const char* name : {"pstr.txt", "dialog.sav", "reg.gnu"})  // directories in their place
         fs::create_directory(JoinPath(f.dir, name));
     const auto messages = [&f] {
-        return std::count_if(f.Calls.begin(), f.Calls.end(),
-                             [](const std::string& call) { return call.rfind("message ", 0) == 0; });
+        return std::count_if(f.Calls.begin(), f.Calls.end(), [](const std::string& c) { return c.rfind("message ", 0) == 0; });
     };
 
     EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);

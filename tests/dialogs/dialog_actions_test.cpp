@@ -1,5 +1,4 @@
-// Tests of every dialog's OK: the values it stores and the fields it keeps, the lines it saves,
-// its refusals with their messages, and the dialogs' fixed texts.
+// Every dialog's OK: values stored and kept, lines saved, refusals, and the dialogs' fixed texts.
 #include "dialogs/dialog_actions.h"
 
 #include <gtest/gtest.h>
@@ -45,37 +44,29 @@ DialogInput Edits(std::vector<std::string> edits, std::string combo = "", int co
 
 DialogInput Radio(int choice) { return {{}, choice, "", -1}; }
 
-// The marked record after the dialog's OK, which must accept; no file is written.
-CalcRecord Confirmed(DialogId dialog, const DialogInput& input)
+// The marked record after the dialog's OK, which must accept; the value file is saved into `dir` if given.
+CalcRecord Confirmed(DialogId dialog, const DialogInput& input, const std::string& dir = "")
 {
     CalcRecord record = MarkedRecord();
     FileProblems problems;
-    const DialogOutcome outcome = ConfirmDialog(dialog, input, record, ValueFileTarget{"", false}, problems);
-    EXPECT_TRUE(outcome.Accepted && outcome.Message.empty()) << outcome.Message;
+    const DialogOutcome outcome = ConfirmDialog(dialog, input, record, ValueFileTarget{dir, !dir.empty()}, problems);
+    EXPECT_TRUE(outcome.Accepted && outcome.Message.empty() && problems.Empty()) << outcome.Message;
     return record;
 }
 
-// Confirms a dialog writing its value file into `dir` and returns the file's bytes.
-std::string SavedFile(DialogId dialog, const DialogInput& input, const std::string& dir)
+std::string SavedFile(DialogId dialog, const std::string& dir)
 {
-    CalcRecord record = MarkedRecord();
-    FileProblems problems;
-    const DialogOutcome outcome = ConfirmDialog(dialog, input, record, ValueFileTarget{dir, true}, problems);
-    EXPECT_TRUE(outcome.Accepted) << outcome.Message;
-    EXPECT_TRUE(problems.Empty());
     return ReadFileForTest(JoinPath(dir, ValueFileOf(dialog)->FileName));
 }
 
-// A record field of either type, read as a double, with the value expected in it.
+// A record field of either type, read as a double, with the value expected in it (tolerance 0: exactly).
 struct Expect {
     Expect(double R::*field, double value, double tolerance = 0) : Double(field), Value(value), Tolerance(tolerance) {}
     Expect(int32_t R::*field, int32_t value) : Int(field), Value(value) {}
     double Of(const CalcRecord& record) const { return Double ? record.*Double : record.*Int; }
-
     double R::*Double = nullptr;
     int32_t R::*Int = nullptr;
-    double Value;
-    double Tolerance = 0;  // 0: exactly
+    double Value, Tolerance = 0;
 };
 
 }  // namespace
@@ -84,15 +75,8 @@ TEST(dialog_actions, stored_and_kept_values)
 {
     constexpr auto kZeta = &R::GrilleLossCoefficient;
     constexpr double kEquivalent = 2 * 0.2 * 0.3 / (0.2 + 0.3);  // m : of a 0.2 x 0.3 duct
-    struct Row {
-        const char* Name;
-        DialogId Dialog;
-        DialogInput Input;
-        std::vector<Expect> Expected;
-        const char* File = nullptr;  // the value file it saves
-    };
+    struct Row { const char* Name; DialogId Dialog; DialogInput Input; std::vector<Expect> Expected; const char* File = nullptr; };
     const Row rows[] = {
-        {"typed density", D::OKBottomDlg, Edits({"1.2"}), {{&R::AirDensity, 1.2}}},
         {"a comma ends 1,2", D::OKBottomDlg, Edits({"1,2"}), {{&R::AirDensity, 1.0}}, "1.000\n"},
         {"air state", D::Form3, Edits({"20", "1013", "50"}), {{&R::AirDensity, 1.1992, 0.00005}}},
         {"dry air: R is exactly 287.04", D::Form3, Edits({"20", "1013", "0"}),
@@ -114,25 +98,19 @@ TEST(dialog_actions, stored_and_kept_values)
           {&R::GrilleSizeB, 7.0}, {kZeta, 1.6}}},
         {"0 storeys", D::Form22, Edits({"3", "0", "0.2", "0.2", "2"}), {{&R::StoreyCount, 0}}},
         {"99 storeys", D::Form22, Edits({"3", "99", "0.2", "0.2", "2"}), {{&R::StoreyCount, 99}}},
-        {"text without a number", D::Form22, Edits({"3", "Edit2", "0.2", "0.2", "2"}), {{&R::StoreyCount, 0}}},
         {"missing edit texts count as empty", D::Form22, Edits({"3"}), {{&R::StoreyCount, 0}, {&R::GrilleArea, 0.0}}},
-        // Grilles from the tables.
         {"LUMA 75/80 without a combo choice", D::Form2222, Edits({"3", "5", "5"}),
          {{kZeta, 7.5305, 0.00005}, {&R::GrilleSizeA, 0.046}, {&R::GrilleArea, kPi * 0.046 * 0.046 * 0.25},
           {&R::GrilleSizeB, 7.0}}},
         {"LUMA 75/80 closed", D::Form2222, Edits({"3", "5", "0"}, "LUMA 75/80"), {{kZeta, 35.6161, 0.00005}}},
         {"LUMA 75/80 10 turns", D::Form2222, Edits({"3", "5", "10"}, "LUMA 75/80"), {{kZeta, 3.3271, 0.00005}}},
-        {"LUMA 75/80 20 turns", D::Form2222, Edits({"3", "5", "20"}, "LUMA 75/80"), {{kZeta, 1.9621, 0.00005}}},
         {"25 turns are 20", D::Form2222, Edits({"3", "5", "25"}, "LUMA 75/80"), {{kZeta, 1.9621, 0.00005}}},
         {"-3 turns are 0", D::Form2222, Edits({"3", "5", "-3"}, "LUMA 125"), {{kZeta, 89.352}}, "3.00\n5\n0\n"},
         {"LUMA 200 closed", D::Form2222, Edits({"3", "5", "0"}, "LUMA 200"), {{kZeta, 171.713, 0.0005}}},
-        {"LUMA 200 20 turns", D::Form2222, Edits({"3", "5", "20"}, "LUMA 200"), {{kZeta, 2.099, 0.0005}}},
         {"LUMA 160, terms in their order", D::Form2222, Edits({"3", "5", "13"}, "LUMA 160"),
          {{kZeta, 0.001142 * std::pow(13.0, 4) + -0.08547 * std::pow(13.0, 3) + 2.38995 * std::pow(13.0, 2) +
                       -30.2484 * 13.0 + 153.971}}},
-        {"100 mm at 15", D::Form22222, Edits({"3", "5", "15"}, "100 mm"), {{kZeta, 263.64, 0.005}}},
         {"100 mm at 30", D::Form22222, Edits({"3", "5", "30"}, "100 mm"), {{kZeta, 77.15, 0.005}}},
-        {"100 mm at 90", D::Form22222, Edits({"3", "5", "90"}, "100 mm"), {{kZeta, 11.00, 0.005}}},
         {"Qs 10 is 15", D::Form22222, Edits({"3", "5", "10"}, "100 mm"), {{kZeta, 263.64, 0.005}}},
         {"Qs 120 is 90", D::Form22222, Edits({"3", "5", "120"}, "100 mm"), {{kZeta, 11.00, 0.005}}, "3.00\n5\n90\n"},
         {"116 mm at 30", D::Form22222, Edits({"3", "5", "30"}, "116 mm"),
@@ -142,23 +120,10 @@ TEST(dialog_actions, stored_and_kept_values)
          {{kZeta, std::exp(-1.7399 * std::log(47.0) + 11.1626)}}},
         {"NEVA-70 at 10", D::Form222222, Edits({"3", "5", "10"}, "NEVA-70"),
          {{kZeta, 35.094, 0.0005}, {&R::GrilleArea, 0.01}, {&R::GrilleSizeA, 0.1}, {&R::GrilleSizeB, 0.1}}},
-        {"NEVA-70 at 80", D::Form222222, Edits({"3", "5", "80"}, "NEVA-70"), {{kZeta, 16.91, 0.005}}},
         {"NEVA-20 far outside its range", D::Form222222, Edits({"3", "5", "60"}, "NEVA-20"),
          {{kZeta, 35020, 0.5}, {&R::GrilleArea, 0.01}, {&R::GrilleSizeA, 0.1}, {&R::GrilleSizeB, 0.1}}},
         {"unknown text is the first type", D::Form222222, Edits({"3", "5", "60"}, "NEVA-99"), {{kZeta, 35020, 0.5}}},
-        // Radio dialogs: a choice without a button keeps the field.
-        {"computed density", D::OKBottomDlg3, Radio(0), {{&R::DensitySource, 0}}},
-        {"typed density", D::OKBottomDlg3, Radio(1), {{&R::DensitySource, 1}}},
-        {"density: no button", D::OKBottomDlg3, Radio(2), {{&R::DensitySource, 7}}},
-        {"rectangular", D::OKBottomDlg333, Radio(0), {{&R::DuctShape, 0}}},
-        {"round", D::OKBottomDlg333, Radio(1), {{&R::DuctShape, 1}}},
-        {"shape: no button", D::OKBottomDlg333, Radio(-1), {{&R::DuctShape, 7}}},
-        {"kind 1", D::OKBottomDlg3333, Radio(0), {{&R::InstallationKind, 1}}},
-        {"kind 5", D::OKBottomDlg3333, Radio(4), {{&R::InstallationKind, 5}}},
-        {"kind: no button", D::OKBottomDlg3333, Radio(5), {{&R::InstallationKind, 7}}},
-        // The two requests of the regulation commands.
-        {"regulated flow keeps every digit, saves three", D::OKBottomDlg1, Edits({"0.12345"}),
-         {{&R::RegulatedFlow, 0.12345}}, "0.123\n"},
+        {"regulated flow: every digit kept, three saved", D::OKBottomDlg1, Edits({"0.12345"}), {{&R::RegulatedFlow, 0.12345}}, "0.123\n"},
         {"variant flow without a selected item", D::OKBottomDlg2, Edits({"1.0"}),
          {{&R::VariantRegulatedFlow, 1.0}, {&R::RegulationVariant, -1}}},
         {"variant 1 keeps the other request", D::OKBottomDlg2, Edits({"1.0"}, "", 1),
@@ -171,17 +136,24 @@ TEST(dialog_actions, stored_and_kept_values)
         for (const Expect& expected : row.Expected)
             EXPECT_NEAR(expected.Of(record), expected.Value, expected.Tolerance);
         if (row.File) {
-            EXPECT_EQ(SavedFile(row.Dialog, row.Input, dir), row.File);
+            Confirmed(row.Dialog, row.Input, dir);
+            EXPECT_EQ(SavedFile(row.Dialog, dir), row.File);
         }
     }
 
-    const double roughness[] = {1.8, 2.5, 3.0, 5.0, 7.5, 10.0, 7.0};  // the last: no button, kept
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(Confirmed(D::OKBottomDlg33333, Radio(i)).DuctRoughness, roughness[i]) << "material " << i;
-    // Fan chooser: only an entry with a button can be chosen (20 has none).
-    const int fans[][2] = {{1, 1}, {58, 58}, {36, 36}, {20, 7}, {0, 7}, {59, 7}, {-1, 7}};
-    for (const auto& [choice, fan] : fans)
-        EXPECT_EQ(Confirmed(D::OKBottomDlg_wyw, Radio(choice)).FanIndex, fan) << "button " << choice;
+    // Radio dialogs, {button, stored value}: a choice without a button keeps the 7; fan entry 20 has none.
+    struct Radios { DialogId Dialog; Expect Field; std::vector<std::pair<int, double>> Choices; };
+    const Radios radios[] = {
+        {D::OKBottomDlg3, {&R::DensitySource, 0}, {{0, 0}, {1, 1}, {2, 7}}},
+        {D::OKBottomDlg333, {&R::DuctShape, 0}, {{0, 0}, {1, 1}, {-1, 7}}},
+        {D::OKBottomDlg3333, {&R::InstallationKind, 0}, {{0, 1}, {4, 5}, {5, 7}}},
+        {D::OKBottomDlg33333, {&R::DuctRoughness, 0}, {{0, 1.8}, {1, 2.5}, {2, 3}, {3, 5}, {4, 7.5}, {5, 10}, {6, 7}}},
+        {D::OKBottomDlg_wyw, {&R::FanIndex, 0}, {{1, 1}, {58, 58}, {36, 36}, {20, 7}, {0, 7}, {59, 7}, {-1, 7}}},
+    };
+    for (const Radios& radio : radios)
+        for (const auto& [button, value] : radio.Choices)
+            EXPECT_EQ(radio.Field.Of(Confirmed(radio.Dialog, Radio(button))), value)
+                << "dialog " << static_cast<int>(radio.Dialog) << ", button " << button;
 
     EXPECT_EQ(Confirmed(D::Form3, Edits({"20.7", "1013", "50"})).AirDensity,
               Confirmed(D::Form3, Edits({"20", "1013", "50"})).AirDensity)
@@ -194,12 +166,7 @@ TEST(dialog_actions, value_files_are_written_exactly)
 {
     // The inputs show 20.7 read as 20, 25 turns saved as 20, Qs 10 as 15, Qs 100 of kind 5 as typed.
     const std::string dir = ScratchDir("golden");
-    struct Row {
-        DialogId Dialog;
-        const char* FileName;
-        std::vector<int> Widths;
-        DialogInput Input;
-    };
+    struct Row { DialogId Dialog; const char* FileName; std::vector<int> Widths; DialogInput Input; };
     const Row rows[] = {
         {D::OKBottomDlg, "dialog.sav", {29}, Edits({"1.2"})},
         {D::Form3, "dialog1.sav", {29, 19, 19}, Edits({" 20.7", "1013", "50%"})},
@@ -219,10 +186,8 @@ TEST(dialog_actions, value_files_are_written_exactly)
         EXPECT_STREQ(ValueFileOf(row.Dialog)->FileName, row.FileName);
         EXPECT_EQ(ValueFileOf(row.Dialog)->Widths, row.Widths);
         EXPECT_EQ(InitialEditTexts(row.Dialog).size(), row.Widths.size());
-        SavedFile(row.Dialog, row.Input, dir);
-        EXPECT_EQ(CompareWithGolden(std::string("dialogs/") + row.FileName,
-                                    ReadFileForTest(JoinPath(dir, row.FileName))),
-                  "");
+        Confirmed(row.Dialog, row.Input, dir);
+        EXPECT_EQ(CompareWithGolden(std::string("dialogs/") + row.FileName, SavedFile(row.Dialog, dir)), "");
     }
 }
 
@@ -260,16 +225,10 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.";
     const char* storeys = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
     const char* flow = "Wydajność regulowana musi być większa od zera.";
-    struct Row {
-        const char* Name;
-        DialogId Dialog;
-        DialogInput Input;
-        const char* Message;
-    };
+    struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"}), density},
         {"pressure 0 without humidity", D::Form3, Edits({"20", "0", "0"}), density},
-        {"pressure as text", D::Form3, Edits({"20", "Edit2", "50"}), density},
         {"temperature -273", D::Form3, Edits({"-273", "1013", "50"}), density},
         {"a + b = 0", D::Form1, Edits({"0.5", "-0.5"}), diameter},
         {"both sides 0", D::Form1, Edits({"0", "0"}), diameter},
@@ -280,9 +239,7 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         {"storeys above 32 bits", D::Form22222, Edits({"3", "4294967297", "30"}), storeys},
         {"storeys 1000", D::Form222222, Edits({"3", "1000", "30"}), storeys},
         {"flow 0", D::OKBottomDlg1, Edits({"0"}), flow},
-        {"flow with comma", D::OKBottomDlg1, Edits({"0,5"}), flow},
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1), flow},
-        {"flow as text", D::OKBottomDlg2, Edits({"Edit1"}), flow},
     };
     const std::string dir = ScratchDir("refusals");
     for (const Row& row : rows) {

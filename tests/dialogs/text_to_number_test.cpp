@@ -1,4 +1,4 @@
-// Tests of the edit-box number conversion: the C conversion rules, read locale-independently.
+// The edit-box number conversion: the C conversion rules, read locale-independently.
 #include "dialogs/text_to_number.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +9,7 @@
 
 TEST(text_to_number, decimal_texts)
 {
-    struct Row {
-        const char* Name;
-        const char* Text;
-        double Expected;
-    };
+    struct Row { const char* Name; const char* Text; double Expected; };
     const Row rows[] = {
         {"plain", "1.2", 1.2},
         {"comma ends the number", "0,25", 0.0},
@@ -36,12 +32,9 @@ TEST(text_to_number, decimal_texts)
         {"largest double", "1.7976931348623157e308", 1.7976931348623157e308},
         {"underflow", "1e-999", 0.0},
         {"subnormal kept", "1e-310", 1e-310},
-        {"plus sign", "+7", 7.0},
         {"empty", "", 0.0},
-        {"blanks only", "   ", 0.0},
         {"tab and newline are blanks", "\t\n 3.5", 3.5},
         {"letters", "abc", 0.0},
-        {"correctly rounded", "0.1", 0.1},
         {"many digits", "3.14159265358979323846264338327950288", 3.141592653589793},
         {"zero with huge exponent", "0e99999999999999999999", 0.0},
         {"no blanks after the sign", "- 5", 0.0},
@@ -57,17 +50,12 @@ TEST(text_to_number, integer_texts)
 {
     constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
     constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-    struct Row {
-        const char* Name;
-        const char* Text;
-        int64_t Expected;
-    };
+    struct Row { const char* Name; const char* Text; int64_t Expected; };
     const Row rows[] = {
         {"plain", "12", 12},
         {"decimal part ignored", "20.5", 20},
         {"blanks and sign", "  -3", -3},
         {"plus", "+25", 25},
-        {"minus zero", "-0", 0},
         {"letters", "Edit2", 0},
         {"empty", "", 0},
         {"exponent not read", "1e3", 1},
@@ -79,14 +67,11 @@ TEST(text_to_number, integer_texts)
     };
     for (const Row& row : rows)
         EXPECT_EQ(TextToLong(row.Text), row.Expected) << row.Name << ": \"" << row.Text << "\"";
-}
 
-TEST(text_to_number, clamp_to_int32)
-{
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
     EXPECT_EQ(ClampToInt32(-5), -5);
-    EXPECT_EQ(ClampToInt32(kMin), kMin);
-    EXPECT_EQ(ClampToInt32(int64_t{kMax} + 1), kMax);
-    EXPECT_EQ(ClampToInt32(int64_t{kMin} - 1), kMin);
+    EXPECT_EQ(ClampToInt32(kMin32), kMin32);
+    EXPECT_EQ(ClampToInt32(int64_t{kMax32} + 1), kMax32);
+    EXPECT_EQ(ClampToInt32(int64_t{kMin32} - 1), kMin32);
 }

@@ -1,4 +1,4 @@
-// Tests of reading and writing the dialog value files, including whatever may lie on disk.
+// Reading and writing the dialog value files, including whatever may lie on disk.
 #include "dialogs/value_files.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +17,7 @@ TEST(value_files, loads_whatever_is_on_disk)
 {
     const std::string dir = ScratchDir("load");
     const std::optional<std::string> none;
-    struct Row {
-        const char* Name;
-        std::string Bytes;
-        std::vector<int> Widths;
-        Lines Expected;
-    };
+    struct Row { const char* Name; std::string Bytes; std::vector<int> Widths; Lines Expected; };
     const Row rows[] = {
         {"LF", "1.200\n2\n", {29, 19}, {"1.200", "2"}},
         {"CR LF", "1.200\r\n2\r\n", {29, 19}, {"1.200", "2"}},
@@ -30,8 +25,7 @@ TEST(value_files, loads_whatever_is_on_disk)
         {"truncated after the first line", "2.80\n", {19, 19, 19}, {"2.80", none, none}},
         {"last line without line end", "2.80\n12", {19, 19, 19}, {"2.80", "12", none}},
         {"empty lines count", "\n\n", {19, 19, 19}, {"", "", none}},
-        {"over-long line cut, rest skipped", "123456789012345678901234\n7\n", {19, 19},
-         {"1234567890123456789", "7"}},
+        {"over-long line cut, rest skipped", "123456789012345678901234\n7\n", {19, 19}, {"1234567890123456789", "7"}},
         {"NUL ends the text", std::string("1.5\0junk\n3\n", 11), {19, 19}, {"1.5", "3"}},
         {"binary junk", std::string("\xff\xfe\x01\n\x80", 5), {19, 19}, {"\xff\xfe\x01", "\x80"}},
         {"more lines than boxes", "1\n2\n3\n", {19}, {"1"}},

@@ -1,6 +1,7 @@
 // Scratch directories and golden files for the tests.
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,4 +44,22 @@ std::string CompareWithGolden(const std::string& relative, const std::string& ac
     fs::create_directories(actualPath.parent_path());
     std::ofstream(actualPath, std::ios::binary) << actual;
     return "output differs from " + golden.string() + "; actual output left in " + actualPath.string();
+}
+
+std::vector<std::string> FileNamesBelow(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file())
+            names.push_back(fs::relative(entry.path(), dir).generic_string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+int CountOf(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }

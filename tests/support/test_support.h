@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // An empty directory for this test (created anew; under the build tree).
 std::string ScratchDir(const std::string& name);
@@ -14,3 +15,9 @@ std::string CompareWithGolden(const std::string& relative, const std::string& ac
 
 // The whole file, or "" when missing.
 std::string ReadFileForTest(const std::string& path);
+
+// Relative names (with / between folders) of every file below `dir`, sorted.
+std::vector<std::string> FileNamesBelow(const std::string& dir);
+
+// How many times `part` stands in `text` (overlapping occurrences counted).
+int CountOf(const std::string& text, const std::string& part);
