@@ -91,21 +91,19 @@ TEST(batch_run, answers_take_keys_value_files_and_initial_texts)
     for (DialogId dialog : {D::Form2222, D::Form22222, D::Form222222})
         EXPECT_EQ(answers.For(dialog).ComboText, "116 mm");
     EXPECT_EQ(answers.For(D::OKBottomDlg2).ComboText, "Wentylator z tłumikiem cylindrycznym");
-}
 
-TEST(batch_run, choices_default_to_the_initial_buttons)
-{
-    const DialogAnswers answers = Answers("fan = 1\n", ScratchDir("defaults"));
-    EXPECT_EQ(answers.For(D::OKBottomDlg3).Choice, 1) << "typed density";
-    EXPECT_EQ(answers.For(D::OKBottomDlg333).Choice, 0) << "rectangular duct";
-    EXPECT_EQ(answers.For(D::OKBottomDlg33333).Choice, 0);
-    EXPECT_EQ(answers.For(D::OKBottomDlg3333).Choice, 0);
-    EXPECT_EQ(answers.For(D::Form2222).ComboText, "LUMA 75/80");
-    EXPECT_EQ(answers.For(D::Form22222).ComboText, "100 mm");
-    EXPECT_EQ(answers.For(D::Form222222).ComboText, "NEVA-20");
-    EXPECT_EQ(answers.For(D::OKBottomDlg2).ComboIndex, -1) << "no variant selected";
-    EXPECT_EQ(answers.For(D::OKBottomDlg2).ComboText, "Wentylator");
-    EXPECT_EQ(answers.For(D::OKBottomDlg1).Edits, (Texts{"Edit1"}));
+    // Without keys: the initial buttons, combo texts and edit texts.
+    const DialogAnswers defaults = Answers("fan = 1\n", ScratchDir("defaults"));
+    EXPECT_EQ(defaults.For(D::OKBottomDlg3).Choice, 1) << "typed density";
+    EXPECT_EQ(defaults.For(D::OKBottomDlg333).Choice, 0) << "rectangular duct";
+    EXPECT_EQ(defaults.For(D::OKBottomDlg33333).Choice, 0);
+    EXPECT_EQ(defaults.For(D::OKBottomDlg3333).Choice, 0);
+    EXPECT_EQ(defaults.For(D::Form2222).ComboText, "LUMA 75/80");
+    EXPECT_EQ(defaults.For(D::Form22222).ComboText, "100 mm");
+    EXPECT_EQ(defaults.For(D::Form222222).ComboText, "NEVA-20");
+    EXPECT_EQ(defaults.For(D::OKBottomDlg2).ComboIndex, -1) << "no variant selected";
+    EXPECT_EQ(defaults.For(D::OKBottomDlg2).ComboText, "Wentylator");
+    EXPECT_EQ(defaults.For(D::OKBottomDlg1).Edits, (Texts{"Edit1"}));
 }
 
 TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
@@ -168,29 +166,6 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
     EXPECT_EQ(noDir.Status, kExitBadInput);
     EXPECT_EQ(noDir.Err, "katalog roboczy „" + missing + "” nie istnieje\n");
     EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST(batch_run, whole_run_matches_golden_files)
-{
-    const std::string dir = ScratchDir("golden_block");
-    const std::string text = ReadFileForTest(WENT_SOURCE_DIR "/examples/blok_10_kondygnacji.txt");
-    ASSERT_FALSE(text.empty());
-    const RunResult run = RunInProcess(text, dir);
-    EXPECT_EQ(run.Status, kExitOk);
-    EXPECT_EQ(run.Err, "");
-    EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji.stdout", run.Out), "");
-
-    const Texts files = FileNamesBelow(dir);
-    EXPECT_EQ(files, (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "dialog4.sav", "dialog5.sav",
-                            "gif.gnu", "gif_reg.gnu", "gif_reg_tl.gnu", "gif_tl.gnu", "pstr.txt", "pt.gnu", "reg.gnu",
-                            "reg_tl.gnu", "siec.gnu", "tc.gnu", "tmp1.gnu", "tmp2.gnu", "tmp3.gnu", "tmp4.gnu",
-                            "wykres.gnu", "wykres_reg.gnu", "wykres_reg_tl.gnu", "wykres_tl.gnu", "wykresy/koralinex.jpg",
-                            "wykresy/wykresy.html", "wykresy/wykresy_reg.html", "wykresy/wykresy_reg_tl.html",
-                            "wykresy/wykresy_tl.html"}));
-    for (const std::string& name : files)
-        EXPECT_EQ(name == "wykresy/koralinex.jpg"
-                      ? "" : CompareWithGolden("cli/blok_10_kondygnacji/" + name, ReadFileForTest(JoinPath(dir, name))),
-                  "");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)

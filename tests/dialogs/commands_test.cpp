@@ -35,24 +35,17 @@ std::string NameOf(DialogId dialog)
 // operating point and both silencer variants intersect the network.
 std::map<DialogId, DialogInput> BlockAnswers()
 {
-    std::map<DialogId, DialogInput> answers;
-    answers[D::OKBottomDlg3].Choice = 1;
-    answers[D::OKBottomDlg].Edits = {"1.2"};
-    answers[D::Form3].Edits = {"20", "1013", "50"};
-    answers[D::OKBottomDlg333].Choice = 1;
-    answers[D::Form4].Edits = {"0.315"};
-    answers[D::Form1].Edits = {"0.3", "0.2"};
-    answers[D::OKBottomDlg33333].Choice = 0;
-    answers[D::OKBottomDlg3333].Choice = 0;
-    answers[D::Form22].Edits = {"3", "10", "0.2", "0.25", "2.5"};
-    answers[D::Form222].Edits = {"3", "10", "0.15", "3.9"};
-    answers[D::Form2222] = {{"3", "10", "10"}, 0, "LUMA 125", -1};
-    answers[D::Form22222] = {{"3", "10", "30"}, 0, "125 mm", -1};
-    answers[D::Form222222] = {{"3", "10", "20"}, 0, "NEVA-30", -1};
-    answers[D::OKBottomDlg_wyw].Choice = 19;
-    answers[D::OKBottomDlg1].Edits = {"0.6"};
-    answers[D::OKBottomDlg2] = {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1};
-    return answers;
+    return {{D::OKBottomDlg3, {{}, 1, "", -1}},          {D::OKBottomDlg, {{"1.2"}, 0, "", -1}},
+            {D::Form3, {{"20", "1013", "50"}, 0, "", -1}}, {D::OKBottomDlg333, {{}, 1, "", -1}},
+            {D::Form4, {{"0.315"}, 0, "", -1}},            {D::Form1, {{"0.3", "0.2"}, 0, "", -1}},
+            {D::OKBottomDlg33333, {{}, 0, "", -1}},        {D::OKBottomDlg3333, {{}, 0, "", -1}},
+            {D::Form22, {{"3", "10", "0.2", "0.25", "2.5"}, 0, "", -1}},
+            {D::Form222, {{"3", "10", "0.15", "3.9"}, 0, "", -1}},
+            {D::Form2222, {{"3", "10", "10"}, 0, "LUMA 125", -1}},
+            {D::Form22222, {{"3", "10", "30"}, 0, "125 mm", -1}},
+            {D::Form222222, {{"3", "10", "20"}, 0, "NEVA-30", -1}},
+            {D::OKBottomDlg_wyw, {{}, 19, "", -1}},        {D::OKBottomDlg1, {{"0.6"}, 0, "", -1}},
+            {D::OKBottomDlg2, {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1}}};
 }
 
 // A fresh record and working directory; records every call as text ("dialog X", "cancel X",
@@ -251,7 +244,7 @@ TEST(commands, unwritable_files_are_reported_once_per_command)
     for (const char* name : {"pstr.txt", "dialog.sav", "reg.gnu"})  // directories in their place
         fs::create_directory(JoinPath(f.dir, name));
     const auto messages = [&f] {
-        return std::count_if(f.Calls.begin(), f.Calls.end(), [](const std::string& c) { return c.rfind("message ", 0) == 0; });
+        return std::count_if(f.Calls.begin(), f.Calls.end(), [](const std::string& c) { return c.find("message ") == 0; });
     };
 
     EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
