@@ -1,6 +1,5 @@
-// The dialog forms: classes, captions, sizes, places, fonts, tab orders, texts and initial states;
-// the value files read at creation; Escape, Enter and the close box; the refusals that keep a
-// dialog open; the fan chooser's layout and its choice carried over within a run.
+// The dialog forms: shape, texts and initial states, value files read at creation, Escape, Enter
+// and the close box, refusals that keep a dialog open, the fan chooser and its carried-over choice.
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
@@ -28,7 +27,7 @@
 
 namespace {
 
-// The forms, their value files and a record, in a scratch directory of their own.
+// The forms, their value files and a record in a scratch directory.
 struct Harness {
     explicit Harness(const std::string& name, std::vector<std::pair<const char*, std::string>> files = {})
         : Dir(ScratchDir(name))
@@ -44,7 +43,7 @@ struct Harness {
 
     std::string File(const char* name) const { return ReadFileForTest(Dir + "/" + name); }
 
-    // Shows the dialog, answering it with `act`; true for OK.
+    // Shows the dialog answered by `act`; true for OK.
     bool Exec(DialogId id, const ModalDriver::Action& act)
     {
         ModalDriver driver;
@@ -61,9 +60,8 @@ struct Harness {
     std::unique_ptr<DialogForms> Forms;
 };
 
-// Columns: dialog, class (the instance name without its "T"), caption, client size, design
-// position (none: centred on the screen), Escape cancels, tab order (the first has the focus on
-// opening; the chooser's follows its columns).
+// Columns: dialog, class (object name without "T"), caption, client size, design position (none:
+// centred), Escape cancels, tab order (the first has the focus; the chooser's follows its columns).
 const struct FormRow {
     DialogId Id;
     const char* ClassName;
@@ -91,7 +89,7 @@ const struct FormRow {
     {DialogId::Form222222,       "TForm222222",       "Parametry budynku",                 {326, 255}, {272, 200}, false, "Edit1 Edit2 ComboBox1 Edit4 Button1 Button2"},
 };
 
-// FanIndex of the chooser's buttons, column by column, top to bottom.
+// FanIndex of the chooser's buttons, column by column, top down.
 const std::vector<std::vector<int>> kChooserColumns = {
     {1, 2, 3, 4, 5, 6, 51, 52, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
     {17, 18, 19, 23, 24, 39, 40, 41, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34},
@@ -109,19 +107,18 @@ QStringList TabOrder(const FormRow& row)
     return names << QStringLiteral("OKBtn") << QStringLiteral("CancelBtn");
 }
 
-// The controls Tab visits, once round the ring, starting at `first`.
+// The controls Tab visits once round, from `first`.
 QStringList TabChain(QWidget* form, const QString& first)
 {
     QStringList names;
     for (QWidget* w = form->nextInFocusChain(); w != form; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->focusProxy() &&
-            !qobject_cast<QComboBox*>(w->parentWidget()))  // not a combo's own line edit
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->focusProxy() && !qobject_cast<QComboBox*>(w->parentWidget()))
             names << w->objectName();
     const qsizetype start = std::max<qsizetype>(names.indexOf(first), 0);
     return names.mid(start) + names.mid(0, start);
 }
 
-// A label's, button's or edit box's text, a group's title, a combo box's text.
+// A control's text, title or current text.
 QString TextOf(QWidget* form, const char* name)
 {
     if (const QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(name)))
@@ -170,7 +167,6 @@ private slots:
             QCOMPARE(form->font().pointSize(), 8);
             const QStringList order = TabOrder(row);
             QCOMPARE(TabChain(form, order.front()), order);
-
             // Without value files every edit box shows its own name.
             for (QLineEdit* edit : EditBoxes(form))
                 QCOMPARE(edit->text(), edit->objectName());
@@ -186,24 +182,20 @@ private slots:
                     QCOMPARE(radio->isChecked(), i == checked);
                 }
             }
-            // Combo boxes take typed text, start with no item selected and list their items.
-            if (auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
+            // Combo boxes are editable, with no item selected.
+            if (auto* combo = form->findChild<QComboBox*>("ComboBox1")) {
                 QVERIFY2(combo->isEditable() && combo->currentIndex() == -1, what);
-                QStringList items, expected;
-                for (int i = 0; i < combo->count(); ++i)
-                    items << combo->itemText(i);
+                QStringList expected;
                 for (const std::string& item : ComboItems(row.Id))
                     expected << QString::fromStdString(item);
-                QCOMPARE(items, expected);
+                QCOMPARE(combo->count(), expected.size());
+                for (int i = 0; i < combo->count(); ++i)
+                    QCOMPARE(combo->itemText(i), expected[i]);
             }
-            // "OK" is the default button.
             QPushButton* ok = Child<QPushButton>(form, BottomKind(form) ? "OKBtn" : "Button1");
-            QPushButton* cancel = Child<QPushButton>(form, BottomKind(form) ? "CancelBtn" : "Button2");
-            QCOMPARE(ok->text(), QStringLiteral("OK"));
-            QCOMPARE(cancel->text(), QStringLiteral("Anuluj"));
-            QVERIFY2(ok->isDefault(), what);
-            // Every control lies inside the client area or its group; with the design font or one of
-            // its widths, no radio caption is cut.
+            QVERIFY2(ok->text() == "OK" && ok->isDefault(), what);
+            QCOMPARE(Child<QPushButton>(form, BottomKind(form) ? "CancelBtn" : "Button2")->text(), QStringLiteral("Anuluj"));
+            // Every control lies inside its parent; with the design font no radio caption is cut.
             for (QWidget* child : form->findChildren<QWidget*>()) {
                 QWidget* parent = child->parentWidget();
                 if (child->isWindow() || child->objectName().isEmpty() || parent->objectName().isEmpty())
@@ -216,20 +208,17 @@ private slots:
 
             form->open();
             QVERIFY(QTest::qWaitForWindowExposed(form));
-            if (row.DesignPosition.isNull()) {
-                const QPoint centre = form->frameGeometry().center();
-                QVERIFY2(std::abs(centre.x() - screen.center().x()) <= 1 && std::abs(centre.y() - screen.center().y()) <= 1,
-                         what + "not centred on the screen");
-            } else {
+            const QPoint off = form->frameGeometry().center() - screen.center();
+            if (row.DesignPosition.isNull())
+                QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, what + "not centred on the screen");
+            else
                 QCOMPARE(form->frameGeometry().topLeft(), row.DesignPosition);
-            }
             QVERIFY2(form->focusWidget(), what + "no focus on opening");
             QCOMPARE(form->focusWidget()->objectName(), order.front());
-
-            // Escape cancels only where bound; with a combo box it is pressed in the combo's text part.
+            // Escape cancels only where bound; with a combo box it is pressed in the combo's line edit.
             form->setResult(-1);
             QWidget* target = form->focusWidget();
-            if (auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
+            if (auto* combo = form->findChild<QComboBox*>("ComboBox1")) {
                 combo->setFocus();
                 target = combo->lineEdit();
             }
@@ -247,101 +236,82 @@ private slots:
             QVERIFY2(!form->isVisible(), what + "the close box should cancel");
             QCOMPARE(form->result(), int(QDialog::Rejected));
         }
-        QCOMPARE(h.Record.DensitySource, 0);
-        QCOMPARE(h.Record.InstallationKind, 0);
-        QCOMPARE(h.Record.FanIndex, 0);
+        QCOMPARE((QList<int>{h.Record.DensitySource, h.Record.InstallationKind, h.Record.FanIndex}), QList<int>(3, 0));
         QVERIFY(QDir(QString::fromStdString(h.Dir)).entryList(QDir::Files).isEmpty());
     }
 
     void textsAtCreation()
     {
-        // The value files fill the edit boxes: a CR LF line end leaves no carriage return, a file
-        // that ends early leaves the other boxes as they were, any text is shown as it is.
+        // The value files fill the edit boxes: no carriage return is left of a CR LF, a short file
+        // leaves the other boxes as they were, any text is shown as it is.
         Harness h("forms_texts", {{"dialog.sav", "1.200\r\n"}, {"dialog33.sav", "3.00\n10\n"}, {"dialog5.sav", "abc\n"}});
-        const struct {
-            DialogId Id;
-            std::vector<std::pair<const char*, const char*>> Texts;  // control, text
-        } rows[] = {
-            {DialogId::OKBottomDlg, {{"Label1", "Proszę podać parametry"}, {"Label2", "Gęstość Ro [kg/m3]"}, {"Edit1", "1.200"}}},
-            {DialogId::Form3,
-             {{"Label1", "Proszę podać parametry do obliczenia gestości Ro"}, {"Label2", "Temperatura [°C]"},
-              {"Label3", "Ciśnienie baryczne [hPa]"}, {"Label4", "Wilgotność względna [%]"}}},
-            {DialogId::Form1, {{"Label1", "Proszę podać wymiary kanału"}, {"Label2", "Długość [m]"}, {"Label3", "Szerokość [m]"}}},
-            {DialogId::Form4, {{"Label1", "Proszę podać parametry kanału"}, {"Label2", "Średnica kanału [m]"}}},
-            {DialogId::OKBottomDlg3, {{"GroupBox1", ""}}},
-            {DialogId::OKBottomDlg333, {{"GroupBox1", "Proszę wybrać typ kanału"}}},
-            {DialogId::OKBottomDlg33333, {{"GroupBox1", "Proszę wybrać materiał kanału"}}},
-            {DialogId::OKBottomDlg3333, {{"GroupBox1", "Proszę wybrać typ instalacji"}}},
-            {DialogId::Form22,
-             {{"Label4", "Wysokość kratki [m]"}, {"Label5", "Szerokość kratki [m]"}, {"Label6", "Współczynnik strat kratki"},
-              {"Label7", "Przykładowe wartości współczynnika strat kratek"}, {"Edit1", "3.00"}, {"Edit2", "10"},
-              {"Edit3", "Edit3"}}},
-            {DialogId::Form222,
-             {{"Label4", "Średnica kratki [m]"}, {"Label5", "Współczynnik strat kratki"},
-              {"Label6", "Przykładowe wartości współczynnika strat kratek"}}},
-            {DialogId::Form2222,
-             {{"Label4", "Wybierz kratke"}, {"Label5", "Otwarcie kratki"}, {"Label6", "(ilosc obrotow tarczy kratki 0-20)"},
-              {"ComboBox1", "LUMA 75/80"}}},
-            {DialogId::Form22222,
-             {{"Label4", "Wybierz kratke"}, {"Label5", "Stała wydajność Qs [m3/h]"}, {"Label6", "(liczba z zakresu 15 do 90)"},
-              {"ComboBox1", "100 mm"}}},
-            {DialogId::Form222222,
-             {{"Label4", "Wybierz kratke"}, {"Label5", "Stała wydajność Qs [m3/h]"}, {"Label6", "liczba z zakresu "},
-              {"Label7", "dla kratki NEVA-20 od 5 do 23"}, {"Label8", "dla kratki NEVA-50 od 5 do 60"},
-              {"Label9", "dla kratki NEVA-30 od 5 do 35"}, {"Label10", "dla kratki NEVA-70 od 10 do 80"},
-              {"ComboBox1", "NEVA-20"}}},
-            {DialogId::OKBottomDlg1, {{"Label2", "Proszę podać parametry"}, {"Label1", "Wydajność regulowana Qr [m3/s]"}}},
-            {DialogId::OKBottomDlg2,
-             {{"Label1", "Wydajność regulowana [m3/s]"}, {"Label2", "Proszę wybrać"}, {"ComboBox1", "Wentylator"},
-              {"Edit1", "abc"}}},
+        const QString building = "Label1=Proszę podać parametry budynku|Label2=Wysokość jednej kondygnacji [m]|"
+                                 "Label3=Ilość kondygnacji|";
+        // Columns: dialog, "control=text" separated by "|".
+        const std::pair<DialogId, QString> rows[] = {
+            {DialogId::OKBottomDlg, "Label1=Proszę podać parametry|Label2=Gęstość Ro [kg/m3]|Edit1=1.200"},
+            {DialogId::Form3, "Label1=Proszę podać parametry do obliczenia gestości Ro|Label2=Temperatura [°C]|"
+                              "Label3=Ciśnienie baryczne [hPa]|Label4=Wilgotność względna [%]"},
+            {DialogId::Form1, "Label1=Proszę podać wymiary kanału|Label2=Długość [m]|Label3=Szerokość [m]"},
+            {DialogId::Form4, "Label1=Proszę podać parametry kanału|Label2=Średnica kanału [m]"},
+            {DialogId::OKBottomDlg3, "GroupBox1="},
+            {DialogId::OKBottomDlg333, "GroupBox1=Proszę wybrać typ kanału"},
+            {DialogId::OKBottomDlg33333, "GroupBox1=Proszę wybrać materiał kanału"},
+            {DialogId::OKBottomDlg3333, "GroupBox1=Proszę wybrać typ instalacji"},
+            {DialogId::Form22, building + "Label4=Wysokość kratki [m]|Label5=Szerokość kratki [m]|Label6=Współczynnik strat "
+                               "kratki|Label7=Przykładowe wartości współczynnika strat kratek|Edit1=3.00|Edit2=10|Edit3=Edit3"},
+            {DialogId::Form222, building + "Label4=Średnica kratki [m]|Label5=Współczynnik strat kratki|"
+                                "Label6=Przykładowe wartości współczynnika strat kratek"},
+            {DialogId::Form2222, building + "Label4=Wybierz kratke|Label5=Otwarcie kratki|"
+                                 "Label6=(ilosc obrotow tarczy kratki 0-20)|ComboBox1=LUMA 75/80"},
+            {DialogId::Form22222, building + "Label4=Wybierz kratke|Label5=Stała wydajność Qs [m3/h]|"
+                                  "Label6=(liczba z zakresu 15 do 90)|ComboBox1=100 mm"},
+            {DialogId::Form222222, building + "Label4=Wybierz kratke|Label5=Stała wydajność Qs [m3/h]|Label6=liczba z "
+                                   "zakresu |Label7=dla kratki NEVA-20 od 5 do 23|Label8=dla kratki NEVA-50 od 5 do 60|"
+                                   "Label9=dla kratki NEVA-30 od 5 do 35|Label10=dla kratki NEVA-70 od 10 do 80|ComboBox1=NEVA-20"},
+            {DialogId::OKBottomDlg1, "Label2=Proszę podać parametry|Label1=Wydajność regulowana Qr [m3/s]"},
+            {DialogId::OKBottomDlg2, "Label1=Wydajność regulowana [m3/s]|Label2=Proszę wybrać|ComboBox1=Wentylator|Edit1=abc"},
         };
-        for (const auto& row : rows)
-            for (const auto& [name, text] : row.Texts)
-                QCOMPARE(TextOf(h.Forms->Form(row.Id), name), QString::fromUtf8(text));
-        for (DialogId id : {DialogId::Form22, DialogId::Form222, DialogId::Form2222, DialogId::Form22222,
-                            DialogId::Form222222}) {
-            QCOMPARE(TextOf(h.Forms->Form(id), "Label1"), QStringLiteral("Proszę podać parametry budynku"));
-            QCOMPARE(TextOf(h.Forms->Form(id), "Label2"), QStringLiteral("Wysokość jednej kondygnacji [m]"));
-            QCOMPARE(TextOf(h.Forms->Form(id), "Label3"), QStringLiteral("Ilość kondygnacji"));
-        }
+        for (const auto& [id, texts] : rows)
+            for (const QString& pair : texts.split('|')) {
+                const QString name = pair.section('=', 0, 0);
+                QCOMPARE(TextOf(h.Forms->Form(id), name.toLatin1().constData()), pair.section('=', 1));
+            }
         QCOMPARE(h.File("dialog.sav"), std::string("1.200\r\n"));  // reading changes no file
     }
 
     void exampleTables()
     {
         Harness h("forms_examples");
+        // Columns: dialog, first label, rows per column, "description|value" column by column.
         const struct {
             DialogId Id;
-            int FirstLabel;
-            int RowsPerColumn;
-            std::vector<std::pair<const char*, const char*>> Rows;  // description, value; column by column
+            int FirstLabel, RowsPerColumn;
+            QStringList Rows;
         } tables[] = {
             {DialogId::Form22, 8, 6,
-             {{"Prostokątna TERN 20 i VASK 20    0,222x0,255", "4,6"}, {"Prostokątna TERN 25 i VASK 25    0,272x0,305", "2,8"},
-              {"Firmy ZORIN TERN 30 i VASK 30      0,322x0,355", "2,5"}, {"Firmy ZORIN TERN 35 i VASK 35      0,372x0,405", "2,1"},
-              {"Kwadratowa Typ A                        0,15x0,15", "15"}, {"Łopatki pod kątem 45 st Typ A     0,2x0,2", "15"},
-              {"Łopatki pod kątem 45 st Typ A     0,25x0,25", "15"}, {"Firmy WEXALTyp A                     0,3x0,3", "15"},
-              {"Kwadratowa Typ G                        0,15x0,15", "3,3"}, {"Łopatki pod kątem 0 st Typ G       0,2x0,2", "3,3"},
-              {"Łopatki pod kątem 0 st Typ G       0,25x0,25", "3,3"}, {"Firmy WEXAL Typ G                    0,3x0,3", "3,3"}}},
+             {"Prostokątna TERN 20 i VASK 20    0,222x0,255|4,6", "Prostokątna TERN 25 i VASK 25    0,272x0,305|2,8",
+              "Firmy ZORIN TERN 30 i VASK 30      0,322x0,355|2,5", "Firmy ZORIN TERN 35 i VASK 35      0,372x0,405|2,1",
+              "Kwadratowa Typ A                        0,15x0,15|15", "Łopatki pod kątem 45 st Typ A     0,2x0,2|15",
+              "Łopatki pod kątem 45 st Typ A     0,25x0,25|15", "Firmy WEXALTyp A                     0,3x0,3|15",
+              "Kwadratowa Typ G                        0,15x0,15|3,3", "Łopatki pod kątem 0 st Typ G       0,2x0,2|3,3",
+              "Łopatki pod kątem 0 st Typ G       0,25x0,25|3,3", "Firmy WEXAL Typ G                    0,3x0,3|3,3"}},
             {DialogId::Form222, 7, 5,
-             {{"Okrągła OKRA-80                    d=0,06", "1,6"}, {"Regulowana OKRA-100           d=0,074", "1,6"},
-              {"Całkowicie OKRA-125              d=0,097", "3,9"}, {"Otwarta OKRA-150                   d=0,117", "4"},
-              {"Otwarta OKRA-200                   d=0,155", "4,1"}}},
+             {"Okrągła OKRA-80                    d=0,06|1,6", "Regulowana OKRA-100           d=0,074|1,6",
+              "Całkowicie OKRA-125              d=0,097|3,9", "Otwarta OKRA-150                   d=0,117|4",
+              "Otwarta OKRA-200                   d=0,155|4,1"}},
         };
         for (const auto& table : tables) {
-            QDialog* form = h.Forms->Form(table.Id);
             QLabel* firstOfColumn = nullptr;
-            for (size_t i = 0; i < table.Rows.size(); ++i) {
-                const int n = table.FirstLabel + 2 * int(i);
-                auto* description = Child<QLabel>(form, ("Label" + std::to_string(n)).c_str());
-                auto* value = Child<QLabel>(form, ("Label" + std::to_string(n + 1)).c_str());
-                QCOMPARE(description->text(), QString::fromUtf8(table.Rows[i].first));
-                QCOMPARE(value->text(), QString::fromUtf8(table.Rows[i].second));
+            for (int i = 0; i < table.Rows.size(); ++i) {
+                const int n = table.FirstLabel + 2 * i;
+                auto* description = Child<QLabel>(h.Forms->Form(table.Id), ("Label" + std::to_string(n)).c_str());
+                auto* value = Child<QLabel>(h.Forms->Form(table.Id), ("Label" + std::to_string(n + 1)).c_str());
+                QCOMPARE(description->text() + "|" + value->text(), table.Rows[i]);
                 QCOMPARE(value->y(), description->y());
                 QVERIFY2(value->x() >= description->x() + description->width(), "the value stands right of its description");
                 if (i % table.RowsPerColumn == 0) {
-                    if (firstOfColumn)
-                        QVERIFY2(description->x() > firstOfColumn->x(), "the second column stands right of the first");
+                    QVERIFY2(!firstOfColumn || description->x() > firstOfColumn->x(), "the second column stands right");
                     firstOfColumn = description;
                 } else {
                     QCOMPARE(description->x(), firstOfColumn->x());
@@ -358,9 +328,8 @@ private slots:
         Harness h("forms_combo_enter");
         QComboBox* combo = Child<QComboBox>(h.Forms->Form(DialogId::Form2222), "ComboBox1");
         QVERIFY(h.Exec(DialogId::Form2222, [combo](QWidget* f) {
-            SetEdit(f, "Edit1", "3");
-            SetEdit(f, "Edit2", "4");
-            SetEdit(f, "Edit4", "5");
+            for (const auto& [edit, text] : {std::pair{"Edit1", "3"}, {"Edit2", "4"}, {"Edit4", "5"}})
+                SetEdit(f, edit, text);
             combo->setFocus();
             TypeComboText(f, "ComboBox1", "LUMA 1");
             QCOMPARE(combo->currentText(), QStringLiteral("LUMA 1"));
@@ -371,63 +340,51 @@ private slots:
         QCOMPARE(h.Record.StoreyCount, 4);
     }
 
-    void refusalKeepsDialogOpen_data()
-    {
-        QTest::addColumn<int>("dialog");
-        QTest::addColumn<QStringList>("texts");  // for Edit1, Edit2, ... in value-file order
-        QTest::addColumn<QString>("message");
-        const QString storeys = QStringLiteral("Ilość kondygnacji musi być liczbą z zakresu 0 do 99.");
-        const QString flow = QStringLiteral("Wydajność regulowana musi być większa od zera.");
-        QTest::newRow("100 storeys") << int(DialogId::Form22) << QStringList{"3", "100", "0.2", "0.25", "2.5"} << storeys;
-        QTest::newRow("negative storeys") << int(DialogId::Form2222) << QStringList{"3", "-1", "5"} << storeys;
-        QTest::newRow("huge storeys") << int(DialogId::Form222222) << QStringList{"3", "4294967297", "20"} << storeys;
-        QTest::newRow("pressure 0") << int(DialogId::Form3) << QStringList{"20", "0", "50"}
-                                    << QStringLiteral("Dla podanych parametrów nie można obliczyć gęstości powietrza.\n"
-                                                      "Proszę poprawić dane.");
-        QTest::newRow("duct sides 0") << int(DialogId::Form1) << QStringList{"0", "0"}
-                                      << QStringLiteral("Dla podanych wymiarów nie można obliczyć średnicy równoważnej "
-                                                        "kanału.\nProszę poprawić dane.");
-        QTest::newRow("flow 0") << int(DialogId::OKBottomDlg1) << QStringList{"0,5"} << flow;
-        QTest::newRow("variant flow negative") << int(DialogId::OKBottomDlg2) << QStringList{"-0.1"} << flow;
-    }
-
     void refusalKeepsDialogOpen()
     {
-        QFETCH(int, dialog);
-        QFETCH(QStringList, texts);
-        QFETCH(QString, message);
-        Harness h("forms_refusal");
-        const DialogId id = static_cast<DialogId>(dialog);
-        QDialog* form = h.Forms->Form(id);
-        QStringList warning, textsAfterWarning;
-        ModalDriver driver;
-        const QList<QLineEdit*> edits = EditBoxes(form);
-        QCOMPARE(edits.size(), texts.size());
-        driver.Then(form->objectName(), [&](QWidget* f) {
-            for (qsizetype i = 0; i < texts.size(); ++i)
-                edits[i]->setText(texts[i]);
-            ClickOk(f);
-        });
-        driver.Then(QStringLiteral("QMessageBox"), [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            warning << box->windowTitle() << box->text() << (box->icon() == QMessageBox::Warning ? "warning" : "no icon");
-            box->accept();
-        });
-        driver.Then(form->objectName(), [&](QWidget* f) {
-            for (QLineEdit* edit : edits)
-                textsAfterWarning << edit->text();
-            ClickCancel(f);
-        });
-        QVERIFY(!driver.Drive([&] { return h.Forms->Exec(id); }));
-        QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(warning, (QStringList{"Program doboru wentylatorów dachowych Firmy KORALINEX", message, "warning"}));
-        QCOMPARE(textsAfterWarning, texts);  // still open, with the user's texts as they were
-        QVERIFY2(!QFile::exists(QString::fromStdString(h.Dir + "/" + ValueFileOf(id)->FileName)), "nothing saved");
-        QCOMPARE(h.Record.StoreyCount, 0);
-        QCOMPARE(h.Record.AirDensity, 0.0);
-        QCOMPARE(h.Record.DuctDiameter, 0.0);
-        QCOMPARE(h.Record.RegulatedFlow, 0.0);
-        QCOMPARE(h.Record.VariantRegulatedFlow, 0.0);
+        const QString storeys = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
+        const QString flow = "Wydajność regulowana musi być większa od zera.";
+        // Columns: dialog, texts for its edit boxes in value-file order, warning.
+        const std::tuple<DialogId, QStringList, QString> rows[] = {
+            {DialogId::Form22, {"3", "100", "0.2", "0.25", "2.5"}, storeys},
+            {DialogId::Form2222, {"3", "-1", "5"}, storeys},
+            {DialogId::Form222222, {"3", "4294967297", "20"}, storeys},
+            {DialogId::Form3, {"20", "0", "50"}, "Dla podanych parametrów nie można obliczyć gęstości powietrza.\nProszę poprawić dane."},
+            {DialogId::Form1, {"0", "0"}, "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane."},
+            {DialogId::OKBottomDlg1, {"0,5"}, flow},
+            {DialogId::OKBottomDlg2, {"-0.1"}, flow},
+        };
+        for (const auto& [id, texts, message] : rows) {
+            Harness h("forms_refusal");
+            QDialog* form = h.Forms->Form(id);
+            QStringList warning, textsAfterWarning;
+            ModalDriver driver;
+            const QList<QLineEdit*> edits = EditBoxes(form);
+            QCOMPARE(edits.size(), texts.size());
+            driver.Then(form->objectName(), [&](QWidget* f) {
+                for (qsizetype i = 0; i < texts.size(); ++i)
+                    edits[i]->setText(texts[i]);
+                ClickOk(f);
+            });
+            driver.Then("QMessageBox", [&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                warning << box->windowTitle() << box->text() << (box->icon() == QMessageBox::Warning ? "warning" : "no icon");
+                box->accept();
+            });
+            driver.Then(form->objectName(), [&](QWidget* f) {
+                for (QLineEdit* edit : edits)
+                    textsAfterWarning << edit->text();
+                ClickCancel(f);
+            });
+            QVERIFY(!driver.Drive([&] { return h.Forms->Exec(id); }));
+            QVERIFY2(driver.Ok(), driver.Problems().c_str());
+            QCOMPARE(warning, (QStringList{"Program doboru wentylatorów dachowych Firmy KORALINEX", message, "warning"}));
+            QCOMPARE(textsAfterWarning, texts);  // still open, with the user's texts as they were
+            QVERIFY2(!QFile::exists(QString::fromStdString(h.Dir + "/" + ValueFileOf(id)->FileName)), "nothing saved");
+            const CalcRecord& r = h.Record;
+            QCOMPARE((QList<double>{double(r.StoreyCount), r.AirDensity, r.DuctDiameter, r.RegulatedFlow, r.VariantRegulatedFlow}),
+                     QList<double>(5, 0.0));
+        }
     }
 
     void chooserLayout()
@@ -479,30 +436,24 @@ private slots:
     void chooserCarriesChoiceOver()
     {
         Harness h("forms_chooser_choice");
-        const auto exec = [&](const ModalDriver::Action& act) { return h.Exec(DialogId::OKBottomDlg_wyw, act); };
-        QVERIFY(!exec([](QWidget* f) {
-            Check(f, "RadioButton19");
-            Click(f, "CancelBtn");
-        }));
-        QCOMPARE(h.Record.FanIndex, 0);
-        // Cancelled, but still checked when the chooser is shown again.
-        QVERIFY(exec([](QWidget* f) {
-            QVERIFY(Child<QRadioButton>(f, "RadioButton19")->isChecked());
-            QVERIFY(!Child<QRadioButton>(f, "RadioButton1")->isChecked());
-            Click(f, "OKBtn");
-        }));
-        QCOMPARE(h.Record.FanIndex, 19);
-        QVERIFY(!exec([](QWidget* f) {
-            Check(f, "RadioButton58");
-            Key(f, Qt::Key_Escape);
-        }));
-        QCOMPARE(h.Record.FanIndex, 19);
-        QVERIFY(h.Forms->OKBottomDlg_wyw->RadioButton(58)->isChecked());
-        QVERIFY(exec([](QWidget* f) {
-            Check(f, "RadioButton23");
-            Key(f, Qt::Key_Return);
-        }));
-        QCOMPARE(h.Record.FanIndex, 23);
+        // Columns: button checked (0: none), how the chooser is left, accepted, FanIndex after. The
+        // last checked button is still checked when the chooser is shown again, even after a cancel.
+        const std::tuple<int, const char*, bool, int> rows[] = {
+            {19, "CancelBtn", false, 0}, {0, "OKBtn", true, 19}, {58, "Escape", false, 19}, {23, "Return", true, 23}};
+        int shown = 1;
+        for (const auto& [check, leave, accepted, fan] : rows) {
+            QCOMPARE(h.Exec(DialogId::OKBottomDlg_wyw, [&, check = check, leave = leave](QWidget* f) {
+                QVERIFY(Child<QRadioButton>(f, ("RadioButton" + std::to_string(shown)).c_str())->isChecked());
+                if (check)
+                    Check(f, ("RadioButton" + std::to_string(check)).c_str());
+                if (QByteArray(leave).endsWith("Btn"))
+                    Click(f, leave);
+                else
+                    Key(f, QByteArray(leave) == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+            }), accepted);
+            QCOMPARE(h.Record.FanIndex, fan);
+            shown = check ? check : shown;
+        }
     }
 
     void variantIsTheSelectedItem()

@@ -1,6 +1,5 @@
-// Answers modal dialogs from a timer, the way a user would: each step waits until the named
-// widget is the active modal widget, then acts on it (sets controls by objectName, clicks a
-// button, presses a key). Used by the QtTest programs of the dialog forms.
+// Answers modal dialogs from a timer as a user would: each step waits until the widget named by
+// its objectName ("QMessageBox" for any message box) is the active modal widget, then acts on it.
 #pragma once
 
 #include <deque>
@@ -30,8 +29,6 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
     }
 
-    // The step runs when a modal widget named `name` (objectName) is active. "QMessageBox" stands
-    // for any message box.
     void Then(const QString& name, Action action) { steps_.push_back({name, std::move(action)}); }
 
     // Runs `code` (which opens the dialogs) while the steps are answered; returns its result.
@@ -47,7 +44,6 @@ public:
 
     // Every step ran and no unexpected dialog had to be closed.
     bool Ok() const { return steps_.empty() && !pending_ && problems_.empty(); }
-    // What went wrong, for the failure message.
     std::string Problems() const
     {
         std::string text;
@@ -64,10 +60,7 @@ private:
         Action Do;
     };
 
-    static QString NameOf(QWidget* widget)
-    {
-        return qobject_cast<QMessageBox*>(widget) ? QStringLiteral("QMessageBox") : widget->objectName();
-    }
+    static QString NameOf(QWidget* w) { return qobject_cast<QMessageBox*>(w) ? "QMessageBox" : w->objectName(); }
 
     void Poll()
     {
@@ -75,25 +68,22 @@ private:
         if (!modal || !modal->isVisible() || pending_)
             return;
         if (!steps_.empty() && NameOf(modal) == steps_.front().Name) {
-            Step step = std::move(steps_.front());
-            steps_.pop_front();
-            clock_.restart();
-            // The action runs outside this timer's slot: it may open a nested modal loop (a
-            // message box), and a timer does not fire again while its own slot is running.
+            // Run outside this slot: the action may open a nested modal loop, and a timer does
+            // not fire again while its own slot runs.
             pending_ = true;
-            QPointer<QWidget> target(modal);
-            QTimer::singleShot(0, [this, step = std::move(step), target] {
+            clock_.restart();
+            QTimer::singleShot(0, [this, step = std::move(steps_.front()), target = QPointer<QWidget>(modal)] {
                 pending_ = false;
                 if (target)
                     step.Do(target);
             });
+            steps_.pop_front();
             return;
         }
-        // A dialog nobody expected, or the expected one never comes: close what is open so that
-        // the test ends instead of hanging.
+        // An unexpected dialog, or the expected one never comes: close it so the test ends.
         if (clock_.elapsed() > 3000) {
             problems_.push_back("unexpected modal widget: " + NameOf(modal).toStdString() +
-                                (steps_.empty() ? std::string() : " (waiting for " + steps_.front().Name.toStdString() + ")"));
+                                (steps_.empty() ? "" : " (waiting for " + steps_.front().Name.toStdString() + ")"));
             clock_.restart();
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
@@ -122,20 +112,18 @@ T* Child(QWidget* form, const char* name)
 inline void SetEdit(QWidget* form, const char* name, const QString& text) { Child<QLineEdit>(form, name)->setText(text); }
 inline void Check(QWidget* form, const char* name) { Child<QRadioButton>(form, name)->click(); }
 inline void Click(QWidget* form, const char* name) { Child<QAbstractButton>(form, name)->click(); }
-
 inline void Key(QWidget* form, Qt::Key key) { QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, key); }
 
-// Types `text` into an editable combo box as the user would (replacing what it shows).
+// Types over an editable combo box's text, one key event per character (keyClicks is ASCII only).
 inline void TypeComboText(QWidget* form, const char* name, const QString& text)
 {
     auto* combo = Child<QComboBox>(form, name);
     combo->lineEdit()->selectAll();
-    // One key event per character; QTest::keyClicks knows only ASCII.
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, combo->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// Picks item `index` of a combo box from its list, as a click in the drop-down does.
+// Picks item `index` of a combo box, as a click in the drop-down does.
 inline void PickComboItem(QWidget* form, const char* name, int index)
 {
     auto* combo = Child<QComboBox>(form, name);
@@ -143,8 +131,7 @@ inline void PickComboItem(QWidget* form, const char* name, int index)
     emit combo->activated(index);
 }
 
-// OK and Anuluj: OKBtn and CancelBtn in the dialogs of the bottom-button kind, Button1 and
-// Button2 in the others.
-inline bool BottomKind(QWidget* form) { return form->findChild<QAbstractButton*>(QStringLiteral("OKBtn")) != nullptr; }
+// OK and Anuluj: OKBtn/CancelBtn in the bottom-button dialogs, Button1/Button2 in the others.
+inline bool BottomKind(QWidget* form) { return form->findChild<QAbstractButton*>("OKBtn") != nullptr; }
 inline void ClickOk(QWidget* form) { Click(form, BottomKind(form) ? "OKBtn" : "Button1"); }
 inline void ClickCancel(QWidget* form) { Click(form, BottomKind(form) ? "CancelBtn" : "Button2"); }

@@ -1,8 +1,6 @@
-// "&Nowe obliczenia" driven through the real dialogs, as a user answers them: every branch of
-// the wizard (typed and computed density, rectangular and round duct, the five installation
-// kinds), the regulation requests, and a cancel at every step. A whole run is compared with the
-// batch front end on the same answers: the same report and the same files, byte for byte; one
-// more runs from the main window's menu, put together as at start-up.
+// "&Nowe obliczenia" through the real dialogs as a user answers them: every branch of the wizard
+// and the regulation requests, compared byte for byte with the batch front end on the same answers;
+// a cancel at every step; one run from the main window's menu put together as at start-up.
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +30,15 @@ namespace {
 
 using Answers = std::map<std::string, std::string>;  // the batch front end's input keys
 
+// "key=value; key=value" as answers.
+Answers Parse(const char* text)
+{
+    Answers answers;
+    for (const QString& pair : QString::fromUtf8(text).split(';'))
+        answers[pair.section('=', 0, 0).trimmed().toStdString()] = pair.section('=', 1).trimmed().toStdString();
+    return answers;
+}
+
 // One run of the window program, set up as the program's start-up does.
 struct Window {
     explicit Window(const std::string& dir) : Dir(dir), Session_{Record, dir, Ui, {}}
@@ -51,11 +58,7 @@ struct Window {
 };
 
 bool Has(const Answers& answers, const char* key) { return answers.count(key) != 0; }
-
-QString Q(const Answers& answers, const char* key)
-{
-    return Has(answers, key) ? QString::fromStdString(answers.at(key)) : QString();
-}
+QString Q(const Answers& answers, const char* key) { return Has(answers, key) ? QString::fromStdString(answers.at(key)) : ""; }
 
 // A form the wizard shows, with what the user does in it.
 struct Step {
@@ -64,10 +67,9 @@ struct Step {
     std::function<void(QWidget*)> Fill;
 };
 
-// A step that sets controls from the answers, in the order given: "RadioButton" checks the button
-// the key names; "ComboBox1" picks the variant by its number, or a grille from the list when the
-// text names one and otherwise types it; an edit box takes the key's text. Keys the answers do
-// not have leave their controls as they are.
+// A step that sets controls from the answers in the order given: "RadioButton" checks the button
+// the key names; "ComboBox1" picks the variant by number, or a grille from the list when the text
+// names one and otherwise types it; an edit box takes the text. Missing keys leave controls as they are.
 Step MakeStep(DialogId dialog, const char* name, const Answers& a, std::vector<std::pair<const char*, const char*>> controls)
 {
     return {dialog, name, [a, controls](QWidget* f) {
@@ -77,12 +79,13 @@ Step MakeStep(DialogId dialog, const char* name, const Answers& a, std::vector<s
                         continue;
                     const std::string& value = a.at(key);
                     const QString text = QString::fromStdString(value);
+                    const bool variant = QByteArray(key) == "variant";
                     if (QByteArray(control) == "RadioButton") {
                         Check(f, ("RadioButton" + (kButtons.count(value) ? kButtons.at(value) : value)).c_str());
                     } else if (QByteArray(control) == "ComboBox1") {
                         const int item = Child<QComboBox>(f, control)->findText(text);
-                        if (QByteArray(key) == "variant" || item >= 0)
-                            PickComboItem(f, control, QByteArray(key) == "variant" ? text.toInt() : item);
+                        if (variant || item >= 0)
+                            PickComboItem(f, control, variant ? text.toInt() : item);
                         else
                             TypeComboText(f, control, text);
                     } else {
@@ -91,51 +94,41 @@ Step MakeStep(DialogId dialog, const char* name, const Answers& a, std::vector<s
                 }
             }};
 }
+#define STEP(id, ...) MakeStep(DialogId::id, #id, a, __VA_ARGS__)
 
-// The forms the wizard shows for these answers, in order.
-std::vector<Step> WizardSteps(const Answers& a)
+// The forms the wizard shows for these answers, then the regulation requests they ask for.
+std::vector<Step> WizardSteps(const Answers& a, bool withRegulation = false)
 {
-    std::vector<Step> steps = {
-        MakeStep(DialogId::OKBottomDlg3, "OKBottomDlg3", a, {{"RadioButton", "density_source"}}),
-        Q(a, "density_source") == "computed"
-            ? MakeStep(DialogId::Form3, "Form3", a, {{"Edit1", "temperature"}, {"Edit2", "pressure"}, {"Edit3", "humidity"}})
-            : MakeStep(DialogId::OKBottomDlg, "OKBottomDlg", a, {{"Edit1", "density"}}),
-        MakeStep(DialogId::OKBottomDlg333, "OKBottomDlg333", a, {{"RadioButton", "duct_shape"}}),
-        Q(a, "duct_shape") == "round"
-            ? MakeStep(DialogId::Form4, "Form4", a, {{"Edit1", "duct_diameter"}})
-            : MakeStep(DialogId::Form1, "Form1", a, {{"Edit1", "duct_length"}, {"Edit2", "duct_width"}}),
-        MakeStep(DialogId::OKBottomDlg33333, "OKBottomDlg33333", a, {{"RadioButton", "material"}}),
-        MakeStep(DialogId::OKBottomDlg3333, "OKBottomDlg3333", a, {{"RadioButton", "installation"}}),
-    };
     const std::pair<const char*, const char*> height{"Edit1", "storey_height"}, storeys{"Edit2", "storeys"},
         grille{"ComboBox1", "grille"};
     const Step buildings[] = {
-        MakeStep(DialogId::Form22, "Form22", a,
-                 {height, storeys, {"Edit3", "grille_height"}, {"Edit4", "grille_width"}, {"Edit5", "loss_coefficient"}}),
-        MakeStep(DialogId::Form222, "Form222", a,
-                 {height, storeys, {"Edit3", "grille_diameter"}, {"Edit4", "loss_coefficient"}}),
-        MakeStep(DialogId::Form2222, "Form2222", a, {height, storeys, grille, {"Edit4", "turns"}}),
-        MakeStep(DialogId::Form22222, "Form22222", a, {height, storeys, grille, {"Edit4", "constant_flow"}}),
-        MakeStep(DialogId::Form222222, "Form222222", a, {height, storeys, grille, {"Edit4", "constant_flow"}}),
+        STEP(Form22, {height, storeys, {"Edit3", "grille_height"}, {"Edit4", "grille_width"}, {"Edit5", "loss_coefficient"}}),
+        STEP(Form222, {height, storeys, {"Edit3", "grille_diameter"}, {"Edit4", "loss_coefficient"}}),
+        STEP(Form2222, {height, storeys, grille, {"Edit4", "turns"}}),
+        STEP(Form22222, {height, storeys, grille, {"Edit4", "constant_flow"}}),
+        STEP(Form222222, {height, storeys, grille, {"Edit4", "constant_flow"}}),
     };
-    steps.push_back(buildings[Q(a, "installation").toInt() - 1]);
-    steps.push_back(MakeStep(DialogId::OKBottomDlg_wyw, "OKBottomDlg_wyw", a, {{"RadioButton", "fan"}}));
+    std::vector<Step> steps = {
+        STEP(OKBottomDlg3, {{"RadioButton", "density_source"}}),
+        Q(a, "density_source") == "computed" ? STEP(Form3, {{"Edit1", "temperature"}, {"Edit2", "pressure"}, {"Edit3", "humidity"}})
+                                             : STEP(OKBottomDlg, {{"Edit1", "density"}}),
+        STEP(OKBottomDlg333, {{"RadioButton", "duct_shape"}}),
+        Q(a, "duct_shape") == "round" ? STEP(Form4, {{"Edit1", "duct_diameter"}})
+                                      : STEP(Form1, {{"Edit1", "duct_length"}, {"Edit2", "duct_width"}}),
+        STEP(OKBottomDlg33333, {{"RadioButton", "material"}}),
+        STEP(OKBottomDlg3333, {{"RadioButton", "installation"}}),
+        buildings[Q(a, "installation").toInt() - 1],
+        STEP(OKBottomDlg_wyw, {{"RadioButton", "fan"}}),
+    };
+    if (withRegulation && Has(a, "regulated_flow"))
+        steps.push_back(STEP(OKBottomDlg1, {{"Edit1", "regulated_flow"}}));
+    if (withRegulation && Has(a, "variant_flow"))
+        steps.push_back(STEP(OKBottomDlg2, {{"Edit1", "variant_flow"}, {"ComboBox1", "variant"}}));
     return steps;
 }
+#undef STEP
 
-// The regulation requests the answers ask for, after the wizard.
-std::vector<Step> RegulationSteps(const Answers& a)
-{
-    std::vector<Step> steps;
-    if (Has(a, "regulated_flow"))
-        steps.push_back(MakeStep(DialogId::OKBottomDlg1, "OKBottomDlg1", a, {{"Edit1", "regulated_flow"}}));
-    if (Has(a, "variant_flow"))
-        steps.push_back(MakeStep(DialogId::OKBottomDlg2, "OKBottomDlg2", a, {{"Edit1", "variant_flow"}, {"ComboBox1", "variant"}}));
-    return steps;
-}
-
-// Queues the first `count` steps, each filled in and confirmed by a click or by Enter in
-// whatever has the focus.
+// Queues the first `count` steps, each filled in and confirmed by a click or by Enter.
 void Confirmed(ModalDriver& driver, const std::vector<Step>& steps, size_t count, bool byEnter = false)
 {
     for (size_t k = 0; k < count; ++k)
@@ -145,30 +138,18 @@ void Confirmed(ModalDriver& driver, const std::vector<Step>& steps, size_t count
         });
 }
 
-// Every file below `dir`, by its path relative to `dir`.
-std::map<std::string, std::string> FilesBelow(const std::string& dir)
-{
-    std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file())
-            files[fs::relative(entry.path(), dir).generic_string()] = ReadFileForTest(entry.path().string());
-    return files;
-}
-
-// The names of the files below `dir`, then the names of those whose bytes differ from `other`'s.
+// The names of the files below `dir` whose bytes differ from those below `other`, or both lists of
+// names where they differ.
 std::string DifferentFiles(const std::string& dir, const std::string& other)
 {
-    const std::map<std::string, std::string> files = FilesBelow(dir);
-    const std::map<std::string, std::string> others = FilesBelow(other);
-    std::vector<std::string> names, otherNames, differ;
-    for (const auto& [name, text] : files) {
-        names.push_back(name);
-        if (!others.count(name) || others.at(name) != text)
+    const std::vector<std::string> names = FileNamesBelow(dir), otherNames = FileNamesBelow(other);
+    if (names != otherNames)
+        return Joined(names) + " | " + Joined(otherNames);
+    std::vector<std::string> differ;
+    for (const std::string& name : names)
+        if (ReadFileForTest(dir + "/" + name) != ReadFileForTest(other + "/" + name))
             differ.push_back(name);
-    }
-    for (const auto& entry : others)
-        otherNames.push_back(entry.first);
-    return names == otherNames ? Joined(differ) : Joined(names) + " | " + Joined(otherNames);
+    return Joined(differ);
 }
 
 // Names of the record fields in which two records differ.
@@ -197,50 +178,31 @@ std::string RecordDifferences(const CalcRecord& a, const CalcRecord& b)
     return Joined(differ);
 }
 
-// Buildings of every installation kind, across both density sources and both duct shapes;
-// two of them also ask for the regulated speeds.
-struct Scenario {
+// Every installation kind across both density sources and duct shapes; two ask for the regulated
+// speeds. Columns: name, answers, OK given by Enter, the network and the fan do not meet.
+const struct Scenario {
     const char* Name;
     Answers Keys;
-    bool ByEnter;                // OK given with Enter instead of a click
-    bool FanUnsuitable = false;  // the network and the fan do not meet
-};
-
-const std::vector<Scenario> kScenarios = {
-    {"typed_round_rect_grille",
-     {{"density_source", "typed"}, {"density", "1.2"}, {"duct_shape", "round"}, {"duct_diameter", "0.315"},
-      {"material", "1"}, {"installation", "1"}, {"storey_height", "3"}, {"storeys", "10"}, {"grille_height", "0.2"},
-      {"grille_width", "0.25"}, {"loss_coefficient", "2.5"}, {"fan", "19"}, {"regulated_flow", "0.6"},
-      {"variant_flow", "0.5"}, {"variant", "1"}},
-     false},
-    {"computed_rect_adjustable_grille",
-     {{"density_source", "computed"}, {"temperature", "20"}, {"pressure", "1013"}, {"humidity", "50"},
-      {"duct_shape", "rectangular"}, {"duct_length", "0.3"}, {"duct_width", "0.2"}, {"material", "2"},
-      {"installation", "3"}, {"storey_height", "2.8"}, {"storeys", "6"}, {"grille", "LUMA 125"}, {"turns", "10"},
-      {"fan", "9"}, {"regulated_flow", "0.1"}, {"variant_flow", "0.08"}, {"variant", "2"}},
-     true},
-    {"typed_rect_round_grille",
-     {{"density_source", "typed"}, {"density", "1.19"}, {"duct_shape", "rectangular"}, {"duct_length", "0.4"},
-      {"duct_width", "0.25"}, {"material", "4"}, {"installation", "2"}, {"storey_height", "3.1"}, {"storeys", "8"},
-      {"grille_diameter", "0.125"}, {"loss_coefficient", "3,9"}, {"fan", "30"}},
-     false},
-    {"computed_round_constant_flow_round_grille",
-     {{"density_source", "computed"}, {"temperature", "5"}, {"pressure", "990"}, {"humidity", "80"},
-      {"duct_shape", "round"}, {"duct_diameter", "0.2"}, {"material", "6"}, {"installation", "4"},
-      {"storey_height", "2.7"}, {"storeys", "5"}, {"grille", "116 mm"}, {"constant_flow", "30"}, {"fan", "27"}},
-     true},
-    {"typed_round_constant_flow_rect_grille",
-     {{"density_source", "typed"}, {"density", "1.2"}, {"duct_shape", "round"}, {"duct_diameter", "0.25"},
-      {"material", "3"}, {"installation", "5"}, {"storey_height", "3"}, {"storeys", "12"}, {"grille", "NEVA-70"},
-      {"constant_flow", "40"}, {"fan", "45"}},
-     false},
-    // A typed grille name that names no item counts as NEVA-20, whose loss at 40 m3/h is far
-    // beyond what the fan can draw: the unsuitable-fan message, and the variants' files only.
-    {"typed_grille_name_unsuitable_fan",
-     {{"density_source", "typed"}, {"density", "1.2"}, {"duct_shape", "round"}, {"duct_diameter", "0.25"},
-      {"material", "3"}, {"installation", "5"}, {"storey_height", "3"}, {"storeys", "12"}, {"grille", "NEVA 50"},
-      {"constant_flow", "40"}, {"fan", "45"}},
-     false, true},
+    bool ByEnter;
+    bool FanUnsuitable;
+} kScenarios[] = {
+    {"typed_round_rect_grille", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.315; material=1; "
+     "installation=1; storey_height=3; storeys=10; grille_height=0.2; grille_width=0.25; loss_coefficient=2.5; fan=19; "
+     "regulated_flow=0.6; variant_flow=0.5; variant=1"), false, false},
+    {"computed_rect_adjustable_grille", Parse("density_source=computed; temperature=20; pressure=1013; humidity=50; "
+     "duct_shape=rectangular; duct_length=0.3; duct_width=0.2; material=2; installation=3; storey_height=2.8; storeys=6; "
+     "grille=LUMA 125; turns=10; fan=9; regulated_flow=0.1; variant_flow=0.08; variant=2"), true, false},
+    {"typed_rect_round_grille", Parse("density_source=typed; density=1.19; duct_shape=rectangular; duct_length=0.4; "
+     "duct_width=0.25; material=4; installation=2; storey_height=3.1; storeys=8; grille_diameter=0.125; "
+     "loss_coefficient=3,9; fan=30"), false, false},
+    {"computed_round_constant_flow_round_grille", Parse("density_source=computed; temperature=5; pressure=990; humidity=80; "
+     "duct_shape=round; duct_diameter=0.2; material=6; installation=4; storey_height=2.7; storeys=5; grille=116 mm; "
+     "constant_flow=30; fan=27"), true, false},
+    {"typed_round_constant_flow_rect_grille", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.25; "
+     "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA-70; constant_flow=40; fan=45"), false, false},
+    // A typed name naming no grille counts as NEVA-20, far beyond what the fan can draw at 40 m3/h.
+    {"typed_grille_name_unsuitable_fan", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.25; "
+     "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA 50; constant_flow=40; fan=45"), false, true},
 };
 
 enum CancelBy { Button, CloseBox, Escape };
@@ -256,25 +218,21 @@ private slots:
     void sameRunAsBatchFrontEnd_data()
     {
         QTest::addColumn<int>("scenario");
-        for (size_t i = 0; i < kScenarios.size(); ++i)
+        for (size_t i = 0; i < std::size(kScenarios); ++i)
             QTest::newRow(kScenarios[i].Name) << int(i);
     }
 
     void sameRunAsBatchFrontEnd()
     {
         QFETCH(int, scenario);
-        const Scenario& s = kScenarios[size_t(scenario)];
-        const std::string root = ScratchDir(std::string("wizard_") + s.Name);
-        const std::string guiDir = root + "/gui";
-        const std::string cliDir = root + "/cli";
+        const Scenario& s = kScenarios[scenario];
+        const std::string root = ScratchDir(std::string("wizard_") + s.Name), guiDir = root + "/gui", cliDir = root + "/cli";
         fs::create_directories(guiDir);
         fs::create_directories(cliDir);
 
         // The window: the wizard, then the regulation commands the input asks for.
         Window w(guiDir);
-        std::vector<Step> steps = WizardSteps(s.Keys);
-        const std::vector<Step> regulation = RegulationSteps(s.Keys);
-        steps.insert(steps.end(), regulation.begin(), regulation.end());
+        const std::vector<Step> steps = WizardSteps(s.Keys, true);
         ModalDriver driver;
         Confirmed(driver, steps, steps.size(), s.ByEnter);
         std::vector<CommandResult> results;
@@ -299,8 +257,7 @@ private slots:
             expectedShown.push_back(step.Dialog);
         QVERIFY(w.Ui.Shown == expectedShown);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(Joined(w.Ui.Messages),
-                 s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : std::string());
+        QCOMPARE(Joined(w.Ui.Messages), s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : "");
         QCOMPARE(w.Record.ScreenReportKind != 0, !s.FanUnsuitable);
         QCOMPARE(w.Record.FanIndex, Q(s.Keys, "fan").toInt());
 
@@ -312,12 +269,10 @@ private slots:
                 file << key << " = " << value << "\n";
         }
         QProcess cli;
-        cli.start(QStringLiteral(WENT_CLI_PATH),
-                  {"--no-plot", "--dir", QString::fromStdString(cliDir), QString::fromStdString(input)});
+        cli.start(WENT_CLI_PATH, {"--no-plot", "--dir", QString::fromStdString(cliDir), QString::fromStdString(input)});
         QVERIFY2(cli.waitForFinished(60000), "went_char_cli did not finish");
         const QByteArray cliErrors = cli.readAllStandardError();
-        QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == (s.FanUnsuitable ? 3 : 0),
-                 cliErrors.constData());
+        QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == (s.FanUnsuitable ? 3 : 0), cliErrors.constData());
         QCOMPARE(reports, cli.readAllStandardOutput().toStdString());
         QCOMPARE(DifferentFiles(guiDir, cliDir), std::string());
         QCOMPARE(fs::exists(guiDir + "/pstr.txt"), !s.FanUnsuitable);
@@ -330,11 +285,10 @@ private slots:
         QTest::addColumn<int>("cancelAt");
         QTest::addColumn<int>("cancelBy");
         const char* by[] = {"button", "close box", "Escape"};
-        for (size_t i = 0; i < kScenarios.size(); ++i) {
+        for (size_t i = 0; i < std::size(kScenarios); ++i) {
             const std::vector<Step> steps = WizardSteps(kScenarios[i].Keys);
             for (size_t k = 0; k < steps.size(); ++k) {
-                // Every way of cancelling in turn.
-                const int way = int((i + k) % 3);
+                const int way = int((i + k) % 3);  // every way of cancelling in turn
                 QTest::addRow("%s, %s by %s", kScenarios[i].Name, steps[k].Name, by[way]) << int(i) << int(k) << way;
             }
         }
@@ -345,13 +299,13 @@ private slots:
         QFETCH(int, scenario);
         QFETCH(int, cancelAt);
         QFETCH(int, cancelBy);
-        const std::vector<Step> steps = WizardSteps(kScenarios[size_t(scenario)].Keys);
+        const std::vector<Step> steps = WizardSteps(kScenarios[scenario].Keys);
         const std::string root = ScratchDir("wizard_cancel");
         fs::create_directories(root + "/gui");
         fs::create_directories(root + "/reference");
 
         Window w(root + "/gui");
-        // A previous calculation's report is on the screen: the wizard clears its kinds whatever happens.
+        // A previous report is on the screen: the wizard clears its kinds whatever happens.
         SetReportKind(w.Record, 1);
         const CalcRecord before = w.Record;
 
@@ -381,8 +335,7 @@ private slots:
         if (cancelBy == Escape && !escapeBound)
             QVERIFY2(escapeIgnored, "Escape closed a dialog that has no cancel button bound to it");
         QCOMPARE(w.Ui.Repaints, 1);
-        QVERIFY(w.Ui.Messages.empty());
-        QVERIFY(w.Ui.Plotted.empty());
+        QVERIFY(w.Ui.Messages.empty() && w.Ui.Plotted.empty());
         QCOMPARE(int(w.Ui.Shown.size()), cancelAt + 1);
 
         // The reference: a second window in which the same dialogs are confirmed one by one and the
@@ -398,7 +351,7 @@ private slots:
             return all;
         }));
         SetReportKind(reference.Record, 0);
-        QCOMPARE(RecordDifferences(w.Record, reference.Record), std::string());  // report kinds 0 included
+        QCOMPARE(RecordDifferences(w.Record, reference.Record), std::string());
         // Only the value files of the confirmed dialogs were written; no calculation file.
         QCOMPARE(DifferentFiles(root + "/gui", root + "/reference"), std::string());
         QVERIFY(!fs::exists(root + "/gui/pstr.txt"));
@@ -406,8 +359,7 @@ private slots:
 
     void wholeCalculationFromTheMenu()
     {
-        // The window program as its start-up puts it together, with gnuplot replaced by a recorder:
-        // "&Nowe obliczenia", "&Obroty regulowane" and "&Obroty regulowane z tłumikami" from the menu.
+        // The window program as its start-up puts it together, gnuplot replaced by a recorder.
         const std::string dir = ScratchDir("menu_whole_calculation");
         CalcRecord record;
         ResetCalcRecord(record);
@@ -423,17 +375,11 @@ private slots:
         mainForm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mainForm));
 
-        const Answers& answers = kScenarios[0].Keys;
-        std::vector<Step> steps = WizardSteps(answers);
-        const std::vector<Step> regulation = RegulationSteps(answers);
-        steps.insert(steps.end(), regulation.begin(), regulation.end());
+        const std::vector<Step> steps = WizardSteps(kScenarios[0].Keys, true);
         ModalDriver driver;
         Confirmed(driver, steps, steps.size());
         const auto choose = [&](const char* item) {
-            driver.Drive([&] {
-                mainForm.findChild<QAction*>(QString::fromLatin1(item))->trigger();
-                return 0;
-            });
+            return driver.Drive([&] { return mainForm.findChild<QAction*>(item)->trigger(), 0; });
         };
         choose("FileNewItem");
         QCOMPARE(record.ScreenReportKind, 1);
@@ -448,26 +394,24 @@ private slots:
         QCOMPARE(record.RegulationVariant, 1);
         QCOMPARE(record.VariantRegulatedFlow, 0.5);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif_reg.gnu; "
-                                                       "gnuplot gif_reg_tl.gnu"));
+        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif_reg.gnu; gnuplot gif_reg_tl.gnu"));
         QCOMPARE(launcher.Directories, std::vector<std::string>(4, dir));
     }
 
     void dialogsKeepTheirStateForTheNextRun()
     {
-        // A second "Nowe obliczenia" in the same run: every dialog shows what the first left, so
-        // pressing OK throughout repeats the calculation (the value files are not read again).
+        // A second run in the same session: every dialog shows what the first left, so OK throughout
+        // repeats the calculation (the value files are not read again).
         const std::string dir = ScratchDir("wizard_second_run");
         Window w(dir);
         const std::vector<Step> steps = WizardSteps(kScenarios[1].Keys);
-        ModalDriver first;
+        ModalDriver first, second;
         Confirmed(first, steps, steps.size());
         QCOMPARE(first.Drive([&] { return commands::FileNew(w.Session_); }), CommandResult::Done);
         QVERIFY2(first.Ok(), first.Problems().c_str());
         const CalcRecord afterFirst = w.Record;
         fs::remove(dir + "/dialog1.sav");
 
-        ModalDriver second;
         for (const Step& step : steps)
             second.Then(QString::fromLatin1(step.Name), [](QWidget* f) { ClickOk(f); });
         QCOMPARE(second.Drive([&] { return commands::FileNew(w.Session_); }), CommandResult::Done);

@@ -1,5 +1,5 @@
-// The twelve chart commands of the main window: which program each starts on which file, the
-// bytes of the save script, the cases with nothing to save or a cancelled dialog, and help.
+// The twelve chart commands: which program each starts on which file, the save script's bytes,
+// nothing to save, a cancelled or blocked save, and help.
 #include <QFileDialog>
 #include <QTest>
 #include <filesystem>
@@ -14,7 +14,7 @@ namespace {
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// A copy script as the calculations leave it: five lines, the last one with a trailing blank.
+// A copy script as the calculations leave it: the last line ends in a blank.
 std::string CopyScript(int set)
 {
     return "set title 'Wykres " + std::to_string(set) + "'\nset xlabel 'Q [m3/s]'\nset ylabel 'dp [Pa]'\n"
@@ -22,6 +22,16 @@ std::string CopyScript(int set)
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// A window with copy scripts of these chart sets and `answer` for the save dialog.
+struct SaveWindow : TestWindow {
+    SaveWindow(const char* name, std::initializer_list<int> sets, std::optional<std::string> answer) : TestWindow(name)
+    {
+        for (int set : sets)
+            WriteFile(Dir + "/tmp" + std::to_string(set) + ".gnu", CopyScript(set));
+        Dialogs.SaveAnswer = answer ? Dir + *answer : answer;
+    }
+};
 
 }  // namespace
 
@@ -53,32 +63,25 @@ private slots:
 
     void saveWritesTheSaveScript()
     {
-        // Columns: handler, chart set (zapisz1 is the silencer set, 2), name chosen, output file
-        // (".gif" added unless the name holds it, in that case).
-        const struct {
-            const char* Handler;
-            int Set;
-            const char* Chosen;
-            const char* Output;
-        } rows[] = {
+        // Columns: handler, chart set (zapisz1 is the silencer set), name chosen, output file (".gif"
+        // added unless the name holds it, in that case).
+        const std::tuple<const char*, int, const char*, const char*> rows[] = {
             {"char_zapisz", 1, "/d/wykres", "/d/wykres.gif"},
             {"char_zapisz1", 2, "/d/w.gif", "/d/w.gif"},
             {"char_zapisz2", 3, "/d/chart.GIF", "/d/chart.GIF.gif"},
             {"char_zapisz3", 4, "/d/chart.gif.old", "/d/chart.gif.old"},
         };
-        for (const auto& row : rows) {
-            TestWindow window("save");
-            for (int set = 1; set <= 4; ++set)
-                WriteFile(window.Dir + "/tmp" + std::to_string(set) + ".gnu", CopyScript(set));
-            window.Dialogs.SaveAnswer = row.Chosen;
-            QVERIFY(QMetaObject::invokeMethod(&window.Form, row.Handler));
-            const std::string saveScript = "gifd" + std::to_string(row.Set) + ".gnu";
+        for (const auto& [handler, set, chosen, output] : rows) {
+            SaveWindow window("save", {1, 2, 3, 4}, std::nullopt);
+            window.Dialogs.SaveAnswer = chosen;
+            QVERIFY(QMetaObject::invokeMethod(&window.Form, handler));
+            const std::string saveScript = "gifd" + std::to_string(set) + ".gnu";
             QCOMPARE(ReadFileForTest(window.Dir + "/" + saveScript),
-                     "set terminal gif\nset output ' " + std::string(row.Output) + " '\n" + CopyScript(row.Set));
+                     "set terminal gif\nset output ' " + std::string(output) + " '\n" + CopyScript(set));
             QCOMPARE(Joined(window.Launcher.Started), "gnuplot " + saveScript);
             QCOMPARE(Joined(window.Launcher.Directories), window.Dir);
             for (int other = 1; other <= 4; ++other)
-                QCOMPARE(Exists(window.Dir + "/gifd" + std::to_string(other) + ".gnu"), other == row.Set);
+                QCOMPARE(Exists(window.Dir + "/gifd" + std::to_string(other) + ".gnu"), other == set);
             QVERIFY(window.Dialogs.Messages.empty());
         }
     }
@@ -86,8 +89,7 @@ private slots:
     void saveRefusedCancelledOrBlocked()
     {
         // No copy script: a message, and the save dialog is not even shown.
-        TestWindow nothing("save_nothing");
-        nothing.Dialogs.SaveAnswer = nothing.Dir + "/wykres";
+        SaveWindow nothing("save_nothing", {}, "/wykres");
         nothing.Form.char_zapisz2();
         QCOMPARE(Joined(nothing.Dialogs.Messages),
                  std::string("Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia."));
@@ -95,17 +97,14 @@ private slots:
         QVERIFY(!Exists(nothing.Dir + "/gifd3.gnu"));
 
         // A cancelled save dialog writes and starts nothing.
-        TestWindow cancelled("save_cancel");
-        WriteFile(cancelled.Dir + "/tmp2.gnu", CopyScript(2));
+        SaveWindow cancelled("save_cancel", {2}, std::nullopt);
         cancelled.Form.char_zapisz1();
         QVERIFY(cancelled.Dialogs.SaveDialogRuns == 1 && cancelled.Launcher.Started.empty());
         QVERIFY(cancelled.Dialogs.Messages.empty() && !Exists(cancelled.Dir + "/gifd2.gnu"));
 
         // A save script that cannot be written is reported at once; gnuplot is not started.
-        TestWindow blocked("save_blocked");
-        WriteFile(blocked.Dir + "/tmp1.gnu", CopyScript(1));
+        SaveWindow blocked("save_blocked", {1}, "/wykres");
         std::filesystem::create_directories(blocked.Dir + "/gifd1.gnu");
-        blocked.Dialogs.SaveAnswer = blocked.Dir + "/wykres";
         blocked.Form.char_zapisz();
         const std::string message = Joined(blocked.Dialogs.Messages);
         QVERIFY2(blocked.Dialogs.Messages.size() == 1 && message.find("gifd1.gnu") != std::string::npos, message.c_str());
@@ -121,18 +120,9 @@ private slots:
         QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Pliki graficzne (*.gif)")});
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
-        QVERIFY2(!dialog.testOption(QFileDialog::DontConfirmOverwrite), "overwriting is confirmed");
-        QVERIFY(!dialog.testOption(QFileDialog::ReadOnly));
+        QVERIFY2(!dialog.testOption(QFileDialog::DontConfirmOverwrite) && !dialog.testOption(QFileDialog::ReadOnly),
+                 "overwriting is confirmed");
         QCOMPARE(dialog.directory().absolutePath(), QDir::current().absolutePath());
-    }
-
-    void calculationPlotterStartsGnuplotOnTheGifScript()
-    {
-        FakeLauncher launcher;
-        QtFrontEnd frontEnd(launcher, "/work/dir");
-        frontEnd.StartPlotter("gif_tl.gnu");
-        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif_tl.gnu"));
-        QCOMPARE(Joined(launcher.Directories), std::string("/work/dir"));
     }
 
     void helpManual()

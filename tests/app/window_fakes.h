@@ -35,8 +35,7 @@ public:
         Started.push_back(line);
         Directories.push_back(workingDirectory);
     }
-    std::vector<std::string> Started;
-    std::vector<std::string> Directories;
+    std::vector<std::string> Started, Directories;
 };
 
 class FakeOpener : public UrlOpener {
@@ -47,84 +46,49 @@ public:
 
 class FakeDialogs : public SystemDialogs {
 public:
-    QPrinter* RunPrintDialog() override
-    {
-        ++PrintDialogRuns;
-        return PrintConfirmed;
-    }
+    QPrinter* RunPrintDialog() override { return ++PrintDialogRuns, PrintConfirmed; }
     void RunPrintSetupDialog() override { ++PrintSetupRuns; }
-    std::optional<std::string> RunSaveDialog() override
-    {
-        ++SaveDialogRuns;
-        return SaveAnswer;
-    }
+    std::optional<std::string> RunSaveDialog() override { return ++SaveDialogRuns, SaveAnswer; }
     void ShowMessage(const std::string& text, const std::string&) override { Messages.push_back(text); }
 
     QPrinter* PrintConfirmed = nullptr;  // nullptr: the user cancels the print dialog
     std::optional<std::string> SaveAnswer;  // nullopt: the user cancels the save dialog
-    int PrintDialogRuns = 0;
-    int PrintSetupRuns = 0;
-    int SaveDialogRuns = 0;
+    int PrintDialogRuns = 0, PrintSetupRuns = 0, SaveDialogRuns = 0;
     std::vector<std::string> Messages;
 };
 
 // Shows the dialogs through Forms, when set; records messages as "caption: text".
 class FakeFrontEnd : public FrontEnd {
 public:
-    bool ShowDialog(DialogId dialog) override
-    {
-        Shown.push_back(dialog);
-        return Forms && Forms->Exec(dialog);
-    }
-    void ShowMessage(const std::string& text, const std::string& caption) override
-    {
-        Messages.push_back(caption + ": " + text);
-    }
+    bool ShowDialog(DialogId dialog) override { return Shown.push_back(dialog), Forms && Forms->Exec(dialog); }
+    void ShowMessage(const std::string& text, const std::string& caption) override { Messages.push_back(caption + ": " + text); }
     void StartPlotter(const std::string& scriptName) override { Plotted.push_back(scriptName); }
     void Repaint() override { ++Repaints; }
 
     DialogForms* Forms = nullptr;
     std::vector<DialogId> Shown;
-    std::vector<std::string> Messages;
-    std::vector<std::string> Plotted;
+    std::vector<std::string> Messages, Plotted;
     int Repaints = 0;
 };
 
 // A calculated fan selection: kind 1, rectangular grille, round duct unless said otherwise.
 inline CalcRecord WorkedExample(int storeys, int kind = 1, bool roundDuct = true)
 {
-    CalcRecord record;
-    ResetCalcRecord(record);
-    record.FanDesignation = "WD 31.5";
-    record.FanSpeed = 1400;
-    record.AirDensity = 1.2;
-    record.DuctShape = roundDuct ? 1 : 0;
-    record.DuctDiameter = 0.4;
-    record.DuctSideA = 0.5;
-    record.DuctSideB = 0.3;
-    record.DuctArea = 0.12566370614359174;
-    record.DuctRoughness = 1.8;
-    record.StoreyCount = storeys;
-    record.StoreyHeight = 2.8;
-    record.InstallationKind = 1;
-    record.GrilleSizeA = 0.2;
-    record.GrilleSizeB = 0.1;
-    record.GrilleLossCoefficient = 2.5;
-    record.GrilleFlowHourly = 60.0;
-    record.FanFlow = storeys * 60.0 / 3600.0;
-    record.FanFlowHourly = storeys * 60.0;
-    record.FanPressure = 150.0;
-    record.DuctVelocity = record.FanFlow / record.DuctArea;
+    CalcRecord r;
+    ResetCalcRecord(r);
+    r.FanDesignation = "WD 31.5";
+    r.FanSpeed = 1400, r.AirDensity = 1.2, r.DuctShape = roundDuct ? 1 : 0, r.DuctDiameter = 0.4;
+    r.DuctSideA = 0.5, r.DuctSideB = 0.3, r.DuctArea = 0.12566370614359174, r.DuctRoughness = 1.8;
+    r.StoreyCount = storeys, r.StoreyHeight = 2.8, r.InstallationKind = 1;
+    r.GrilleSizeA = 0.2, r.GrilleSizeB = 0.1, r.GrilleLossCoefficient = 2.5, r.GrilleFlowHourly = 60.0;
+    r.FanFlow = storeys * 60.0 / 3600.0, r.FanFlowHourly = storeys * 60.0, r.FanPressure = 150.0;
+    r.DuctVelocity = r.FanFlow / r.DuctArea;
     for (int i = 0; i <= storeys && i < kStoreyPressureSlots; ++i)
-        record.StoreyPressure[i] = 5.0 + 1.5 * i;
-    record.RegulatedFlow = record.FanFlow * 0.8;
-    record.RegulatedPressure = 96.0;
-    record.BaseFlow = record.FanFlow * 0.9;
-    record.BasePressure = 121.5;
-    record.SilencerFlow = record.FanFlow * 0.85;
-    record.SilencerPressure = 108.4;
-    SetReportKind(record, kind);
-    return record;
+        r.StoreyPressure[i] = 5.0 + 1.5 * i;
+    r.RegulatedFlow = r.FanFlow * 0.8, r.RegulatedPressure = 96.0, r.BaseFlow = r.FanFlow * 0.9;
+    r.BasePressure = 121.5, r.SilencerFlow = r.FanFlow * 0.85, r.SilencerPressure = 108.4;
+    SetReportKind(r, kind);
+    return r;
 }
 
 // The main window on the stand-ins, in a scratch directory of its own.

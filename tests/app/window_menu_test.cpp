@@ -1,5 +1,4 @@
-// The main window's shell: the menu bar item by item, the tool bar, the status-line hints, the
-// title, the design geometry and the about box.
+// The main window's shell: menu bar, tool bar, status-line hints, title, geometry and about box.
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
@@ -13,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/dialogs_modal_driver.h"
 #include "window_fakes.h"
 
 namespace {
@@ -37,12 +37,9 @@ const struct {
     {1, "char_zapisz", "&Zapisz charakterystykę", "Zapisuje charakterystykę", "char_zapisz"},
     {1, "", "-", "", ""},
     {1, "obr_reg", "&Obroty regulowane", "Oblicza obroty regulowane", "obr_reg"},
-    {1, "obr_reg_wyswietl", "&Wyświetl charakterystykę obrotow regulowanych",
-     "Wyświetla charakterystykę obrotow regulowanych", "obr_reg_wyswietl"},
-    {1, "obr_reg_druk", "&Drukuj charakterystykę obrotów regulowanych", "Drukuje charakterystykę obrotow regulowanych",
-     "obr_reg_druk"},
-    {1, "char_zapisz2", "&Zapisz charakterystykę obrotów regulowanych", "Zapisuje charakterystykę obrotów regulowanych",
-     "char_zapisz2"},
+    {1, "obr_reg_wyswietl", "&Wyświetl charakterystykę obrotow regulowanych", "Wyświetla charakterystykę obrotow regulowanych", "obr_reg_wyswietl"},
+    {1, "obr_reg_druk", "&Drukuj charakterystykę obrotów regulowanych", "Drukuje charakterystykę obrotow regulowanych", "obr_reg_druk"},
+    {1, "char_zapisz2", "&Zapisz charakterystykę obrotów regulowanych", "Zapisuje charakterystykę obrotów regulowanych", "char_zapisz2"},
     {2, "par_tlumika", "&Parametry z tłumikami", "", "par_tlumika"},
     {2, "char_tlumika", "&Wyświetl charakterystykę z tłumikami", "", "char_tlumika"},
     {2, "druk_tlumika", "&Drukuj charakterystykę z tłumikami", "", "druk_tlumika"},
@@ -51,8 +48,7 @@ const struct {
     {2, "par_reg_tlumika", "&Obroty regulowane z tłumikami", "", "par_reg_tlumika"},
     {2, "char_reg_tlumika", "&Wyświetl charakterystykę obrotów regulowanych z tłumikami", "", "char_reg_tlumika"},
     {2, "druk_reg_tlumika", "&Drukuj charakterystykę obrotów regulowanych z tłumikami", "", "druk_reg_tlumika"},
-    {2, "char_zapisz3", "&Zapisz charakterystykę obrotów regulowanych z tłumikami",
-     "Zapisuje charakterystykę obrotów regulowanych z tłumikami", "char_zapisz3"},
+    {2, "char_zapisz3", "&Zapisz charakterystykę obrotów regulowanych z tłumikami", "Zapisuje charakterystykę obrotów regulowanych z tłumikami", "char_zapisz3"},
     {3, "HelpContentsItem", "&Spis tresci", "Wyświetla okno pomocy", "HelpContents"},
     {3, "", "-", "", ""},
     {3, "HelpAboutItem", "&O programie", "", "HelpAbout"},
@@ -96,8 +92,7 @@ private slots:
             QCOMPARE(item->property("handler").toByteArray(), QByteArray(expected.Handler));
             QVERIFY2(item->isEnabled() && item->isVisible() && item->shortcut().isEmpty(), where);
 
-            // Chosen, the item runs its handler: behind the stand-ins every handler leaves a trace
-            // without blocking; the about box is answered as soon as it shows.
+            // Chosen, the item runs its handler: each leaves a trace on the stand-ins without blocking.
             TestWindow run("trigger", WorkedExample(4, 0));
             TAboutBox about;
             run.Form.SetAboutBox(&about);
@@ -120,32 +115,24 @@ private slots:
     void toolBarButtons()
     {
         TestWindow window("buttons", WorkedExample(4, 0));
-        const struct {
-            const char* Name;
-            int Left;
-            const char* Hint;
-            const char* Handler;
-        } buttons[] = {
-            {"SpeedButton1", 10, "Wydruk wyników", "FilePrint"},  {"SpeedButton2", 35, "Ustawienia drukarki", "FilePrintSetup"},
-            {"SpeedButton3", 65, "Pomoc", "HelpContents"},         {"SpeedButton4", 95, "O programie", "HelpAbout"},
-            {"SpeedButton5", 120, "Koniec pracy", "FileExit"},
-        };
-        for (const auto& expected : buttons) {
-            QToolButton* button = window.Form.SpeedBar->findChild<QToolButton*>(expected.Name);
-            QVERIFY2(button, expected.Name);
-            QCOMPARE(button->geometry(), QRect(expected.Left, 4, 25, 25));
-            QCOMPARE(button->toolTip(), QString::fromUtf8(expected.Hint));
-            QCOMPARE(button->property("handler").toByteArray(), QByteArray(expected.Handler));
-
+        // Columns: left edge, hint, handler of SpeedButton1, 2, ...
+        const std::tuple<int, const char*, const char*> buttons[] = {
+            {10, "Wydruk wyników", "FilePrint"}, {35, "Ustawienia drukarki", "FilePrintSetup"}, {65, "Pomoc", "HelpContents"},
+            {95, "O programie", "HelpAbout"}, {120, "Koniec pracy", "FileExit"}};
+        for (int i = 0; i < 5; ++i) {
+            const auto& [left, hint, handler] = buttons[i];
+            auto* button = Child<QToolButton>(window.Form.SpeedBar, ("SpeedButton" + std::to_string(i + 1)).c_str());
+            QCOMPARE(button->geometry(), QRect(left, 4, 25, 25));
+            QCOMPARE(button->toolTip(), QString::fromUtf8(hint));
+            QCOMPARE(button->property("handler").toByteArray(), QByteArray(handler));
             // Pointing at the button shows its long hint; leaving it empties the status line.
             QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
             QApplication::sendEvent(button, &enter);
-            QCOMPARE(Status(window), QString::fromUtf8(expected.Hint));
+            QCOMPARE(Status(window), QString::fromUtf8(hint));
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(button, &leave);
             QCOMPARE(Status(window), QString());
-
-            // Two-state picture: the disabled state is a grey picture of its own.
+            // The disabled state is a grey picture of its own.
             const QImage normal = button->icon().pixmap(18, QIcon::Normal).toImage();
             const QImage disabled = button->icon().pixmap(18, QIcon::Disabled).toImage();
             QVERIFY(!normal.isNull() && normal != disabled);
@@ -164,18 +151,16 @@ private slots:
         window.Form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window.Form));
         QCOMPARE(Status(window), QString());  // empty at start
-
-        // Hint, status line: the long part after the first bar; all of a hint without a bar.
+        // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
         const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
-                                  {"Obliczenia ilości odciąganego powietrza", "Obliczenia ilości odciąganego powietrza"},
-                                  {"", ""}};
+                                  {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
         for (const auto& [hint, status] : hints) {
             window.Form.ShowHint(QStringLiteral("previous"));
             window.Form.ShowHint(QString::fromUtf8(hint));
             QCOMPARE(Status(window), QString::fromUtf8(status));
         }
 
-        // A highlighted menu item shows its hint, or empties the line; closing a menu empties it.
+        // A highlighted menu item shows its hint or empties the line; closing a menu empties it.
         window.Form.findChild<QAction*>("FileNewItem")->showStatusText(window.Form.MainMenu);
         QCOMPARE(Status(window), QStringLiteral("Obliczenia ilości odciąganego powietrza"));
         window.Form.findChild<QAction*>("HelpAboutItem")->showStatusText(window.Form.MainMenu);
@@ -210,14 +195,11 @@ private slots:
         TAboutBox box;
         QCOMPARE(box.windowTitle(), QStringLiteral("About"));
         QCOMPARE(box.size(), QSize(298, 213));
-        QCOMPARE(box.ProductName->text(), QStringLiteral("Program doboru wentylatorów dachowych"));
-        QCOMPARE(box.ProductName2->text(), QStringLiteral("firmy KORALINEX"));
-        QCOMPARE(box.Version->text(), QStringLiteral("Wersja 1.0"));
-        QCOMPARE(box.Copyright->text(), QStringLiteral("Autorzy: Zespół went_char"));
+        QCOMPARE((QStringList{box.ProductName->text(), box.ProductName2->text(), box.Version->text(), box.Copyright->text()}),
+                 (QStringList{"Program doboru wentylatorów dachowych", "firmy KORALINEX", "Wersja 1.0", "Autorzy: Zespół went_char"}));
         QVERIFY(!box.ProgramIcon->pixmap().isNull());
         QCOMPARE(box.ProgramIcon->size(), QSize(65, 57));
-        QVERIFY(box.OKButton->isDefault());
-        QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
+        QVERIFY(box.OKButton->isDefault() && box.OKButton->text() == "OK");
         box.show();
         QTest::mouseClick(box.OKButton, Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));

@@ -1,7 +1,6 @@
-// The results report on the screen and on paper: line positions and columns of the worked
-// examples, fonts per line, nothing for report kind 0, text placed by its top, the window's own
-// paint; the three-line header of the printed variant table, the page break of a long report,
-// scaling to other resolutions, and the whole print job through FilePrint into a PDF file.
+// The results report on the screen and on paper: line positions, columns and fonts of the worked
+// examples, text placed by its top, the window's paint, the printed variant header, page break,
+// resolution scaling and the whole print job into a PDF file.
 #include <functional>
 
 #include <QApplication>
@@ -24,45 +23,52 @@ namespace {
 // One call on a canvas: "height 20", "points 12", "text" with its position, or "new page".
 struct CanvasCall {
     std::string Kind;
-    int Value = 0;
-    int X = 0;
-    int Y = 0;
+    int Value = 0, X = 0, Y = 0;
     std::string Text;
 };
 
 constexpr int kTallPage = 100000;  // dots: no page break
-constexpr int kBodyLine = 116;     // dots: a 12 point line at 600 dpi
 
 // Records the calls of either rendering; as a page, one `pageHeight` dots high at `dpi`.
 class RecordingCanvas : public PageCanvas {
 public:
-    explicit RecordingCanvas(int dpi = 600, int pageHeight = kTallPage) : dpi_(dpi), pageHeight_(pageHeight) {}
+    RecordingCanvas(int dpi, int pageHeight) : dpi_(dpi), pageHeight_(pageHeight) {}
     void SetFontHeight(int pixels) override { Calls.push_back({"height", pixels, 0, 0, ""}); }
     void SetFontPoints(int points) override { Calls.push_back({"points", points, 0, 0, ""}); }
     void TextOut(int x, int y, const std::string& text) override { Calls.push_back({"text", 0, x, y, text}); }
     int Resolution() const override { return dpi_; }
     int PageHeight() const override { return pageHeight_; }
-    int LineHeight() const override { return kBodyLine * dpi_ / 600; }
+    int LineHeight() const override { return 116 * dpi_ / 600; }  // a 12 point line
     void NewPage() override { Calls.push_back({"new page", 0, 0, 0, ""}); }
 
     std::vector<CanvasCall> Calls;
 
 private:
-    int dpi_;
-    int pageHeight_;
+    int dpi_, pageHeight_;
 };
 
-// The distinct line positions in drawing order (cells of one line share their y); a new page
-// shows as -1.
+std::vector<CanvasCall> Painted(const CalcRecord& record)
+{
+    RecordingCanvas canvas(600, kTallPage);
+    PaintScreenReport(record, canvas);
+    return canvas.Calls;
+}
+
+std::vector<CanvasCall> Printed(const CalcRecord& record, int dpi = 600, int pageHeight = kTallPage)
+{
+    RecordingCanvas canvas(dpi, pageHeight);
+    PrintReportPages(record, canvas);
+    return canvas.Calls;
+}
+
+// The distinct line positions in drawing order (cells of one line share their y); a new page is -1.
 QList<int> LineTops(const std::vector<CanvasCall>& calls)
 {
     QList<int> tops;
     bool pageBreak = false;
     for (const CanvasCall& call : calls) {
-        if (call.Kind == "new page") {
-            tops.push_back(-1);
-            pageBreak = true;
-        }
+        if (call.Kind == "new page")
+            tops.push_back(-1), pageBreak = true;
         if (call.Kind != "text")
             continue;
         if (pageBreak || tops.empty() || tops.back() != call.Y)
@@ -85,9 +91,8 @@ QStringList Line(const std::vector<CanvasCall>& calls, int y)
 QList<int> Columns(const std::vector<CanvasCall>& calls, int y)
 {
     QList<int> columns;
-    for (const CanvasCall& call : calls)
-        if (call.Kind == "text" && call.Y == y)
-            columns << call.X;
+    for (const QString& cell : Line(calls, y))
+        columns << cell.section(' ', 0, 0).toInt();
     return columns;
 }
 
@@ -99,44 +104,6 @@ QList<int> Range(int first, int last, int step)
     return values;
 }
 
-// Title to the storey table header of the worked example: round duct, rectangular grille.
-const QList<int> kScreenHead = {50, 84, 101, 118, 135, 152, 186, 203, 220, 237, 254, 288,
-                                305, 322, 339, 356, 373, 390, 407};
-
-std::vector<CanvasCall> Painted(const CalcRecord& record)
-{
-    RecordingCanvas canvas;
-    PaintScreenReport(record, canvas);
-    return canvas.Calls;
-}
-
-// Rows of the first and last ink pixel in an image painted on white.
-std::pair<int, int> InkRows(const QImage& image)
-{
-    int first = -1;
-    int last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) {
-                if (first < 0)
-                    first = y;
-                last = y;
-                break;
-            }
-    return {first, last};
-}
-
-// Title lines to the storey table header of the worked example (round duct), 600 dpi.
-const QList<int> kPrintHead = {200, 380, 740, 980, 1100, 1220, 1340, 1580, 1700, 1820, 1940, 2060,
-                               2420, 2540, 2660, 2780, 2900, 3020, 3140, 3260};
-
-std::vector<CanvasCall> Printed(const CalcRecord& record, int dpi = 600, int pageHeight = kTallPage)
-{
-    RecordingCanvas canvas(dpi, pageHeight);
-    PrintReportPages(record, canvas);
-    return canvas.Calls;
-}
-
 QList<int> Scaled(const QList<int>& values, int dpi)
 {
     QList<int> scaled;
@@ -145,10 +112,32 @@ QList<int> Scaled(const QList<int>& values, int dpi)
     return scaled;
 }
 
+// Title to the storey table header of the worked example (round duct, rectangular grille): on
+// the screen, and printed at 600 dpi.
+const QList<int> kScreenHead = {50, 84, 101, 118, 135, 152, 186, 203, 220, 237, 254, 288, 305, 322, 339, 356, 373, 390, 407};
+const QList<int> kPrintHead = {200,  380,  740,  980,  1100, 1220, 1340, 1580, 1700, 1820,
+                               1940, 2060, 2420, 2540, 2660, 2780, 2900, 3020, 3140, 3260};
+
+// Rows of the first and last ink pixel in an image painted on white.
+std::pair<int, int> InkRows(const QImage& image)
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return {first, last};
+}
+
 int PdfPages(const QByteArray& pdf)
 {
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ") +
-               pdf.count("/Type /Page/") + pdf.count("/Type /Page>"));
+    int pages = 0;
+    for (const char* end : {"\n", "\r", " ", "/", ">"})
+        pages += int(pdf.count(QByteArray("/Type /Page") + end));
+    return pages;
 }
 
 // Answers the next modal dialog with `answer` as soon as it shows.
@@ -167,40 +156,44 @@ class WindowReportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void screenLinePositions_data()
+    void linePositions_data()
     {
+        QTest::addColumn<bool>("printed");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("storeys");
         QTest::addColumn<bool>("roundDuct");
         QTest::addColumn<QList<int>>("tops");
-
-        QTest::newRow("kind 1, 4 storeys, round duct") << 1 << 4 << true << (kScreenHead + Range(424, 492, 17));
+        const QList<int> screenVariants = kScreenHead.mid(0, 12) + Range(305, 390, 17);
+        QTest::newRow("screen, kind 1, 4 storeys") << false << 1 << 4 << true << (kScreenHead + Range(424, 492, 17));
         // The two duct lines (dimensions, equivalent diameter) push the rest down by one step.
-        QTest::newRow("kind 1, 4 storeys, rectangular duct")
-            << 1 << 4 << false
-            << (QList<int>{50, 84, 101, 118, 135, 152, 169, 203, 220, 237, 254, 271, 305, 322, 339, 356, 373, 390, 407,
-                           424} + Range(441, 509, 17));
-        QTest::newRow("kind 1, 30 storeys: 16 table lines to 679")
-            << 1 << 30 << true << (kScreenHead + Range(424, 679, 17));
-        QTest::newRow("kind 1, 8 storeys: one column of 9 rows") << 1 << 8 << true << (kScreenHead + Range(424, 560, 17));
-        QTest::newRow("kind 2, 4 storeys: regulated block below the table")
-            << 2 << 4 << true << (kScreenHead + Range(424, 577, 17));
-        QTest::newRow("kind 3: headers and five variant lines")
-            << 3 << 4 << true << (kScreenHead.mid(0, 12) + Range(305, 390, 17));
-        QTest::newRow("kind 4: heading and five regulated lines")
-            << 4 << 4 << true << (kScreenHead.mid(0, 12) + Range(305, 390, 17));
-        QTest::newRow("kind 0: nothing") << 0 << 4 << true << QList<int>{};
+        QTest::newRow("screen, kind 1, rectangular duct") << false << 1 << 4 << false
+            << (QList<int>{50, 84, 101, 118, 135, 152, 169, 203, 220, 237, 254, 271, 305, 322, 339, 356, 373, 390, 407, 424} +
+                Range(441, 509, 17));
+        QTest::newRow("screen, kind 1, 30 storeys: 16 lines to 679") << false << 1 << 30 << true << (kScreenHead + Range(424, 679, 17));
+        QTest::newRow("screen, kind 1, 8 storeys: one column") << false << 1 << 8 << true << (kScreenHead + Range(424, 560, 17));
+        QTest::newRow("screen, kind 2: regulated block below") << false << 2 << 4 << true << (kScreenHead + Range(424, 577, 17));
+        QTest::newRow("screen, kind 3: variant lines") << false << 3 << 4 << true << screenVariants;
+        QTest::newRow("screen, kind 4: regulated variant lines") << false << 4 << 4 << true << screenVariants;
+        QTest::newRow("screen, kind 0: nothing") << false << 0 << 4 << true << QList<int>{};
+        QTest::newRow("paper, kind 0: nothing") << true << 0 << 4 << true << QList<int>{};
+        QTest::newRow("paper, kind 1, 4 storeys") << true << 1 << 4 << true << (kPrintHead + Range(3380, 3860, 120));
+        QTest::newRow("paper, kind 2, 99 storeys on a tall page") << true << 2 << 99 << true << (kPrintHead + Range(3380, 9860, 120));
+        QTest::newRow("paper, kind 3: three header lines, a blank one, five values") << true << 3 << 4 << true
+            << (kPrintHead.mid(0, 13) + QList<int>{2540, 2660, 2780} + Range(3020, 3500, 120));
+        QTest::newRow("paper, kind 4: heading and five lines") << true << 4 << 4 << true << (kPrintHead.mid(0, 13) + Range(2540, 3140, 120));
     }
 
-    void screenLinePositions()
+    void linePositions()
     {
+        QFETCH(bool, printed);
         QFETCH(int, kind);
         QFETCH(int, storeys);
         QFETCH(bool, roundDuct);
         QFETCH(QList<int>, tops);
-        const std::vector<CanvasCall> calls = Painted(WorkedExample(storeys, kind, roundDuct));
+        const CalcRecord record = WorkedExample(storeys, kind, roundDuct);
+        const std::vector<CanvasCall> calls = printed ? Printed(record) : Painted(record);
         QCOMPARE(LineTops(calls), tops);
-        QVERIFY(kind != 0 || calls.empty());
+        QVERIFY(kind != 0 || printed || calls.empty());
     }
 
     void cellsStandAtTheirColumns()
@@ -218,22 +211,36 @@ private slots:
         QCOMPARE(Line(variants, 305), (QStringList{"230 Wentylator", "330 Wentylator z podstawą tłumiącą",
                                                    "530 Wentylator z tłumikiem cylindrycznym"}));
         QCOMPARE(Columns(variants, 322), (QList<int>{20, 230, 370, 570}));
+        // On paper the variant header takes three lines.
+        const std::vector<CanvasCall> paper = Printed(WorkedExample(4, 3));
+        QCOMPARE(Line(paper, 2540), (QStringList{"2900 Wentylator", "3800 Wentylator"}));
+        QCOMPARE(Line(paper, 2660), (QStringList{"2100 Wentylator", "2900 z podstawą", "3800 z tłumikiem"}));
+        QCOMPARE(Line(paper, 2780), (QStringList{"2900 tłumiącą", "3800 cylindrycznym"}));
+        QCOMPARE(Columns(paper, 3020), (QList<int>{200, 2100, 2900, 3800}));
     }
 
-    void titleFontTwentyThenBodyTwelve()
+    void titleInTwentyBodyInTwelve()
     {
-        int height = 0;
-        int titleTexts = 0;
-        for (const CanvasCall& call : Painted(WorkedExample(4))) {
-            if (call.Kind == "height")
-                height = call.Value;
-            if (call.Kind != "text")
-                continue;
-            titleTexts += call.Y == 50 ? 1 : 0;
-            QVERIFY2(height == (call.Y == 50 ? 20 : 12),
-                     qPrintable(QStringLiteral("line at y %1 has height %2").arg(call.Y).arg(height)));
+        // Screen: a one-line title at y 50 in 20 px; paper: a two-line title at 200 and 380 in 20 points.
+        for (const bool printed : {false, true}) {
+            int size = 0;
+            QStringList titles;
+            for (const CanvasCall& call : printed ? Printed(WorkedExample(4)) : Painted(WorkedExample(4))) {
+                if (call.Kind == (printed ? "points" : "height"))
+                    size = call.Value;
+                if (call.Kind != "text")
+                    continue;
+                const bool title = printed ? call.Y == 200 || call.Y == 380 : call.Y == 50;
+                QVERIFY2(size == (title ? 20 : 12), qPrintable(QStringLiteral("line at %1 in size %2").arg(call.Y).arg(size)));
+                if (title)
+                    titles << QString::fromStdString(call.Text);
+            }
+            QCOMPARE(titles.size(), printed ? 2 : 1);
+            if (printed) {
+                QCOMPARE(titles[0], QStringLiteral("Program doboru wentylatorów dachowych "));
+                QVERIFY(titles[1].startsWith(QStringLiteral("firmy KORALINEX sp z o.o. ")));
+            }
         }
-        QCOMPARE(titleTexts, 1);
     }
 
     void textIsPlacedByItsTop()
@@ -293,58 +300,6 @@ private slots:
         QTRY_VERIFY(painted);
     }
 
-    void printedLinePositions_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("storeys");
-        QTest::addColumn<QList<int>>("tops");
-        QTest::newRow("kind 0: no text") << 0 << 4 << QList<int>{};
-        QTest::newRow("kind 1, 4 storeys") << 1 << 4 << (kPrintHead + Range(3380, 3860, 120));
-        QTest::newRow("kind 2, 99 storeys on a tall page: table to 9260, block to 9860")
-            << 2 << 99 << (kPrintHead + Range(3380, 9860, 120));
-        QTest::newRow("kind 3: three header lines, a blank one, five values")
-            << 3 << 4 << (kPrintHead.mid(0, 13) + QList<int>{2540, 2660, 2780} + Range(3020, 3500, 120));
-        QTest::newRow("kind 4: heading and five regulated lines")
-            << 4 << 4 << (kPrintHead.mid(0, 13) + Range(2540, 3140, 120));
-    }
-
-    void printedLinePositions()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, storeys);
-        QFETCH(QList<int>, tops);
-        QCOMPARE(LineTops(Printed(WorkedExample(storeys, kind))), tops);
-    }
-
-    void variantHeaderOnThreeLines()
-    {
-        const std::vector<CanvasCall> calls = Printed(WorkedExample(4, 3));
-        QCOMPARE(Line(calls, 2540), (QStringList{"2900 Wentylator", "3800 Wentylator"}));
-        QCOMPARE(Line(calls, 2660), (QStringList{"2100 Wentylator", "2900 z podstawą", "3800 z tłumikiem"}));
-        QCOMPARE(Line(calls, 2780), (QStringList{"2900 tłumiącą", "3800 cylindrycznym"}));
-        QCOMPARE(Columns(calls, 3020), (QList<int>{200, 2100, 2900, 3800}));
-    }
-
-    void titleOnTwoLinesInTwentyPoints()
-    {
-        int points = 0;
-        QStringList titles;
-        for (const CanvasCall& call : Printed(WorkedExample(4))) {
-            if (call.Kind == "points")
-                points = call.Value;
-            if (call.Kind != "text")
-                continue;
-            const bool title = call.Y == 200 || call.Y == 380;
-            QVERIFY2(points == (title ? 20 : 12),
-                     qPrintable(QStringLiteral("line at %1 printed in %2 points").arg(call.Y).arg(points)));
-            if (title)
-                titles << QString::fromStdString(call.Text);
-        }
-        QCOMPARE(titles.size(), 2);
-        QCOMPARE(titles[0], QStringLiteral("Program doboru wentylatorów dachowych "));
-        QVERIFY(titles[1].startsWith(QStringLiteral("firmy KORALINEX sp z o.o. ")));
-    }
-
     void longReportGoesOnOnANewPage()
     {
         // A page 6600 dots high takes lines whose bottom stays within it: up to y 6484.
@@ -362,44 +317,31 @@ private slots:
         }
     }
 
-    void filePrintWritesPdfPages_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("storeys");
-        QTest::addColumn<int>("pages");  // 0: the print dialog is cancelled
-        QTest::newRow("cancelled") << 1 << 4 << 0;
-        QTest::newRow("kind 0: one empty page") << 0 << 4 << 1;
-        QTest::newRow("kind 1, 4 storeys: one page") << 1 << 4 << 1;
-        QTest::newRow("kind 2, 99 storeys: two pages") << 2 << 99 << 2;
-    }
-
     void filePrintWritesPdfPages()
     {
-        QFETCH(int, kind);
-        QFETCH(int, storeys);
-        QFETCH(int, pages);
-        TestWindow window(std::string("pdf_") + QTest::currentDataTag(), WorkedExample(storeys, kind));
-        const QString pdf = QString::fromStdString(window.Dir + "/report.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        if (pages > 0)
-            window.Dialogs.PrintConfirmed = &printer;
-        window.Form.FilePrint();
-
-        QCOMPARE(window.Dialogs.PrintDialogRuns, 1);
-        QVERIFY(window.Dialogs.Messages.empty());
-        QFile file(pdf);
-        if (pages == 0) {
-            QVERIFY(!file.exists());
-            return;
+        // Columns: report kind, storeys, pages (0: the print dialog is cancelled).
+        const int rows[][3] = {{1, 4, 0}, {0, 4, 1}, {1, 4, 1}, {2, 99, 2}};
+        for (const auto& [kind, storeys, pages] : rows) {
+            TestWindow window("pdf", WorkedExample(storeys, kind));
+            const QString pdf = QString::fromStdString(window.Dir + "/report.pdf");
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            window.Dialogs.PrintConfirmed = pages > 0 ? &printer : nullptr;
+            window.Form.FilePrint();
+            QCOMPARE(window.Dialogs.PrintDialogRuns, 1);
+            QVERIFY(window.Dialogs.Messages.empty());
+            QFile file(pdf);
+            QCOMPARE(file.exists(), pages > 0);
+            if (pages == 0)
+                continue;
+            QCOMPARE(printer.resolution(), 600);
+            QVERIFY2(file.open(QIODevice::ReadOnly), "the PDF is written");
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.startsWith("%PDF"));
+            QCOMPARE(PdfPages(bytes), pages);
         }
-        QCOMPARE(printer.resolution(), 600);
-        QVERIFY2(file.open(QIODevice::ReadOnly), "the PDF is written");
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(PdfPages(bytes), pages);
     }
 
     void realDialogs()
