@@ -5,7 +5,6 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,9 +45,7 @@ public:
     bool Ok() const { return steps_.empty() && !pending_ && problems_.empty(); }
     std::string Problems() const
     {
-        std::string text;
-        for (const std::string& problem : problems_)
-            text += problem + "; ";
+        std::string text = problems_;
         for (const Step& step : steps_)
             text += "step never reached: " + step.Name.toStdString() + "; ";
         return text;
@@ -82,8 +79,8 @@ private:
         }
         // An unexpected dialog, or the expected one never comes: close it so the test ends.
         if (clock_.elapsed() > 3000) {
-            problems_.push_back("unexpected modal widget: " + NameOf(modal).toStdString() +
-                                (steps_.empty() ? "" : " (waiting for " + steps_.front().Name.toStdString() + ")"));
+            problems_ += "unexpected modal widget: " + NameOf(modal).toStdString() +
+                         (steps_.empty() ? "" : " (waiting for " + steps_.front().Name.toStdString() + ")") + "; ";
             clock_.restart();
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
@@ -93,7 +90,7 @@ private:
     }
 
     std::deque<Step> steps_;
-    std::vector<std::string> problems_;
+    std::string problems_;
     QTimer timer_;
     QElapsedTimer clock_;
     bool pending_ = false;

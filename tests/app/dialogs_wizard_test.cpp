@@ -49,7 +49,6 @@ struct Window {
         Forms = std::make_unique<DialogForms>(DialogContext{&Record, Dir, &Session_.Problems});
         Ui.Forms = Forms.get();
     }
-
     std::string Dir;
     CalcRecord Record;
     FakeFrontEnd Ui;
@@ -183,8 +182,7 @@ std::string RecordDifferences(const CalcRecord& a, const CalcRecord& b)
 const struct Scenario {
     const char* Name;
     Answers Keys;
-    bool ByEnter;
-    bool FanUnsuitable;
+    bool ByEnter, FanUnsuitable;
 } kScenarios[] = {
     {"typed_round_rect_grille", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.315; material=1; "
      "installation=1; storey_height=3; storeys=10; grille_height=0.2; grille_width=0.25; loss_coefficient=2.5; fan=19; "
@@ -252,10 +250,9 @@ private slots:
         std::vector<CommandResult> expectedResults(run.size(), CommandResult::Done);
         expectedResults[0] = s.FanUnsuitable ? CommandResult::FanUnsuitable : CommandResult::Done;
         QVERIFY(results == expectedResults);
-        std::vector<DialogId> expectedShown;
-        for (const Step& step : steps)
-            expectedShown.push_back(step.Dialog);
-        QVERIFY(w.Ui.Shown == expectedShown);
+        QCOMPARE(w.Ui.Shown.size(), steps.size());
+        for (size_t k = 0; k < steps.size(); ++k)
+            QVERIFY2(w.Ui.Shown[k] == steps[k].Dialog, steps[k].Name);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
         QCOMPARE(Joined(w.Ui.Messages), s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : "");
         QCOMPARE(w.Record.ScreenReportKind != 0, !s.FanUnsuitable);

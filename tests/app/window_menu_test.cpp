@@ -20,10 +20,7 @@ namespace {
 // Columns: menu, object name, caption, status-line hint, handler; "-" a separator.
 const struct {
     int Menu;
-    const char* ObjectName;
-    const char* Caption;
-    const char* Hint;
-    const char* Handler;
+    const char *ObjectName, *Caption, *Hint, *Handler;
 } kExpected[] = {
     {0, "FileNewItem", "&Nowe obliczenia", "Obliczenia ilości odciąganego powietrza", "FileNew"},
     {0, "FileWywietrznikItem", "&Wybierz tylko wentylator", "Obliczenia dla nowego wentylatora", "Wentylator"},
@@ -145,33 +142,7 @@ private slots:
         }
     }
 
-    void statusLineHints()
-    {
-        TestWindow window("hint", WorkedExample(4, 0));
-        window.Form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window.Form));
-        QCOMPARE(Status(window), QString());  // empty at start
-        // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
-        const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
-                                  {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
-        for (const auto& [hint, status] : hints) {
-            window.Form.ShowHint(QStringLiteral("previous"));
-            window.Form.ShowHint(QString::fromUtf8(hint));
-            QCOMPARE(Status(window), QString::fromUtf8(status));
-        }
-
-        // A highlighted menu item shows its hint or empties the line; closing a menu empties it.
-        window.Form.findChild<QAction*>("FileNewItem")->showStatusText(window.Form.MainMenu);
-        QCOMPARE(Status(window), QStringLiteral("Obliczenia ilości odciąganego powietrza"));
-        window.Form.findChild<QAction*>("HelpAboutItem")->showStatusText(window.Form.MainMenu);
-        QCOMPARE(Status(window), QString());
-        window.Form.FileMenu->popup(QPoint(10, 10));
-        window.Form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
-        window.Form.FileMenu->hide();
-        QCOMPARE(Status(window), QString());
-    }
-
-    void titleAndDesignGeometry()
+    void titleGeometryAndStatusLine()
     {
         TestWindow window("title", WorkedExample(4, 0));
         TMainForm& form = window.Form;
@@ -179,15 +150,32 @@ private slots:
         QCOMPARE(form.windowTitle(), title);
         QCOMPARE(QGuiApplication::applicationDisplayName(), title);
         QVERIFY(form.windowState() & Qt::WindowMaximized);
-        QCOMPARE(form.SpeedBar->geometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(form.SpeedBar->height(), 33);
+        QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.SpeedBar->width(), 33));
         QCOMPARE(form.StatusLine->height(), 23);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.SpeedBar->width(), form.ClientArea->width());
+        QCOMPARE(form.ClientArea->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(Status(window), QString());  // empty at start
+        // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
+        const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
+                                  {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
+        for (const auto& [hint, status] : hints) {
+            form.ShowHint(QStringLiteral("previous"));
+            form.ShowHint(QString::fromUtf8(hint));
+            QCOMPARE(Status(window), QString::fromUtf8(status));
+        }
+        // A highlighted menu item shows its hint or empties the line; closing a menu empties it.
+        form.findChild<QAction*>("FileNewItem")->showStatusText(form.MainMenu);
+        QCOMPARE(Status(window), QStringLiteral("Obliczenia ilości odciąganego powietrza"));
+        form.findChild<QAction*>("HelpAboutItem")->showStatusText(form.MainMenu);
+        QCOMPARE(Status(window), QString());
+        form.FileMenu->popup(QPoint(10, 10));
+        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
+        form.FileMenu->hide();
+        QCOMPARE(Status(window), QString());
         form.showNormal();
         QTRY_COMPARE(form.size(), QSize(808, 546));
-        QCOMPARE(form.ClientArea->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     void aboutBox()
@@ -197,8 +185,7 @@ private slots:
         QCOMPARE(box.size(), QSize(298, 213));
         QCOMPARE((QStringList{box.ProductName->text(), box.ProductName2->text(), box.Version->text(), box.Copyright->text()}),
                  (QStringList{"Program doboru wentylatorów dachowych", "firmy KORALINEX", "Wersja 1.0", "Autorzy: Zespół went_char"}));
-        QVERIFY(!box.ProgramIcon->pixmap().isNull());
-        QCOMPARE(box.ProgramIcon->size(), QSize(65, 57));
+        QVERIFY(!box.ProgramIcon->pixmap().isNull() && box.ProgramIcon->size() == QSize(65, 57));
         QVERIFY(box.OKButton->isDefault() && box.OKButton->text() == "OK");
         box.show();
         QTest::mouseClick(box.OKButton, Qt::LeftButton);

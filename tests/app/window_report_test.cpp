@@ -47,19 +47,14 @@ private:
     int dpi_, pageHeight_;
 };
 
-std::vector<CanvasCall> Painted(const CalcRecord& record)
-{
-    RecordingCanvas canvas(600, kTallPage);
-    PaintScreenReport(record, canvas);
-    return canvas.Calls;
-}
-
-std::vector<CanvasCall> Printed(const CalcRecord& record, int dpi = 600, int pageHeight = kTallPage)
+// The calls of the screen rendering, or of the printed one on a page `pageHeight` dots high at `dpi`.
+std::vector<CanvasCall> Drawn(const CalcRecord& record, bool printed, int dpi = 600, int pageHeight = kTallPage)
 {
     RecordingCanvas canvas(dpi, pageHeight);
-    PrintReportPages(record, canvas);
+    printed ? PrintReportPages(record, canvas) : PaintScreenReport(record, canvas);
     return canvas.Calls;
 }
+std::vector<CanvasCall> Painted(const CalcRecord& record) { return Drawn(record, false); }
 
 // The distinct line positions in drawing order (cells of one line share their y); a new page is -1.
 QList<int> LineTops(const std::vector<CanvasCall>& calls)
@@ -102,14 +97,6 @@ QList<int> Range(int first, int last, int step)
     for (int value = first; value <= last; value += step)
         values << value;
     return values;
-}
-
-QList<int> Scaled(const QList<int>& values, int dpi)
-{
-    QList<int> scaled;
-    for (int value : values)
-        scaled << value * dpi / 600;
-    return scaled;
 }
 
 // Title to the storey table header of the worked example (round duct, rectangular grille): on
@@ -191,7 +178,7 @@ private slots:
         QFETCH(bool, roundDuct);
         QFETCH(QList<int>, tops);
         const CalcRecord record = WorkedExample(storeys, kind, roundDuct);
-        const std::vector<CanvasCall> calls = printed ? Printed(record) : Painted(record);
+        const std::vector<CanvasCall> calls = Drawn(record, printed);
         QCOMPARE(LineTops(calls), tops);
         QVERIFY(kind != 0 || printed || calls.empty());
     }
@@ -212,7 +199,7 @@ private slots:
                                                    "530 Wentylator z tłumikiem cylindrycznym"}));
         QCOMPARE(Columns(variants, 322), (QList<int>{20, 230, 370, 570}));
         // On paper the variant header takes three lines.
-        const std::vector<CanvasCall> paper = Printed(WorkedExample(4, 3));
+        const std::vector<CanvasCall> paper = Drawn(WorkedExample(4, 3), true);
         QCOMPARE(Line(paper, 2540), (QStringList{"2900 Wentylator", "3800 Wentylator"}));
         QCOMPARE(Line(paper, 2660), (QStringList{"2100 Wentylator", "2900 z podstawą", "3800 z tłumikiem"}));
         QCOMPARE(Line(paper, 2780), (QStringList{"2900 tłumiącą", "3800 cylindrycznym"}));
@@ -225,7 +212,7 @@ private slots:
         for (const bool printed : {false, true}) {
             int size = 0;
             QStringList titles;
-            for (const CanvasCall& call : printed ? Printed(WorkedExample(4)) : Painted(WorkedExample(4))) {
+            for (const CanvasCall& call : Drawn(WorkedExample(4), printed)) {
                 if (call.Kind == (printed ? "points" : "height"))
                     size = call.Value;
                 if (call.Kind != "text")
@@ -264,56 +251,49 @@ private slots:
 
     void windowPaintsTheRecord()
     {
-        TestWindow window("paint");
-        TMainForm& form = window.Form;
-        form.setWindowState(Qt::WindowNoState);
-        form.resize(808, 546);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-        const QImage shown = form.ClientArea->grab().toImage();
-        QCOMPARE(InkRows(shown.copy(0, 34, 400, 15)).first, -1);  // between tool bar and title
-        QVERIFY2(InkRows(shown.copy(0, 50, 600, 20)).first >= 0, "the title is painted at y 50");
-
-        SetReportKind(window.Record, 0);
-        form.Invalidate();
-        QCOMPARE(InkRows(form.ClientArea->grab().toImage().copy(0, 40, 600, 400)).first, -1);
-    }
-
-    void commandRepaintReachesTheReport()
-    {
         // The commands end with FrontEnd::Repaint; the report area itself must be painted again.
         CalcRecord record = WorkedExample(4);
         FakeLauncher launcher;
         FakeOpener opener;
         FakeDialogs dialogs;
-        const std::string dir = ScratchDir("repaint");
+        const std::string dir = ScratchDir("paint");
         QtFrontEnd frontEnd(launcher, dir);
         TMainForm form(record, dir, frontEnd, {&launcher, &opener, &dialogs});
         frontEnd.SetMainForm(&form);
+        form.setWindowState(Qt::WindowNoState);
+        form.resize(808, 546);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage shown = form.ClientArea->grab().toImage();
+        QCOMPARE(InkRows(shown.copy(0, 34, 400, 15)).first, -1);  // between tool bar and title
+        QVERIFY2(InkRows(shown.copy(0, 50, 600, 20)).first >= 0, "the title is painted at y 50");
+
         QTest::qWait(50);
         bool painted = false;
         form.SetFirstPaintHook([&painted] { painted = true; });
+        SetReportKind(record, 0);
         frontEnd.Repaint();
         QTRY_VERIFY(painted);
+        QCOMPARE(InkRows(form.ClientArea->grab().toImage().copy(0, 40, 600, 400)).first, -1);
     }
-
     void longReportGoesOnOnANewPage()
     {
         // A page 6600 dots high takes lines whose bottom stays within it: up to y 6484.
         const QList<int> expected = kPrintHead + Range(3380, 6380, 120) + QList<int>{-1} + Range(200, 2960, 120) +
                                     Range(3080, 3560, 120);
-        QCOMPARE(LineTops(Printed(WorkedExample(99, 2), 600, 6600)), expected);
+        QCOMPARE(LineTops(Drawn(WorkedExample(99, 2), true, 600, 6600)), expected);
     }
 
     void positionsScaleWithTheResolution()
     {
         for (int dpi : {300, 600, 1200}) {
-            const std::vector<CanvasCall> calls = Printed(WorkedExample(30), dpi);
-            QCOMPARE(LineTops(calls), Scaled(kPrintHead + Range(3380, 5180, 120), dpi));
-            QCOMPARE(Columns(calls, 3380 * dpi / 600), Scaled({200, 1100, 2100, 2900}, dpi));
+            const std::vector<CanvasCall> calls = Drawn(WorkedExample(30), true, dpi);
+            QList<int> tops = kPrintHead + Range(3380, 5180, 120), columns = {200, 1100, 2100, 2900};
+            for (QList<int>* values : {&tops, &columns})
+                for (int& value : *values)
+                    value = value * dpi / 600;
+            QCOMPARE(LineTops(calls), tops);
+            QCOMPARE(Columns(calls, 3380 * dpi / 600), columns);
         }
     }
 
