@@ -12,30 +12,20 @@ namespace {
 // variant meets the same network at 1.5 m3/s, the silencer variant not at all.
 CalcRecord Selected()
 {
-    CalcRecord record;
-    ResetCalcRecord(record);
-    record.FanFlow = 2.0;
-    record.FanPressure = 400.0;
-    record.NetworkCoefficient = 100.0;
-    record.FanSpeed = 1400;
-    record.BaseFlow = 1.5;
-    record.BasePressure = 225.0;
-    return record;
+    CalcRecord r;
+    ResetCalcRecord(r);
+    r.FanFlow = 2.0; r.FanPressure = 400.0; r.NetworkCoefficient = 100.0; r.FanSpeed = 1400; r.BaseFlow = 1.5;
+    r.BasePressure = 225.0;
+    return r;
 }
 
 }  // namespace
 
 // Variant -2: the regulation of the fan alone (RegulatedFlow), which keeps the speed from the
 // operating flow on; every other variant: the regulation with silencers, which gives 0 there.
-TEST(regulation, regulated_speed)
+TEST(regulation, regulated_speed_and_refused_requests)
 {
-    struct Row {
-        const char* name;
-        int32_t variant;
-        double flow;
-        int32_t storedVariant;
-        double pressure, speed;
-    };
+    struct Row { const char* name; int32_t variant; double flow; int32_t storedVariant; double pressure, speed; };
     const Row rows[] = {
         {"half the flow, half the speed", -2, 1.0, -2, 100.0, 700.0},
         {"the operating flow keeps the speed", -2, 2.0, -2, 400.0, 1400.0},
@@ -61,30 +51,19 @@ TEST(regulation, regulated_speed)
         EXPECT_NEAR(alone ? record.RegulatedPressure : record.VariantRegulatedPressure, row.pressure, 1e-9);
         EXPECT_NEAR(alone ? record.RegulatedSpeed : record.VariantRegulatedSpeed, row.speed, 1e-9);
     }
-}
-
-TEST(regulation, refused_requests_change_nothing)
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+    // Refused requests change nothing.
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     const std::string notPositive = "Wydajność regulowana musi być większa od zera.";
     const std::string noPoint =
         "Brak punktu pracy wentylatora.\nProszę najpierw dobrać wentylator dla założonej sieci.";
-    struct Row {
-        double request, fanFlow, fanPressure;
-        const std::string& message;
-    };
-    const Row rows[] = {
-        {0.0, 2.0, 400.0, notPositive}, {-1.0, 2.0, 400.0, notPositive}, {nan, 2.0, 400.0, notPositive},
-        {inf, 2.0, 400.0, notPositive}, {-inf, 2.0, 400.0, notPositive},
-        {1.0, 0.0, 0.0, noPoint},       {1.0, 0.0, 400.0, noPoint},      {1.0, 2.0, 0.0, noPoint},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.request << " m3/s at " << row.fanFlow << " m3/s, " << row.fanPressure
-                                        << " Pa");
+    struct Refusal { double request, fanFlow, fanPressure; const std::string& message; };
+    const Refusal refusals[] = {{0.0, 2.0, 400.0, notPositive}, {-1.0, 2.0, 400.0, notPositive},
+                                {nan, 2.0, 400.0, notPositive}, {inf, 2.0, 400.0, notPositive},
+                                {1.0, 0.0, 0.0, noPoint}, {1.0, 0.0, 400.0, noPoint}, {1.0, 2.0, 0.0, noPoint}};
+    for (const Refusal& row : refusals) {
+        SCOPED_TRACE(testing::Message() << row.request << " m3/s at " << row.fanFlow << " m3/s, " << row.fanPressure);
         CalcRecord record = Selected();
-        record.FanFlow = row.fanFlow;
-        record.FanPressure = row.fanPressure;
+        record.FanFlow = row.fanFlow; record.FanPressure = row.fanPressure;
         EXPECT_EQ(HasOperatingPoint(record), row.fanFlow != 0.0 && row.fanPressure != 0.0);
         record.RegulatedFlow = record.VariantRegulatedFlow = row.request;
         record.RegulatedPressure = 11.0; record.RegulatedSpeed = 12.0;

