@@ -356,7 +356,8 @@ private slots:
 
     void wholeCalculationFromTheMenu()
     {
-        // The window program as its start-up puts it together, gnuplot replaced by a recorder.
+        // The window program as its start-up puts it together, gnuplot replaced by a recorder; the
+        // results themselves are compared with the batch front end above.
         const std::string dir = ScratchDir("menu_whole_calculation");
         CalcRecord record;
         ResetCalcRecord(record);
@@ -378,17 +379,11 @@ private slots:
         const auto choose = [&](const char* item) {
             return driver.Drive([&] { return mainForm.findChild<QAction*>(item)->trigger(), 0; });
         };
-        choose("FileNewItem");
-        QCOMPARE(record.ScreenReportKind, 1);
-        QCOMPARE(std::string(record.FanDesignation), std::string("CORVA-4"));
+        for (const auto& [item, kind] : {std::pair{"FileNewItem", 1}, {"obr_reg", 2}, {"par_reg_tlumika", 4}}) {
+            choose(item);
+            QCOMPARE(record.ScreenReportKind, kind);
+        }
         QCOMPARE(ReadFileForTest(dir + "/dialog33.sav"), std::string("3.00\n10\n0.20\n0.25\n2.50\n"));
-        QVERIFY(!ReadFileForTest(dir + "/wykresy/wykresy.html").empty());
-        choose("obr_reg");
-        QCOMPARE(record.ScreenReportKind, 2);
-        QCOMPARE(record.RegulatedFlow, 0.6);
-        choose("par_reg_tlumika");
-        QCOMPARE(record.ScreenReportKind, 4);
-        QCOMPARE(record.RegulationVariant, 1);
         QCOMPARE(record.VariantRegulatedFlow, 0.5);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
         QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif_reg.gnu; gnuplot gif_reg_tl.gnu"));

@@ -1,6 +1,5 @@
 // The twelve chart commands: which program each starts on which file, the save script's bytes,
 // nothing to save, a cancelled or blocked save, and help.
-#include <QFileDialog>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -109,20 +108,6 @@ private slots:
         const std::string message = Joined(blocked.Dialogs.Messages);
         QVERIFY2(blocked.Dialogs.Messages.size() == 1 && message.find("gifd1.gnu") != std::string::npos, message.c_str());
         QVERIFY(blocked.Launcher.Started.empty() && blocked.Form.Problems().Empty());
-    }
-
-    void saveDialogSetUp()
-    {
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        ConfigureSaveDialog(dialog);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Zapisz plik charakterystyki"));
-        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("Pliki graficzne (*.gif)")});
-        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
-        QVERIFY2(!dialog.testOption(QFileDialog::DontConfirmOverwrite) && !dialog.testOption(QFileDialog::ReadOnly),
-                 "overwriting is confirmed");
-        QCOMPARE(dialog.directory().absolutePath(), QDir::current().absolutePath());
     }
 
     void helpManual()

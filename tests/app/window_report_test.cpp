@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -119,13 +120,7 @@ std::pair<int, int> InkRows(const QImage& image)
     return {first, last};
 }
 
-int PdfPages(const QByteArray& pdf)
-{
-    int pages = 0;
-    for (const char* end : {"\n", "\r", " ", "/", ">"})
-        pages += int(pdf.count(QByteArray("/Type /Page") + end));
-    return pages;
-}
+int PdfPages(const QByteArray& pdf) { return int(pdf.count("/Type /Page") - pdf.count("/Type /Pages")); }
 
 // Answers the next modal dialog with `answer` as soon as it shows.
 template <typename Dialog>
@@ -300,7 +295,7 @@ private slots:
     void filePrintWritesPdfPages()
     {
         // Columns: report kind, storeys, pages (0: the print dialog is cancelled).
-        const int rows[][3] = {{1, 4, 0}, {0, 4, 1}, {1, 4, 1}, {2, 99, 2}};
+        const int rows[][3] = {{1, 4, 0}, {0, 4, 1}, {2, 99, 2}};
         for (const auto& [kind, storeys, pages] : rows) {
             TestWindow window("pdf", WorkedExample(storeys, kind));
             const QString pdf = QString::fromStdString(window.Dir + "/report.pdf");
@@ -331,14 +326,26 @@ private slots:
         AnswerNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
         QVERIFY(dialogs.RunPrintDialog() == nullptr);
 
+        // The save dialog, set up anew each time: overwriting confirmed, no read-only box.
         const std::string dir = ScratchDir("save_dialog");
-        AnswerNextDialog<QFileDialog>([&dir](QFileDialog* dialog) {
+        QStringList shown;
+        const auto look = [&shown](QFileDialog* d) {
+            shown << d->windowTitle() << d->nameFilters().join(';') << QString::number(d->acceptMode())
+                  << QString::number(d->fileMode()) << d->directory().absolutePath()
+                  << QString::number(d->testOption(QFileDialog::DontConfirmOverwrite) || d->testOption(QFileDialog::ReadOnly));
+            d->setOption(QFileDialog::DontConfirmOverwrite);
+        };
+        AnswerNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+            look(dialog);
             dialog->selectFile(QString::fromStdString(dir + "/wykres"));
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, checks included
         });
         QCOMPARE(dialogs.RunSaveDialog().value_or("cancelled"), dir + "/wykres");
-        AnswerNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
+        AnswerNextDialog<QFileDialog>([&](QFileDialog* dialog) { look(dialog), dialog->reject(); });
         QVERIFY(!dialogs.RunSaveDialog());
+        const QStringList expected = {"Zapisz plik charakterystyki", "Pliki graficzne (*.gif)", QString::number(QFileDialog::AcceptSave),
+                                      QString::number(QFileDialog::AnyFile), QDir::current().absolutePath(), "0"};
+        QCOMPARE(shown, expected + expected);
     }
 };
 
