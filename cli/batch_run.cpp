@@ -347,8 +347,9 @@ void CliFrontEnd::StartPlotter(const std::string& scriptName)
 int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err)
 {
     std::error_code error;
-    if (!std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << options.Dir << "” nie istnieje\n";
+    const bool dirExists = std::filesystem::exists(options.Dir, error);
+    if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
+        err << "katalog roboczy „" << options.Dir << "” nie jest katalogiem\n";
         return kExitBadInput;
     }
 
@@ -366,6 +367,11 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
         return kExitBadInput;
     }
 
+    // A working directory that does not exist yet is made, once the input is known to be good.
+    if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
+        err << "nie można utworzyć katalogu roboczego „" << options.Dir << "”\n";
+        return kExitBadInput;
+    }
     FileProblems preparation;
     PrepareWorkingDirectory(options.Dir, preparation);
     if (!preparation.Empty())

@@ -52,7 +52,7 @@ std::string UsageText()
             "\n"
             "Opcje:\n"
             "  --dir KATALOG  katalog roboczy z plikami dialog*.sav, wykresami i raportami\n"
-            "                 (domyślnie bieżący)\n"
+            "                 (domyślnie bieżący; tworzony, gdy go nie ma)\n"
             "  --no-plot      bez uruchamiania programu gnuplot (domyślnie uruchamiany dla każdego\n"
             "                 skryptu GIF i czeka się na niego)\n"
             "  --help         ten tekst\n"

@@ -161,11 +161,15 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog1.sav")));
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog2.sav")));
 
-    const std::string missing = JoinPath(dir, "no_such");
-    const RunResult noDir = RunInProcess(kBlock, missing);
-    EXPECT_EQ(noDir.Status, kExitBadInput);
-    EXPECT_EQ(noDir.Err, "katalog roboczy „" + missing + "” nie istnieje\n");
-    EXPECT_FALSE(fs::exists(missing));
+    // A missing working directory is made; a file in its place is refused.
+    const std::string missing = JoinPath(dir, "new/work");
+    const RunResult newDir = RunInProcess(kBlock, missing);
+    EXPECT_EQ(newDir.Status, kExitOk) << newDir.Err;
+    EXPECT_TRUE(fs::exists(JoinPath(missing, "wykresy/wykresy.html")));
+    const std::string notDir = JoinPath(dir, "dialog33.sav");
+    const RunResult fileDir = RunInProcess(kBlock, notDir);
+    EXPECT_EQ(fileDir.Status, kExitBadInput);
+    EXPECT_EQ(fileDir.Err, "katalog roboczy „" + notDir + "” nie jest katalogiem\n");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
