@@ -1,27 +1,65 @@
 // went_char: the window program. Empties the calculation record, creates every window once in
-// the fixed order, prepares the working directory (the current directory) and runs the window.
+// the fixed order in the working folder (the first argument, or the current folder) and runs
+// the window.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "app/process_launcher.h"
-#include "app/qt_front_end.h"
-#include "dialogs/forms/dialog_forms.h"
+#include "app/window_program.h"
 #include "model/calc_record.h"
-#include "output/working_dir.h"
 
 namespace {
 
 CalcRecord Record;  // the program's one calculation record
+
+const char kNoDisplayMessage[] =
+    "went_char: program okienkowy potrzebuje ekranu (X11 lub Wayland), a żadnego nie znaleziono.\n"
+    "Bez ekranu uruchom go pod Xvfb: xvfb-run -a went_char [KATALOG]\n"
+    "albo licz bez okna programem went_char_cli.\n";
+
+// Until the application has its display, Qt's messages are held back: when no display can be
+// opened, Qt ends the program from its fatal message, and the user gets the message above in
+// place of Qt's advice.
+bool StartingUp = true;
+std::vector<QString> HeldBack;
+QtMessageHandler QtHandler = nullptr;
+
+void StartUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg && StartingUp) {
+        std::fputs(kNoDisplayMessage, stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (StartingUp) {
+        HeldBack.push_back(qFormatLogMessage(type, context, message));
+        return;
+    }
+    if (QtHandler)
+        QtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void StartUpDone()
+{
+    StartingUp = false;
+    for (const QString& message : HeldBack)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    HeldBack.clear();
+}
 
 // WENT_CHAR_STARTUP_PROBE=1: print the milliseconds from entering main to the first paint of the
 // report area, then quit (scripts/measure_startup.sh).
@@ -39,29 +77,31 @@ int main(int argc, char* argv[])
     startup.start();
 
     ResetCalcRecord(Record);
+    QtHandler = qInstallMessageHandler(StartUpMessages);
     QApplication application(argc, argv);
+    StartUpDone();
     // Qt sets the user's locale; the printf conversions of every output must keep the point.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
     QApplication::setWindowIcon(ProgramPicture());
+    QTranslator polish;
+    InstallQtPolish(polish);
 
+    const std::optional<std::string> dir = WorkingFolderFromArguments(QApplication::arguments());
+    if (!dir) {
+        const QString text = QStringLiteral("Nie można utworzyć katalogu roboczego %1.").arg(QApplication::arguments().at(1));
+        std::fprintf(stderr, "went_char: %s\n", qPrintable(text));
+        QMessageBox::critical(nullptr, QString::fromUtf8(kApplicationTitle), text);
+        return 1;
+    }
     try {
-        const std::string dir = QDir::currentPath().toStdString();
+        QDir::setCurrent(QString::fromStdString(*dir));
         QtProcessLauncher launcher;
-        QtFrontEnd frontEnd(launcher, dir);
-
-        TMainForm MainForm(Record, dir, frontEnd, WindowServices{&launcher});
-        TAboutBox AboutBox(&MainForm);
-        MainForm.SetAboutBox(&AboutBox);
-        DialogForms Forms(DialogContext{&Record, dir, &MainForm.Problems()});
-        frontEnd.SetMainForm(&MainForm);
-        frontEnd.SetDialogForms(&Forms);
-
-        PrepareWorkingDirectory(dir, MainForm.Problems());
+        WindowProgram program(Record, *dir, launcher, WindowServices{&launcher});
+        TMainForm& MainForm = program.MainForm;
         if (!MainForm.Problems().Empty()) {
             // Said once the window is up, so that the message has the program behind it.
-            QTimer::singleShot(0, &MainForm, [&frontEnd, &MainForm] {
-                frontEnd.ShowMessage(MainForm.Problems().Message(), kMessageCaption);
+            QTimer::singleShot(0, &MainForm, [&program, &MainForm] {
+                program.FrontEnd.ShowMessage(MainForm.Problems().Message(), kMessageCaption);
                 MainForm.Problems().Clear();
             });
         }
@@ -74,9 +114,10 @@ int main(int argc, char* argv[])
         }
 
         MainForm.show();
-        application.exec();
+        return application.exec();
     } catch (const std::exception& error) {
+        std::fprintf(stderr, "went_char: %s\n", error.what());
         QMessageBox::critical(nullptr, QString::fromUtf8(kApplicationTitle), QString::fromUtf8(error.what()));
     }
-    return 0;
+    return 1;
 }

@@ -5,10 +5,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -21,6 +25,7 @@
 #include "app/report_canvas.h"
 #include "app/system_dialogs.h"
 #include "app/tool_icons.h"
+#include "output/working_dir.h"
 
 const char kMainTitle[] = "Program doboru wentylatorów dachowych firmy KORALINEX";
 const char kApplicationTitle[] = "Program doboru wentylatorów firmy KORALINEX";
@@ -57,12 +62,6 @@ void ReportArea::paintEvent(QPaintEvent* /*event*/)
     form_.AfterPaint();
 }
 
-void ReportArea::resizeEvent(QResizeEvent* /*event*/)
-{
-    // The tool bar is docked along the top of the client area.
-    if (form_.SpeedBar)
-        form_.SpeedBar->setGeometry(0, 0, width(), kSpeedBarHeight);
-}
 
 TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& frontEnd, WindowServices services)
     : record_(record), dir_(dir), session_{record, dir, frontEnd, FileProblems{}}
@@ -83,8 +82,18 @@ TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& front
     StatusLine->setFixedHeight(kStatusLineHeight);
     setStatusBar(StatusLine);
 
+    FolderLabel = new QLabel(QStringLiteral("Katalog roboczy: ") + QString::fromStdString(dir_), StatusLine);
+    FolderLabel->setObjectName("FolderLabel");
+    StatusLine->addWidget(FolderLabel, 1);  // hidden while a hint is shown
+
+    ReportScroll = new QScrollArea(this);
+    ReportScroll->setObjectName("ReportScroll");
+    ReportScroll->setFrameShape(QFrame::NoFrame);
+    ReportScroll->setWidgetResizable(true);
     ClientArea = new ReportArea(*this);
-    setCentralWidget(ClientArea);
+    ReportScroll->setWidget(ClientArea);
+    ReportScroll->viewport()->installEventFilter(this);
+    setCentralWidget(ReportScroll);
     BuildMainMenu();
     BuildSpeedBar();
 
@@ -145,7 +154,8 @@ void TMainForm::BuildMainMenu()
 
 void TMainForm::BuildSpeedBar()
 {
-    SpeedBar = new QWidget(ClientArea);
+    // The tool bar lies over the top of the scrolled view, so it stays when the report scrolls.
+    SpeedBar = new QWidget(ReportScroll);
     SpeedBar->setObjectName("SpeedBar");
     // The panel keeps the button-face colour, not the white of the client area it lies on.
     QPalette face = SpeedBar->palette();
@@ -176,6 +186,8 @@ void TMainForm::BuildSpeedBar()
     SpeedButton3 = buttons[2];
     SpeedButton4 = buttons[3];
     SpeedButton5 = buttons[4];
+    SpeedBar->raise();
+    FitReportArea();
 }
 
 bool TMainForm::event(QEvent* event)
@@ -193,6 +205,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     // A closed menu leaves no item highlighted, so no hint.
     if (event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched))
         ShowHint(QString());
+    // The tool bar spans the visible width of the client area.
+    if (event->type() == QEvent::Resize && watched == ReportScroll->viewport() && SpeedBar)
+        SpeedBar->setGeometry(0, 0, ReportScroll->viewport()->width(), kSpeedBarHeight);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -205,8 +220,15 @@ void TMainForm::ShowHint(const QString& hint)
         StatusLine->showMessage(text);
 }
 
+void TMainForm::FitReportArea()
+{
+    // The scroll area gives the report area at least the visible size; the report sets the rest.
+    ClientArea->setMinimumSize(ScreenReportSize(record_));
+}
+
 void TMainForm::Invalidate()
 {
+    FitReportArea();
     update();
     ClientArea->update();
 }
@@ -249,6 +271,33 @@ void TMainForm::FilePrint()
 void TMainForm::FilePrintSetup() { dialogs_->RunPrintSetupDialog(); }
 
 void TMainForm::FileExit() { close(); }
+
+void TMainForm::WorkingFolder()
+{
+    if (const std::optional<std::string> folder = dialogs_->RunFolderDialog(dir_))
+        SwitchFolder(*folder);
+}
+
+bool TMainForm::SwitchFolder(const std::string& dir)
+{
+    FileProblems problems;
+    PrepareWorkingDirectory(dir, problems);
+    if (!problems.Empty()) {
+        dialogs_->ShowMessage(problems.Message(), kMessageCaption);
+        return false;
+    }
+    // The results belong to the building of the old folder.
+    ResetCalcRecord(record_);
+    dir_ = dir;
+    session_.Dir = dir;
+    session_.Problems.Clear();
+    QDir::setCurrent(QString::fromStdString(dir));
+    FolderLabel->setText(QStringLiteral("Katalog roboczy: ") + QString::fromStdString(dir));
+    if (folderSwitchHook_)
+        folderSwitchHook_(dir);
+    Invalidate();
+    return true;
+}
 
 void TMainForm::HelpContents()
 {

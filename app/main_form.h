@@ -12,6 +12,8 @@
 #include "output/charts.h"
 
 class QAction;
+class QLabel;
+class QScrollArea;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
@@ -33,7 +35,8 @@ struct WindowServices {
     SystemDialogs* Dialogs = nullptr;     // Qt's print, printer setup and save dialogs
 };
 
-// The client area below the menu bar: the tool bar across its top, the report painted on white.
+// The client area below the menu bar: the report painted on white, as large as the report and at
+// least as large as the window's client area, scrolled below the tool bar that stays at the top.
 class ReportArea : public QWidget {
     Q_OBJECT
 public:
@@ -41,7 +44,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TMainForm& form_;
@@ -58,6 +60,14 @@ public:
     void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
     // Run once, after the first paint of the client area (start-up measurement).
     void SetFirstPaintHook(std::function<void()> hook) { firstPaintHook_ = std::move(hook); }
+    // Run after the window has changed its working folder, with the new folder.
+    void SetFolderSwitchHook(std::function<void(const std::string&)> hook) { folderSwitchHook_ = std::move(hook); }
+
+    const std::string& Dir() const { return dir_; }
+    // Makes `dir` the working folder (created when missing): the record is emptied, so the report
+    // is cleared, and the status line names the folder. False, with a message, when the folder
+    // cannot be made.
+    bool SwitchFolder(const std::string& dir);
 
     // Asks for the report to be painted again. QWidget::update() of the window alone would not
     // do: Qt leaves out the opaque client area that covers it.
@@ -69,6 +79,8 @@ public:
 
     QMenuBar* MainMenu = nullptr;
     QStatusBar* StatusLine = nullptr;
+    QLabel* FolderLabel = nullptr;     // the working folder, shown when the status line has no hint
+    QScrollArea* ReportScroll = nullptr;  // scrolls the report area when the report is larger
     ReportArea* ClientArea = nullptr;
     QWidget* SpeedBar = nullptr;
     QToolButton* SpeedButton1 = nullptr;
@@ -86,6 +98,7 @@ public slots:
     void Wentylator();
     void FilePrint();
     void FilePrintSetup();
+    void WorkingFolder();
     void FileExit();
     void char_wyswietl();
     void char_drukuj();
@@ -115,6 +128,7 @@ private:
     void FormCreate();
     void BuildMainMenu();
     void BuildSpeedBar();
+    void FitReportArea();
     void ConnectHandler(QObject* sender, const char* signal, const char* handler);
     void RunCommand(CommandResult (*command)(Session&));
     void DisplayChartOf(ChartSet set);
@@ -132,4 +146,5 @@ private:
     SystemDialogs* dialogs_;
     TAboutBox* aboutBox_ = nullptr;
     std::function<void()> firstPaintHook_;
+    std::function<void(const std::string&)> folderSwitchHook_;
 };

@@ -17,6 +17,7 @@ const MenuItemRow kMenuItems[kMenuItemCount] = {
     {0, "",                     "-",                                                          "",                                                            ""},
     {0, "FilePrintItem",        "&Wydruk wyników",                                            "Drukuje aktualne wyniki",                                     "FilePrint"},
     {0, "FilePrintSetupItem",   "&Ustawienia drukarki",                                       "Zmienia ustawienia drukarki",                                 "FilePrintSetup"},
+    {0, "FileFolderItem",       "Katalog &roboczy…",                                          "Wybiera katalog z danymi i wynikami budynku",                 "WorkingFolder"},
     {0, "",                     "-",                                                          "",                                                            ""},
     {0, "FileExitItem",         "&Koniec",                                                    "Kończy pracę z programem",                                    "FileExit"},
     {1, "char_wyswietl",        "&Wyświetl charakterystykę",                                  "Wyświetla charakterystykę wentylatora",                       "char_wyswietl"},

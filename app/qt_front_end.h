@@ -17,6 +17,8 @@ public:
     // The window and the dialogs are created after the front end (start-up order).
     void SetMainForm(TMainForm* mainForm) { mainForm_ = mainForm; }
     void SetDialogForms(DialogForms* forms) { forms_ = forms; }
+    // The working folder in which the plots start, when the window changes it.
+    void SetDir(const std::string& dir) { dir_ = dir; }
 
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;

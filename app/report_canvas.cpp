@@ -3,11 +3,15 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
+#include <QSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 #include <algorithm>
 #include <cmath>
+
+#include "dialogs/forms/modal_form.h"
 
 namespace {
 
@@ -92,13 +96,19 @@ void PrintReportPages(const CalcRecord& record, PageCanvas& canvas)
 
 std::string ReportFontFamily()
 {
-    static const std::string family = [] {
-        const QString wanted = QStringLiteral("MS Sans Serif");
-        if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
-            return wanted.toStdString();
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family().toStdString();
-    }();
+    // The wider faces (DejaVu Sans) would run the labels into their values.
+    static const std::string family = DialogFont().family().toStdString();
     return family;
+}
+
+QSize ScreenReportSize(const CalcRecord& record)
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtReportCanvas canvas(painter);
+    PaintScreenReport(record, canvas);
+    const int margin = ScreenColumnX(ReportColumn::Label);
+    return QSize(canvas.Right() + margin, canvas.Bottom() + margin);
 }
 
 QtReportCanvas::QtReportCanvas(QPainter& painter) : painter_(painter)
@@ -135,6 +145,9 @@ void QtReportCanvas::SetFontPoints(int points)
 void QtReportCanvas::TextOut(int x, int y, const std::string& text)
 {
     DrawTextTop(painter_, x, y, text);
+    const QFontMetrics metrics = painter_.fontMetrics();
+    right_ = std::max(right_, x + metrics.horizontalAdvance(QString::fromStdString(text)));
+    bottom_ = std::max(bottom_, y + metrics.height());
 }
 
 QtPageCanvas::QtPageCanvas(QPainter& painter, QPrinter& printer) : painter_(painter), printer_(printer)

@@ -9,6 +9,7 @@
 #include "output/report.h"
 
 class QPainter;
+class QSize;
 class QPrinter;
 
 // Where the report text goes. Coordinates are device units with y the TOP of the text.
@@ -56,9 +57,14 @@ void PaintScreenReport(const CalcRecord& record, ReportCanvas& canvas);
 // starts a new page at the top position again.
 void PrintReportPages(const CalcRecord& record, PageCanvas& canvas);
 
-// The face of both renderings: "MS Sans Serif" where the system has it, the system's sans serif
-// otherwise.
+// The face of both renderings, by the dialogs' rule: "MS Sans Serif" where the system has it,
+// otherwise a face of the same widths (Arial, then Liberation Sans), otherwise the system's face.
 std::string ReportFontFamily();
+
+// The size of the Screen rendering of the record in the window, in pixels: from the client area's
+// top left corner to the right end of its widest text and the bottom of its last line, with a
+// margin as wide as the label column's.
+QSize ScreenReportSize(const CalcRecord& record);
 
 // QPainter implementation for the window. Qt has no call that sets the character cell height
 // (ascent + descent) directly; it is approximated with QFont::setPixelSize, scaled by the face's
@@ -70,8 +76,13 @@ public:
     void SetFontPoints(int points) override;
     void TextOut(int x, int y, const std::string& text) override;
 
+    // Right and bottom edges of all text drawn so far (0 before any).
+    int Right() const { return right_; }
+    int Bottom() const { return bottom_; }
+
 private:
     QPainter& painter_;
+    int right_ = 0, bottom_ = 0;
 };
 
 // QPainter implementation for a printer that the painter has already begun on. The face is set

@@ -56,6 +56,15 @@ std::optional<std::string> QtSystemDialogs::RunSaveDialog()
     return SaveDialog->selectedFiles().first().toStdString();
 }
 
+std::optional<std::string> QtSystemDialogs::RunFolderDialog(const std::string& current)
+{
+    const QString folder = QFileDialog::getExistingDirectory(owner_, QStringLiteral("Katalog roboczy"),
+                                                             QString::fromStdString(current));
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder.toStdString();
+}
+
 void QtSystemDialogs::ShowMessage(const std::string& text, const std::string& caption)
 {
     ShowPlainMessage(text, caption);

@@ -22,6 +22,8 @@ public:
     virtual void RunPrintSetupDialog() = 0;
     // SaveDialog: the chosen file's full path, nullopt on cancel.
     virtual std::optional<std::string> RunSaveDialog() = 0;
+    // A folder chooser opened at `current`: the chosen folder's full path, nullopt on cancel.
+    virtual std::optional<std::string> RunFolderDialog(const std::string& current) = 0;
     // A message box with an OK button (UTF-8 texts).
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
 };
@@ -36,6 +38,7 @@ public:
     QPrinter* RunPrintDialog() override;
     void RunPrintSetupDialog() override;
     std::optional<std::string> RunSaveDialog() override;
+    std::optional<std::string> RunFolderDialog(const std::string& current) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
 
     QPrinter& Printer();

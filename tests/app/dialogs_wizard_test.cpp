@@ -14,9 +14,8 @@
 #include <QProcess>
 #include <QTest>
 
-#include "app/about_box.h"
 #include "app/dialogs_modal_driver.h"
-#include "app/qt_front_end.h"
+#include "app/window_program.h"
 #include "dialogs/commands.h"
 #include "dialogs/forms/dialog_forms.h"
 #include "output/report.h"
@@ -362,14 +361,8 @@ private slots:
         CalcRecord record;
         ResetCalcRecord(record);
         FakeLauncher launcher;
-        QtFrontEnd frontEnd(launcher, dir);
-        TMainForm mainForm(record, dir, frontEnd, WindowServices{&launcher});
-        TAboutBox aboutBox(&mainForm);
-        mainForm.SetAboutBox(&aboutBox);
-        DialogForms forms(DialogContext{&record, dir, &mainForm.Problems()});
-        frontEnd.SetMainForm(&mainForm);
-        frontEnd.SetDialogForms(&forms);
-        PrepareWorkingDirectory(dir, mainForm.Problems());
+        WindowProgram program(record, dir, launcher);
+        TMainForm& mainForm = program.MainForm;
         mainForm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mainForm));
 

@@ -49,11 +49,13 @@ public:
     QPrinter* RunPrintDialog() override { return ++PrintDialogRuns, PrintConfirmed; }
     void RunPrintSetupDialog() override { ++PrintSetupRuns; }
     std::optional<std::string> RunSaveDialog() override { return ++SaveDialogRuns, SaveAnswer; }
+    std::optional<std::string> RunFolderDialog(const std::string&) override { return ++FolderDialogRuns, FolderAnswer; }
     void ShowMessage(const std::string& text, const std::string&) override { Messages.push_back(text); }
 
     QPrinter* PrintConfirmed = nullptr;  // nullptr: the user cancels the print dialog
     std::optional<std::string> SaveAnswer;  // nullopt: the user cancels the save dialog
-    int PrintDialogRuns = 0, PrintSetupRuns = 0, SaveDialogRuns = 0;
+    std::optional<std::string> FolderAnswer;  // nullopt: the user cancels the folder chooser
+    int PrintDialogRuns = 0, PrintSetupRuns = 0, SaveDialogRuns = 0, FolderDialogRuns = 0;
     std::vector<std::string> Messages;
 };
 

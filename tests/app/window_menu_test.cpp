@@ -1,5 +1,10 @@
 // The main window's shell: menu bar, tool bar, status-line hints, title, geometry and about box.
+#include <filesystem>
+#include <fstream>
+
 #include <QAction>
+#include <QDir>
+#include <QLineEdit>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
@@ -13,7 +18,11 @@
 
 #include "app/about_box.h"
 #include "app/dialogs_modal_driver.h"
+#include "app/window_program.h"
+#include "dialogs/forms/tform22.h"
 #include "window_fakes.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -27,6 +36,7 @@ const struct {
     {0, "", "-", "", ""},
     {0, "FilePrintItem", "&Wydruk wyników", "Drukuje aktualne wyniki", "FilePrint"},
     {0, "FilePrintSetupItem", "&Ustawienia drukarki", "Zmienia ustawienia drukarki", "FilePrintSetup"},
+    {0, "FileFolderItem", "Katalog &roboczy…", "Wybiera katalog z danymi i wynikami budynku", "WorkingFolder"},
     {0, "", "-", "", ""},
     {0, "FileExitItem", "&Koniec", "Kończy pracę z programem", "FileExit"},
     {1, "char_wyswietl", "&Wyświetl charakterystykę", "Wyświetla charakterystykę wentylatora", "char_wyswietl"},
@@ -102,7 +112,7 @@ private slots:
             run.Form.findChild<QAction*>(expected.ObjectName)->trigger();
             const FakeDialogs& d = run.Dialogs;
             const size_t trace = run.FrontEnd.Repaints + run.FrontEnd.Messages.size() + run.Launcher.Started.size() +
-                                 run.Opener.Opened.size() + d.PrintDialogRuns + d.PrintSetupRuns + d.SaveDialogRuns +
+                                 run.Opener.Opened.size() + d.PrintDialogRuns + d.PrintSetupRuns + d.SaveDialogRuns + d.FolderDialogRuns +
                                  d.Messages.size() + (run.Form.isVisible() ? 0 : 1) + (aboutShown ? 1 : 0);
             QVERIFY2(trace > 0, where + " does nothing");
             QCOMPARE(d.PrintSetupRuns, QByteArray(expected.Handler) == "FilePrintSetup" ? 1 : 0);
@@ -148,7 +158,6 @@ private slots:
         TMainForm& form = window.Form;
         const QString title = QStringLiteral("Program doboru wentylatorów dachowych firmy KORALINEX");
         QCOMPARE(form.windowTitle(), title);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), title);
         QVERIFY(form.windowState() & Qt::WindowMaximized);
         QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.SpeedBar->width(), 33));
         QCOMPARE(form.StatusLine->height(), 23);
@@ -157,6 +166,13 @@ private slots:
         QCOMPARE(form.SpeedBar->width(), form.ClientArea->width());
         QCOMPARE(form.ClientArea->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(Status(window), QString());  // empty at start
+        // The working folder stands in the status line while no hint hides it.
+        QCOMPARE(form.FolderLabel->text(), QString::fromStdString("Katalog roboczy: " + window.Dir));
+        QVERIFY(form.FolderLabel->isVisible());
+        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
+        QVERIFY(!form.FolderLabel->isVisible());
+        form.ShowHint(QString());
+        QVERIFY(form.FolderLabel->isVisible());
         // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
         const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
                                   {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
@@ -176,6 +192,47 @@ private slots:
         QCOMPARE(Status(window), QString());
         form.showNormal();
         QTRY_COMPARE(form.size(), QSize(808, 546));
+    }
+
+    void workingFolder()
+    {
+        // Chosen from the menu: the report is cleared, the dialogs show the new folder's values,
+        // the plots start there and the status line names it.
+        const std::string root = ScratchDir("working_folder"), first = root + "/first", second = root + "/second";
+        CalcRecord record = WorkedExample(4);
+        FakeLauncher launcher;
+        FakeOpener opener;
+        FakeDialogs dialogs;
+        fs::create_directories(second);
+        std::ofstream(second + "/dialog33.sav", std::ios::binary) << "2.80\n7\n0.20\n0.25\n2.50\n";
+        WindowProgram program(record, first, launcher, {&launcher, &opener, &dialogs});
+        QVERIFY(program.Forms->Form22->Edit1->text() != QStringLiteral("2.80"));
+        dialogs.FolderAnswer = second;
+        program.MainForm.findChild<QAction*>("FileFolderItem")->trigger();
+        QCOMPARE(dialogs.FolderDialogRuns, 1);
+        QCOMPARE(program.MainForm.Dir(), second);
+        QCOMPARE(record.ScreenReportKind, 0);
+        QCOMPARE(program.Forms->Form22->Edit1->text(), QStringLiteral("2.80"));
+        QVERIFY(fs::exists(second + "/wykresy/koralinex.jpg"));
+        QCOMPARE(program.MainForm.FolderLabel->text(), QString::fromStdString("Katalog roboczy: " + second));
+        program.FrontEnd.StartPlotter("gif.gnu");
+        QCOMPARE(launcher.Directories, std::vector<std::string>{second});
+
+        // From the arguments: none is the current folder; "~/" is the home folder; a missing
+        // folder is made; one that cannot be made is refused.
+        QDir::setCurrent(QString::fromStdString(root));
+        qputenv("HOME", QByteArray::fromStdString(root + "/home"));
+        std::ofstream(root + "/file", std::ios::binary) << "";
+        const std::pair<QStringList, std::optional<std::string>> rows[] = {
+            {{"went_char"}, root},
+            {{"went_char", "new/building"}, root + "/new/building"},
+            {{"went_char", "~/projects"}, root + "/home/projects"},
+            {{"went_char", "file/building"}, std::nullopt},
+        };
+        for (const auto& [arguments, folder] : rows) {
+            QCOMPARE(WorkingFolderFromArguments(arguments), folder);
+            QVERIFY(!folder || fs::is_directory(*folder));
+        }
     }
 
     void aboutBox()
