@@ -108,8 +108,8 @@ TMainForm::~TMainForm() = default;
 void TMainForm::FormCreate()
 {
     setWindowState(windowState() | Qt::WindowMaximized);
-    // Hints reach ShowHint through the status-tip events of event().
-    QGuiApplication::setApplicationDisplayName(Text(kMainTitle));
+    // Hints reach ShowHint through the status-tip events of event(). No application display name
+    // is set: Qt would append it to the caption of every dialog and message box.
     setWindowTitle(Text(kMainTitle));
 }
 

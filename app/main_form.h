@@ -26,7 +26,7 @@ class TMainForm;
 class UrlOpener;
 
 extern const char kMainTitle[];         // caption and task bar text once the window exists
-extern const char kApplicationTitle[];  // task bar text set at start-up, before the window
+extern const char kApplicationTitle[];  // caption of a failure before the window exists
 
 // What the window starts and asks outside itself; nullptr members get the real ones.
 struct WindowServices {
