@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QList>
+#include <QMessageBox>
+#include <QTranslator>
+#include <QAbstractButton>
 #include <QPainter>
 #include <QStringList>
 #include <QTest>
@@ -17,6 +20,7 @@
 
 #include "app/qt_front_end.h"
 #include "app/report_canvas.h"
+#include "app/window_program.h"
 #include "window_fakes.h"
 
 namespace {
@@ -321,10 +325,30 @@ private slots:
 
     void realDialogs()
     {
+        // Qt's own dialogs speak Polish: no English button text, and "Anuluj" to cancel.
+        QTranslator polish;
+        QVERIFY(InstallQtPolish(polish));
+        QStringList english;
+        const auto polishButtons = [&english](QDialog* dialog) {
+            QStringList texts;
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                if (button->isVisible())
+                    texts << button->text().remove('&');
+            for (const QString& text : texts)
+                if (QStringList{"Cancel", "Save", "Print", "Yes", "No"}.contains(text))
+                    english << dialog->metaObject()->className() + (": " + text);
+            if (!texts.contains("Anuluj"))
+                english << dialog->metaObject()->className() + QStringLiteral(" without Anuluj: ") + texts.join(',');
+        };
         QWidget owner;
         QtSystemDialogs dialogs(&owner);
-        AnswerNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
+        AnswerNextDialog<QDialog>([&](QDialog* dialog) { polishButtons(dialog), dialog->reject(); });
         QVERIFY(dialogs.RunPrintDialog() == nullptr);
+        AnswerNextDialog<QDialog>([&](QDialog* dialog) { polishButtons(dialog), dialog->reject(); });
+        dialogs.RunPrintSetupDialog();
+        QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        question.show();
+        polishButtons(&question);
 
         // The save dialog, set up anew each time: overwriting confirmed, no read-only box.
         const std::string dir = ScratchDir("save_dialog");
@@ -341,11 +365,12 @@ private slots:
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, checks included
         });
         QCOMPARE(dialogs.RunSaveDialog().value_or("cancelled"), dir + "/wykres");
-        AnswerNextDialog<QFileDialog>([&](QFileDialog* dialog) { look(dialog), dialog->reject(); });
+        AnswerNextDialog<QFileDialog>([&](QFileDialog* dialog) { look(dialog), polishButtons(dialog), dialog->reject(); });
         QVERIFY(!dialogs.RunSaveDialog());
         const QStringList expected = {"Zapisz plik charakterystyki", "Pliki graficzne (*.gif)", QString::number(QFileDialog::AcceptSave),
                                       QString::number(QFileDialog::AnyFile), QDir::current().absolutePath(), "0"};
         QCOMPARE(shown, expected + expected);
+        QCOMPARE(english, QStringList());
     }
 };
 
