@@ -1,7 +1,9 @@
 // The results report on the screen and on paper: line positions, columns and fonts of the worked
 // examples, text placed by its top, the window's paint, the printed variant header, page break,
 // resolution scaling and the whole print job into a PDF file.
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include <QApplication>
 #include <QDialog>
@@ -9,18 +11,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QAbstractButton>
+#include <QFontMetrics>
 #include <QList>
 #include <QMessageBox>
-#include <QTranslator>
-#include <QAbstractButton>
 #include <QPainter>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/qt_front_end.h"
 #include "app/report_canvas.h"
 #include "app/window_program.h"
+#include "dialogs/forms/modal_form.h"
 #include "window_fakes.h"
 
 namespace {
@@ -110,6 +114,58 @@ const QList<int> kScreenHead = {50, 84, 101, 118, 135, 152, 186, 203, 220, 237, 
 const QList<int> kPrintHead = {200,  380,  740,  980,  1100, 1220, 1340, 1580, 1700, 1820,
                                1940, 2060, 2420, 2540, 2660, 2780, 2900, 3020, 3140, 3260};
 
+// A text as drawn, measured with the font it was drawn in: the page it stands on and its box.
+struct DrawnText {
+    int Page;
+    QRect Box;
+    QString Text;
+};
+
+// Passes every call on to the real canvas and measures each text with the painter's font.
+class MeasuringCanvas : public PageCanvas {
+public:
+    MeasuringCanvas(ReportCanvas& canvas, PageCanvas* page, QPainter& painter) : canvas_(canvas), page_(page), painter_(painter) {}
+    void SetFontHeight(int pixels) override { canvas_.SetFontHeight(pixels); }
+    void SetFontPoints(int points) override { canvas_.SetFontPoints(points); }
+    void TextOut(int x, int y, const std::string& text) override
+    {
+        canvas_.TextOut(x, y, text);
+        const QFontMetrics metrics(painter_.font(), painter_.device());
+        const QString shown = QString::fromStdString(text);
+        Drawn.push_back({pages_, QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()), shown});
+    }
+    int Resolution() const override { return page_->Resolution(); }
+    int PageHeight() const override { return page_->PageHeight(); }
+    int LineHeight() const override { return page_->LineHeight(); }
+    void NewPage() override { page_->NewPage(), ++pages_; }
+
+    std::vector<DrawnText> Drawn;
+
+private:
+    ReportCanvas& canvas_;
+    PageCanvas* page_;
+    QPainter& painter_;
+    int pages_ = 0;
+};
+
+// Texts that run into the next text of their line, or out of `area` when it is not empty.
+QStringList Overlaps(std::vector<DrawnText> drawn, const QRect& area)
+{
+    std::sort(drawn.begin(), drawn.end(), [](const DrawnText& a, const DrawnText& b) {
+        return std::tuple(a.Page, a.Box.top(), a.Box.left()) < std::tuple(b.Page, b.Box.top(), b.Box.left());
+    });
+    QStringList faults;
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        const DrawnText& cell = drawn[i];
+        if (i + 1 < drawn.size() && drawn[i + 1].Page == cell.Page && drawn[i + 1].Box.top() == cell.Box.top() &&
+            cell.Box.left() + cell.Box.width() >= drawn[i + 1].Box.left())
+            faults << QStringLiteral("'%1' runs into '%2'").arg(cell.Text, drawn[i + 1].Text);
+        if (!area.isEmpty() && !area.contains(cell.Box))
+            faults << QStringLiteral("'%1' leaves the page").arg(cell.Text);
+    }
+    return faults;
+}
+
 // Rows of the first and last ink pixel in an image painted on white.
 std::pair<int, int> InkRows(const QImage& image)
 {
@@ -180,6 +236,40 @@ private slots:
         const std::vector<CanvasCall> calls = Drawn(record, printed);
         QCOMPARE(LineTops(calls), tops);
         QVERIFY(kind != 0 || printed || calls.empty());
+    }
+
+    void noTextRunsIntoAnother()
+    {
+        // Every report kind in the report's face, on the screen and on a 600-dpi A4 page; large
+        // numbers make the value cells as wide as they get.
+        QCOMPARE(ReportFontFamily(), DialogFont().family().toStdString());
+        for (int kind = 1; kind <= 4; ++kind) {
+            CalcRecord record = WorkedExample(99, kind);
+            record.FanPressure = 1234.56, record.RegulatedPressure = 987.65, record.BasePressure = 1111.11;
+            record.SilencerPressure = 1010.1, record.VariantRegulatedPressure = 876.54;
+            record.VariantRegulatedFlow = record.FanFlow * 0.7, record.RegulationVariant = 2;
+            for (int i = 0; i <= 99; ++i)
+                record.StoreyPressure[i] = 1000.0 + i;
+
+            QImage screen(1200, 2000, QImage::Format_RGB32);
+            QPainter screenPainter(&screen);
+            QtReportCanvas window(screenPainter);
+            MeasuringCanvas onScreen(window, nullptr, screenPainter);
+            PaintScreenReport(record, onScreen);
+            QVERIFY(!onScreen.Drawn.empty());
+            QCOMPARE(Overlaps(onScreen.Drawn, QRect()).join("; "), QString());
+
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(ScratchDir("faces") + "/report.pdf"));
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setResolution(600);
+            QPainter pagePainter(&printer);
+            QtPageCanvas page(pagePainter, printer);
+            MeasuringCanvas onPaper(page, &page, pagePainter);
+            PrintReportPages(record, onPaper);
+            QCOMPARE(Overlaps(onPaper.Drawn, QRect(0, 0, printer.width(), printer.height())).join("; "), QString());
+        }
     }
 
     void cellsStandAtTheirColumns()
