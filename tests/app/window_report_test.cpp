@@ -243,6 +243,7 @@ private slots:
         // Every report kind in the report's face, on the screen and on a 600-dpi A4 page; large
         // numbers make the value cells as wide as they get.
         QCOMPARE(ReportFontFamily(), DialogFont().family().toStdString());
+        const std::string dir = ScratchDir("faces");
         for (int kind = 1; kind <= 4; ++kind) {
             CalcRecord record = WorkedExample(99, kind);
             record.FanPressure = 1234.56, record.RegulatedPressure = 987.65, record.BasePressure = 1111.11;
@@ -261,7 +262,7 @@ private slots:
 
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(ScratchDir("faces") + "/report.pdf"));
+            printer.setOutputFileName(QString::fromStdString(dir + "/kind" + std::to_string(kind) + ".pdf"));
             printer.setPageSize(QPageSize(QPageSize::A4));
             printer.setResolution(600);
             QPainter pagePainter(&printer);
