@@ -16,6 +16,8 @@
 #include <QList>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -366,6 +368,35 @@ private slots:
         QTRY_VERIFY(painted);
         QCOMPARE(InkRows(form.ClientArea->grab().toImage().copy(0, 40, 600, 400)).first, -1);
     }
+    void reportAreaScrolls()
+    {
+        // A 99-storey report in the restored window: the area is as large as the report, so the
+        // last storey line is reached by scrolling; the painted positions stay those of the report.
+        TestWindow window("scroll", WorkedExample(99, 1));
+        TMainForm& form = window.Form;
+        form.setWindowState(Qt::WindowNoState);
+        form.resize(808, 546);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QList<int> tops = LineTops(Painted(window.Record));
+        const int lastBottom = tops.back() + 12;
+        QVERIFY(form.ClientArea->height() > lastBottom && form.ClientArea->height() < lastBottom + 40);
+        QScrollBar* vertical = form.ReportScroll->verticalScrollBar();
+        vertical->setValue(vertical->maximum());
+        QCoreApplication::processEvents();
+        const int viewportHeight = form.ReportScroll->viewport()->height();
+        QVERIFY(form.ClientArea->y() + lastBottom <= viewportHeight);
+        QVERIFY2(InkRows(form.ClientArea->grab().toImage().copy(0, tops.back(), 400, 12)).first >= 0, "last line painted");
+        QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.ReportScroll->viewport()->width(), 33));
+
+        // Narrower than the report: it scrolls sideways too; emptied, the scroll bars go.
+        form.resize(300, 546);
+        QTRY_VERIFY(form.ReportScroll->horizontalScrollBar()->maximum() > 0);
+        SetReportKind(window.Record, 0);
+        form.Invalidate();
+        QTRY_COMPARE(vertical->maximum(), 0);
+    }
+
     void longReportGoesOnOnANewPage()
     {
         // A page 6600 dots high takes lines whose bottom stays within it: up to y 6484.
