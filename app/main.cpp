@@ -29,6 +29,11 @@ const char kNoDisplayMessage[] =
     "Bez ekranu uruchom go pod Xvfb: xvfb-run -a went_char [KATALOG]\n"
     "albo licz bez okna programem went_char_cli.\n";
 
+const char kUsage[] =
+    "Użycie: went_char [KATALOG]\n"
+    "Program okienkowy doboru wentylatorów; pracuje w katalogu KATALOG (tworzonym, gdy go nie ma),\n"
+    "a bez argumentu w katalogu bieżącym. Tam zapisuje pliki danych, wykresy i raporty.\n";
+
 // Until the application has its display, Qt's messages are held back: when no display can be
 // opened, Qt ends the program from its fatal message, and the user gets the message above in
 // place of Qt's advice.
@@ -76,6 +81,11 @@ int main(int argc, char* argv[])
     QElapsedTimer startup;
     startup.start();
 
+    // Said without a display too, so before Qt looks for one.
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     ResetCalcRecord(Record);
     QtHandler = qInstallMessageHandler(StartUpMessages);
     QApplication application(argc, argv);
@@ -86,9 +96,14 @@ int main(int argc, char* argv[])
     QTranslator polish;
     InstallQtPolish(polish);
 
-    const std::optional<std::string> dir = WorkingFolderFromArguments(QApplication::arguments());
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 2 || (arguments.size() == 2 && arguments.at(1).startsWith('-'))) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::optional<std::string> dir = WorkingFolderFromArguments(arguments);
     if (!dir) {
-        const QString text = QStringLiteral("Nie można utworzyć katalogu roboczego %1.").arg(QApplication::arguments().at(1));
+        const QString text = QStringLiteral("Nie można utworzyć katalogu roboczego %1.").arg(arguments.at(1));
         std::fprintf(stderr, "went_char: %s\n", qPrintable(text));
         QMessageBox::critical(nullptr, QString::fromUtf8(kApplicationTitle), text);
         return 1;
