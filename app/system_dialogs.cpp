@@ -8,6 +8,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "dialogs/forms/modal_form.h"
+
 QtSystemDialogs::QtSystemDialogs(QWidget* owner) : owner_(owner) {}
 
 // The print dialogs refer to the printer, so they go before it (they are the owner's children
@@ -86,5 +88,6 @@ void ShowPlainMessage(const std::string& text, const std::string& caption)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok);
+    WidenForCaption(box);
     box.exec();
 }

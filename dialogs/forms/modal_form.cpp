@@ -2,7 +2,11 @@
 // the confirmation through ConfirmDialog.
 #include "dialogs/forms/modal_form.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -46,6 +50,19 @@ QFont DialogFont()
     return font;
 }
 
+void WidenForCaption(QMessageBox& box)
+{
+    // Title bars use a bold face about the size of the application's; the buttons at the right
+    // of the title bar and the frame take about 120 px more.
+    QFont title = QApplication::font();
+    title.setBold(true);
+    constexpr int kTitleBarExtras = 120;  // px
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape& shape)
     : QDialog(nullptr,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -71,7 +88,10 @@ void ModalForm::Confirm(const DialogInput& input)
         return;
     }
     // Nothing was stored; the user corrects the text in place.
-    QMessageBox::warning(this, QString::fromUtf8(kMessageCaption), QString::fromUtf8(outcome.Message));
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), QString::fromUtf8(outcome.Message),
+                    QMessageBox::Ok, this);
+    WidenForCaption(box);
+    box.exec();
 }
 
 void ModalForm::ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo)

@@ -48,6 +48,11 @@ struct FormShape {
 // widths (Arial, Liberation Sans), otherwise the system font.
 QFont DialogFont();
 
+class QMessageBox;
+// Widens a message box so that its caption fits in a title bar: a window manager elides a caption
+// longer than its window, and the program's message caption is longer than most messages.
+void WidenForCaption(QMessageBox& box);
+
 class ModalForm : public QDialog {
     Q_OBJECT
 
