@@ -40,6 +40,9 @@ constexpr int kDesignHeight = 546;  // px
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// The status line's text while no hint is shown.
+QString FolderText(const std::string& dir) { return QStringLiteral("Katalog roboczy: ") + QString::fromStdString(dir); }
+
 }  // namespace
 
 ReportArea::ReportArea(TMainForm& form) : QWidget(&form), form_(form)
@@ -62,7 +65,6 @@ void ReportArea::paintEvent(QPaintEvent* /*event*/)
     form_.AfterPaint();
 }
 
-
 TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& frontEnd, WindowServices services)
     : record_(record), dir_(dir), session_{record, dir, frontEnd, FileProblems{}}
 {
@@ -82,7 +84,7 @@ TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& front
     StatusLine->setFixedHeight(kStatusLineHeight);
     setStatusBar(StatusLine);
 
-    FolderLabel = new QLabel(QStringLiteral("Katalog roboczy: ") + QString::fromStdString(dir_), StatusLine);
+    FolderLabel = new QLabel(FolderText(dir_), StatusLine);
     FolderLabel->setObjectName("FolderLabel");
     StatusLine->addWidget(FolderLabel, 1);  // hidden while a hint is shown
 
@@ -292,7 +294,7 @@ bool TMainForm::SwitchFolder(const std::string& dir)
     session_.Dir = dir;
     session_.Problems.Clear();
     QDir::setCurrent(QString::fromStdString(dir));
-    FolderLabel->setText(QStringLiteral("Katalog roboczy: ") + QString::fromStdString(dir));
+    FolderLabel->setText(FolderText(dir));
     if (folderSwitchHook_)
         folderSwitchHook_(dir);
     Invalidate();

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 example=examples/blok_10_kondygnacji.txt
 
 if [ "${1:-}" = "--help" ] || [ "${1:-}" = "-h" ]; then
-  echo "Użycie: scripts/run.sh  instaluje potrzebne pakiety, buduje went_char i uruchamia okno programu w katalogu ./work."
+  echo "Użycie: scripts/run.sh [--help]: instaluje potrzebne pakiety, buduje went_char i uruchamia okno programu w katalogu ./work."
   echo "Bez ekranu (brak DISPLAY i WAYLAND_DISPLAY) liczy w ./work przykładowy budynek ($example) programem went_char_cli i wypisuje raport oraz utworzone pliki."
   echo "Okno bez ekranu: xvfb-run -a scripts/run.sh"
   exit 0
