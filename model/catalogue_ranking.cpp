@@ -34,6 +34,16 @@ bool RanksBefore(const RankedConfiguration& a, const RankedConfiguration& b)
 
 }  // namespace
 
+const char* ConfigurationName(FanConfiguration configuration)
+{
+    switch (configuration) {
+    case FanConfiguration::Fan: return "Wentylator";
+    case FanConfiguration::Base: return "Wentylator z podstawą tłumiącą";
+    case FanConfiguration::Silencer: return "Wentylator z tłumikiem cylindrycznym";
+    }
+    return "";
+}
+
 bool HasNetworkInputs(const CalcRecord& record)
 {
     auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };

@@ -14,6 +14,9 @@ enum class FanConfiguration : int32_t {
     Silencer = 2,  // the fan with a cylindrical silencer
 };
 
+// "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym" (UTF-8).
+const char* ConfigurationName(FanConfiguration configuration);
+
 struct RankedConfiguration {
     int32_t FanIndex;                 // - : catalogue entry
     FanConfiguration Configuration;
