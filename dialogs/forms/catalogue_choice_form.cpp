@@ -79,6 +79,7 @@ TKatalogDlg::TKatalogDlg()
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->setVisible(false);
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->horizontalHeader()->setSortIndicatorShown(true);
     connect(Table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
