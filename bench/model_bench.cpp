@@ -29,7 +29,7 @@ CalcRecord ExampleBuilding()
     return record;
 }
 
-// Steps the operating-point sweep of one entry takes: up to the end of the range or the first
+// Steps the plain operating-point sweep of one entry takes (the fast search visits few of them): up to the end of the range or the first
 // negative pressure.
 int64_t SweepSteps(const FanEntry& entry)
 {
@@ -64,7 +64,8 @@ void BM_SelectEveryFan(benchmark::State& state)
 }
 BENCHMARK(BM_SelectEveryFan)->Unit(benchmark::kMillisecond);
 
-// The same number of polynomial evaluations, phi advanced by the same repeated addition.
+// The same number of polynomial evaluations, phi advanced by the same repeated addition: the floor
+// of any search that visits every step.
 void BM_BarePolynomialSteps(benchmark::State& state)
 {
     int64_t steps[kFanCount];
