@@ -29,8 +29,8 @@ CalcRecord ExampleBuilding()
     return record;
 }
 
-// Steps the plain operating-point sweep of one entry takes (the fast search visits few of them): up to the end of the range or the first
-// negative pressure.
+// Steps the plain operating-point sweep of one entry takes, up to the end of the range or the first
+// negative pressure (the fast search visits few of them).
 int64_t SweepSteps(const FanEntry& entry)
 {
     int64_t steps = 0;
