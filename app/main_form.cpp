@@ -257,6 +257,7 @@ void TMainForm::RunCommand(CommandResult (*command)(Session&))
 
 void TMainForm::FileNew() { RunCommand(commands::FileNew); }
 void TMainForm::Wentylator() { RunCommand(commands::Wentylator); }
+void TMainForm::dobor_z_katalogu() { RunCommand(commands::dobor_z_katalogu); }
 void TMainForm::obr_reg() { RunCommand(commands::obr_reg); }
 void TMainForm::par_tlumika() { RunCommand(commands::par_tlumika); }
 void TMainForm::par_reg_tlumika() { RunCommand(commands::par_reg_tlumika); }

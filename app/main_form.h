@@ -96,6 +96,7 @@ public:
 public slots:
     void FileNew();
     void Wentylator();
+    void dobor_z_katalogu();
     void FilePrint();
     void FilePrintSetup();
     void WorkingFolder();

@@ -4,7 +4,11 @@
 #include "app/main_form.h"
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
+#include "dialogs/forms/catalogue_choice_form.h"
 #include "dialogs/forms/dialog_forms.h"
+#include "dialogs/forms/tokbottomdlg_wyw.h"
+
+#include <QRadioButton>
 
 QtFrontEnd::QtFrontEnd(ProcessLauncher& launcher, const std::string& dir) : launcher_(launcher), dir_(dir) {}
 
@@ -27,4 +31,19 @@ void QtFrontEnd::Repaint()
 {
     if (mainForm_)
         mainForm_->Invalidate();
+}
+
+std::optional<size_t> QtFrontEnd::ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double requiredFlow)
+{
+    if (!forms_)
+        return std::nullopt;
+    return forms_->KatalogDlg->Choose(rows, requiredFlow);
+}
+
+void QtFrontEnd::CheckChooserButton(int32_t fanIndex)
+{
+    if (!forms_)
+        return;
+    if (QRadioButton* button = forms_->OKBottomDlg_wyw->RadioButton(fanIndex))
+        button->setChecked(true);
 }

@@ -24,6 +24,8 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption) override;
     void StartPlotter(const std::string& scriptName) override;
     void Repaint() override;
+    std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double requiredFlow) override;
+    void CheckChooserButton(int32_t fanIndex) override;
 
 private:
     ProcessLauncher& launcher_;

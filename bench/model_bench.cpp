@@ -1,10 +1,12 @@
-// Cost of the fan selection's computing part (network, operating-point sweep, both variants) for
+// Cost of the fan selection's computing part (network, operating-point search, both variants) for
 // every catalogue entry on a ten-storey building, beside a bare loop that evaluates the fan
-// polynomial as many times as the sweeps do: the floor any implementation of the sweep pays.
+// polynomial as many times as the plain sweeps do; and the ranking of the catalogue and one fan
+// selection with the fast search against the same work done by the plain sweep.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
+#include "model/catalogue_ranking.h"
 #include "model/operating_point.h"
 
 namespace {
@@ -27,8 +29,8 @@ CalcRecord ExampleBuilding()
     return record;
 }
 
-// Steps the operating-point sweep of one entry takes: up to the end of the range or the first
-// negative pressure.
+// Steps the plain operating-point sweep of one entry takes, up to the end of the range or the first
+// negative pressure (the fast search visits few of them).
 int64_t SweepSteps(const FanEntry& entry)
 {
     int64_t steps = 0;
@@ -62,7 +64,8 @@ void BM_SelectEveryFan(benchmark::State& state)
 }
 BENCHMARK(BM_SelectEveryFan)->Unit(benchmark::kMillisecond);
 
-// The same number of polynomial evaluations, phi advanced by the same repeated addition.
+// The same number of polynomial evaluations, phi advanced by the same repeated addition: the floor
+// of any search that visits every step.
 void BM_BarePolynomialSteps(benchmark::State& state)
 {
     int64_t steps[kFanCount];
@@ -87,5 +90,63 @@ void BM_BarePolynomialSteps(benchmark::State& state)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_BarePolynomialSteps)->Unit(benchmark::kMillisecond);
+
+// The ranking's work with the plain sweep: every chooser entry's operating point and variants.
+void BM_RankCatalogueBySweep(benchmark::State& state)
+{
+    const CalcRecord record = ExampleBuilding();
+    for (auto _ : state) {
+        for (int i = 0; i < kFanCount; ++i) {
+            const FanEntry& entry = FanCatalogue()[i];
+            if (!entry.ChooserCaption)
+                continue;
+            const NetworkModel network = BuildNetwork(record, entry.ConnectionDiameter);
+            const FanScales scales = ComputeScales(entry, record.AirDensity, record.StoreyCount);
+            const OperatingPoint point = FindOperatingPointBySweep(entry, network, scales, record.AirDensity);
+            const double r = 100.0;
+            benchmark::DoNotOptimize(point);
+            benchmark::DoNotOptimize(EvaluateVariant(entry.BaseCharacteristic, entry, r, record.AirDensity));
+            benchmark::DoNotOptimize(EvaluateVariant(entry.SilencerCharacteristic, entry, r, record.AirDensity));
+        }
+    }
+}
+BENCHMARK(BM_RankCatalogueBySweep)->Unit(benchmark::kMillisecond);
+
+// The argument is the number of storeys: one storey makes most differences jump across the
+// window, 99 storeys make the network the steepest.
+void BM_RankCatalogue(benchmark::State& state)
+{
+    CalcRecord record = ExampleBuilding();
+    record.StoreyCount = static_cast<int32_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RankCatalogue(record, 50.0));
+}
+BENCHMARK(BM_RankCatalogue)->Arg(1)->Arg(10)->Arg(99)->Unit(benchmark::kMillisecond);
+
+// The operating point of one fan (CORVA-4/1440, one of the widest ranges) by the plain sweep and by
+// the fast search, then the whole computing part of one fan selection (with storey pressures,
+// trace text and variants) on the fast search.
+template <OperatingPoint (*search)(const FanEntry&, const NetworkModel&, const FanScales&, double)>
+void BM_SearchOneFan(benchmark::State& state)
+{
+    const CalcRecord record = ExampleBuilding();
+    const FanEntry& entry = *LookupFan(17);
+    for (auto _ : state) {
+        const NetworkModel network = BuildNetwork(record, entry.ConnectionDiameter);
+        const FanScales scales = ComputeScales(entry, record.AirDensity, record.StoreyCount);
+        benchmark::DoNotOptimize(search(entry, network, scales, record.AirDensity));
+    }
+}
+BENCHMARK(BM_SearchOneFan<FindOperatingPointBySweep>)->Name("BM_SearchOneFanBySweep")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchOneFan<FindOperatingPoint>)->Name("BM_SearchOneFan")->Unit(benchmark::kMicrosecond);
+
+void BM_SelectOneFan(benchmark::State& state)
+{
+    CalcRecord record = ExampleBuilding();
+    record.FanIndex = 17;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SelectFan(record));
+}
+BENCHMARK(BM_SelectOneFan)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/batch_input.h"
+#include "cli/batch_rank.h"
 #include "cli/batch_run.h"
 
 namespace {
@@ -44,6 +45,7 @@ std::string UsageText()
 {
     std::ostringstream text;
     text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] WEJŚCIE\n"
+            "       went_char_cli [--dir KATALOG] --rank QI [--csv] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
             "WEJŚCIE (UTF-8; „-” to standardowe wejście), potem „Nowe obliczenia”, „Obroty regulowane”\n"
@@ -55,6 +57,14 @@ std::string UsageText()
             "                 (domyślnie bieżący; tworzony, gdy go nie ma)\n"
             "  --no-plot      bez uruchamiania programu gnuplot (domyślnie uruchamiany dla każdego\n"
             "                 skryptu GIF i czeka się na niego)\n"
+            "  --rank QI      dobór z katalogu: zamiast obliczeń dla jednego wentylatora tabela\n"
+            "                 wszystkich wentylatorów z okna wyboru, każdy bez tłumika, z podstawą\n"
+            "                 tłumiącą i z tłumikiem cylindrycznym, dla wymaganej wydajności kratki\n"
+            "                 QI [m3/h]; najpierw te, które ją osiągają (najmniejszy nadmiar), potem\n"
+            "                 pozostałe (największa wydajność). Klucze fan, regulated_flow,\n"
+            "                 variant_flow i variant są pomijane; zapisywane są tylko pliki dialog*.sav\n"
+            "  --csv          z --rank: na standardowym wyjściu tylko tabela CSV (kropka dziesiętna,\n"
+            "                 przecinki, UTF-8, jeden wiersz nagłówka z jednostkami)\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -98,6 +108,8 @@ bool ReadInput(const std::string& name, std::string& text)
 int main(int argc, char** argv)
 {
     BatchOptions options;
+    RankOptions rank;
+    bool ranking = false;
     std::string inputName;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -114,6 +126,16 @@ int main(int argc, char** argv)
             options.Dir = argv[++i];
         } else if (!optionsEnded && arg.rfind("--dir=", 0) == 0) {
             options.Dir = arg.substr(std::strlen("--dir="));
+        } else if (!optionsEnded && arg == "--rank") {
+            if (i + 1 >= argc)
+                return UsageError("po --rank brak wydajności QI");
+            ranking = true;
+            rank.RequiredFlow = argv[++i];
+        } else if (!optionsEnded && arg.rfind("--rank=", 0) == 0) {
+            ranking = true;
+            rank.RequiredFlow = arg.substr(std::strlen("--rank="));
+        } else if (!optionsEnded && arg == "--csv") {
+            rank.Csv = true;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -128,6 +150,8 @@ int main(int argc, char** argv)
         return UsageError("brak pliku wejściowego");
     if (options.Dir.empty())
         return UsageError("pusty katalog roboczy");
+    if (rank.Csv && !ranking)
+        return UsageError("--csv działa tylko z --rank");
 
     std::string text;
     if (!ReadInput(inputName, text)) {
@@ -140,5 +164,7 @@ int main(int argc, char** argv)
         std::cerr << inputName << ": " << parsed.Error << "\n";
         return kExitBadInput;
     }
+    if (ranking)
+        return RunRanking(parsed.Input, rank, options, std::cout, std::cerr);
     return RunBatch(parsed.Input, options, std::cout, std::cerr);
 }

@@ -12,6 +12,8 @@
 const char kUnsuitableFanMessage[] =
     "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";
 const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
+const char kNoNetworkMessage[] =
+    "Brak danych sieci.\nProszę najpierw wykonać nowe obliczenia.";
 
 namespace {
 
@@ -34,11 +36,18 @@ CommandResult Finish(Session& session, CommandResult result)
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The
 // wizard runs it as its last step and reports once for both.
+CommandResult SelectChosenFanWithFiles(Session& session);
+
 CommandResult SelectFanWithFiles(Session& session)
 {
     if (!session.Ui.ShowDialog(DialogId::OKBottomDlg_wyw))
         return CommandResult::Cancelled;
+    return SelectChosenFanWithFiles(session);
+}
 
+// The fan selection for the FanIndex the chooser's OK left in the record.
+CommandResult SelectChosenFanWithFiles(Session& session)
+{
     CalcRecord& record = session.Record;
     const FanSelection selection = SelectFan(record);
     if (selection.Found) {
@@ -145,6 +154,35 @@ CommandResult par_reg_tlumika(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
                     ChartSet::RegulatedSilencers, 4);
+}
+
+CommandResult dobor_z_katalogu(Session& session)
+{
+    CalcRecord& record = session.Record;
+    if (!HasNetworkInputs(record)) {
+        session.Ui.ShowMessage(kNoNetworkMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg6))
+        return Finish(session, CommandResult::Cancelled);
+
+    const double required = record.RequiredGrilleFlowHourly;
+    const std::vector<RankedConfiguration> rows = RankCatalogue(record, required);
+    const std::optional<size_t> chosen = session.Ui.ChooseRankedRow(rows, required);
+    if (!chosen || *chosen >= rows.size())
+        return Finish(session, CommandResult::Cancelled);
+
+    // The chosen entry goes through the chooser as if the user had checked it there and pressed OK.
+    const RankedConfiguration& row = rows[*chosen];
+    session.Ui.CheckChooserButton(row.FanIndex);
+    DialogInput chooser;
+    chooser.Choice = row.FanIndex;
+    ConfirmDialog(DialogId::OKBottomDlg_wyw, chooser, record, ValueFileTarget{session.Dir, true}, session.Problems);
+    const CommandResult result = SelectChosenFanWithFiles(session);
+    // A silencer configuration is shown in the silencer-variant report.
+    if (row.Configuration != FanConfiguration::Fan)
+        SetReportKind(record, 3);
+    return Finish(session, result);
 }
 
 }  // namespace commands

@@ -3,10 +3,14 @@
 // What differs between the window and the batch front end is behind FrontEnd.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/dialog_actions.h"
 #include "model/calc_record.h"
+#include "model/catalogue_ranking.h"
 #include "output/file_problems.h"
 
 class FrontEnd {
@@ -21,6 +25,15 @@ public:
     virtual void StartPlotter(const std::string& scriptName) = 0;
     // Asks the main window to repaint the report from the record.
     virtual void Repaint() = 0;
+    // Shows the ranked configurations for the required flow per grille [m3/h] modally; the index
+    // of the chosen row on OK, nothing on cancel. Without a table: cancel.
+    virtual std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& /*rows*/,
+                                                  double /*requiredFlow*/)
+    {
+        return std::nullopt;
+    }
+    // Checks the fan chooser's button of the entry, as the user does before the chooser's OK.
+    virtual void CheckChooserButton(int32_t /*fanIndex*/) {}
 };
 
 struct Session {
@@ -39,6 +52,7 @@ enum class CommandResult {
 
 extern const char kUnsuitableFanMessage[];
 extern const char kMessageCaption[];
+extern const char kNoNetworkMessage[];
 
 namespace commands {
 
@@ -47,5 +61,6 @@ CommandResult Wentylator(Session& session);       // "&Wybierz tylko wentylator"
 CommandResult obr_reg(Session& session);          // "&Obroty regulowane"
 CommandResult par_tlumika(Session& session);      // "&Parametry z tłumikami"
 CommandResult par_reg_tlumika(Session& session);  // "&Obroty regulowane z tłumikami"
+CommandResult dobor_z_katalogu(Session& session); // "&Dobór z katalogu"
 
 }  // namespace commands

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "dialogs/text_to_number.h"
+#include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
 #include "output/number_format.h"
 #include "output/text_file.h"
@@ -96,6 +97,7 @@ const char kDiameterRefused[] =
     "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.";
 const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
 const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera.";
+const char kRequiredFlowRefused[] = "Wymagana wydajność na kratkę musi być większa od zera.";
 
 // Value files: name and the widths of their lines (the formats stand in the OK handlers).
 const ValueFileLayout kDensityFile{"dialog.sav", {29}};
@@ -109,6 +111,7 @@ const ValueFileLayout kConstantFlowRoundFile{"dialog33333.sav", {19, 19, 19}};
 const ValueFileLayout kConstantFlowRectFile{"dialog333333.sav", {19, 19, 19}};
 const ValueFileLayout kRegulatedFlowFile{"dialog4.sav", {29}};
 const ValueFileLayout kVariantFlowFile{"dialog5.sav", {29}};
+const ValueFileLayout kRequiredFlowFile{"dialog6.sav", {29}};
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -351,6 +354,18 @@ DialogOutcome ConfirmFlow(const ValueFileLayout& layout, double CalcRecord::*fie
     return {};
 }
 
+// The required flow per grille of the selection from the catalogue, kept with one decimal.
+DialogOutcome ConfirmRequiredFlow(const DialogInput& input, CalcRecord& record, const ValueFileTarget& files,
+                                  FileProblems& problems)
+{
+    const double flow = DecimalBox(input, 0);
+    if (!(flow > 0) || !std::isfinite(flow))
+        return Refuse(kRequiredFlowRefused);
+    record.RequiredGrilleFlowHourly = flow;
+    Save(kRequiredFlowFile, {FormatNumber("%1.1f", flow)}, files, problems);
+    return {};
+}
+
 // The combo items of a grille table, in table order.
 template <typename Grille, size_t N>
 std::vector<std::string> NamesOf(const Grille (&table)[N])
@@ -385,6 +400,7 @@ const ValueFileLayout* ValueFileOf(DialogId dialog)
     case DialogId::Form222222: return &kConstantFlowRectFile;
     case DialogId::OKBottomDlg1: return &kRegulatedFlowFile;
     case DialogId::OKBottomDlg2: return &kVariantFlowFile;
+    case DialogId::OKBottomDlg6: return &kRequiredFlowFile;
     case DialogId::OKBottomDlg3:
     case DialogId::OKBottomDlg333:
     case DialogId::OKBottomDlg33333:
@@ -402,6 +418,7 @@ std::vector<std::string> InitialEditTexts(DialogId dialog)
     case DialogId::Form4:
     case DialogId::OKBottomDlg1:
     case DialogId::OKBottomDlg2:
+    case DialogId::OKBottomDlg6:
         return {"Edit1"};
     case DialogId::Form1: return {"Edit1", "Edit2"};
     case DialogId::Form3: return {"Edit1", "Edit2", "Edit3"};
@@ -482,6 +499,7 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
             record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
         return outcome;
     }
+    case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, files, problems);
     }
     return {};
 }
@@ -492,8 +510,9 @@ const std::vector<std::string>& ComboItems(DialogId dialog)
     static const std::vector<std::string> constantFlowRound = NamesOf(kConstantFlowRoundGrilles);
     static const std::vector<std::string> constantFlowRect = NamesOf(kConstantFlowRectGrilles);
     // In the order of RegulationVariant 0, 1, 2.
-    static const std::vector<std::string> variants = {
-        "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym"};
+    static const std::vector<std::string> variants = {ConfigurationName(FanConfiguration::Fan),
+                                                      ConfigurationName(FanConfiguration::Base),
+                                                      ConfigurationName(FanConfiguration::Silencer)};
 
     switch (dialog) {
     case DialogId::Form2222: return adjustable;

@@ -47,6 +47,7 @@ struct CalcRecord {
     double VariantRegulatedPressure; // Pa
     int32_t RegulationVariant;       // - : 0 fan alone, 1 silencing base, 2 cylindrical silencer
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
+    double RequiredGrilleFlowHourly; // m3/h : flow per grille asked for by the selection from the catalogue
 };
 
 // Empties the record: every number 0, FanDesignation "".

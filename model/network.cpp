@@ -3,6 +3,7 @@
 // Every formula keeps its written order of operations: results are compared to the last digit.
 #include "model/network.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -87,12 +88,13 @@ double NetworkFlowForPressure(const NetworkModel& network, double airDensity, do
     return std::sqrt(2.0 * pressure / (network.NetworkGamma * airDensity));
 }
 
-std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& network, double q)
+StoreyProfile ComputeStoreyProfile(const CalcRecord& record, const NetworkModel& network, double q)
 {
+    StoreyProfile profile{};
     const int32_t storeys = record.StoreyCount;
     assert(StoreyCountFits(storeys) && "StoreyPressure has room for 99 storeys only");
     if (!StoreyCountFits(storeys))
-        return std::string();
+        return profile;
 
     const double rho = record.AirDensity;
     const double ductArea2 = record.DuctArea * record.DuctArea;
@@ -109,7 +111,7 @@ std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& netwo
         {" A=", record.DuctArea},
         {" \ngama=", network.NetworkGamma},
     };
-    std::string trace;
+    std::string& trace = profile.Trace;
     for (const auto& [name, value] : head) {
         trace += name;
         AppendFixed(trace, value, 4);
@@ -123,7 +125,7 @@ std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& netwo
         double squareSum = 0.0;
         for (int32_t j = 0; j <= i; ++j)
             squareSum += std::pow(static_cast<double>(j), 2.0);
-        record.StoreyPressure[i] =
+        profile.Pressure[i] =
             rho * q * q * 0.5 *
             ((network.FrictionPerMetre * squareSum * record.StoreyHeight) / ductArea2 +
              record.GrilleLossCoefficient / grilleArea2);
@@ -132,17 +134,32 @@ std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& netwo
         trace += "  nawias(1^2+2^2+..)=";
         AppendFixed(trace, squareSum, 2);
         trace += " pstr[i]=";
-        AppendFixed(trace, record.StoreyPressure[i], 4);
+        AppendFixed(trace, profile.Pressure[i], 4);
         trace += "\n";
     }
     // At the fan connection: the whole network including the transition loss.
-    record.StoreyPressure[storeys] = rho * q * q * 0.5 * network.NetworkGamma;
+    profile.Pressure[storeys] = rho * q * q * 0.5 * network.NetworkGamma;
 
     trace += "powyzej ostatnia kondygnacja BEZ straty przejsca!!! \n";
     trace += "ostatnia kondygnacja ze strata przejsca pstr[ostatni]=";
-    AppendFixed(trace, record.StoreyPressure[storeys], 4);
+    AppendFixed(trace, profile.Pressure[storeys], 4);
     trace += "\ndzeta_p=";
     AppendFixed(trace, network.TransitionLoss, 4);
     trace += "\n";
-    return trace;
+    return profile;
+}
+
+void StoreStoreyPressures(CalcRecord& record, const StoreyProfile& profile)
+{
+    const int32_t storeys = record.StoreyCount;
+    if (!StoreyCountFits(storeys))
+        return;
+    std::copy(profile.Pressure, profile.Pressure + storeys + 1, record.StoreyPressure);
+}
+
+std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& network, double q)
+{
+    StoreyProfile profile = ComputeStoreyProfile(record, network, q);
+    StoreStoreyPressures(record, profile);
+    return std::move(profile.Trace);
 }

@@ -26,6 +26,17 @@ NetworkModel BuildNetwork(const CalcRecord& record, double connectionDiameter);
 // Per-grille flow [m3/s] the network passes at fan pressure dp >= 0 [Pa].
 double NetworkFlowForPressure(const NetworkModel& network, double airDensity, double pressure);
 
+// The negative pressure at every storey for the per-grille flow q [m3/s] and the text of the trace
+// file "pstr.txt", without touching the record. Pressure[0..StoreyCount] are set, the rest is 0.
+struct StoreyProfile {
+    double Pressure[kStoreyPressureSlots];  // Pa : [i] at storey i+1, [StoreyCount] at the fan
+    std::string Trace;                      // text of "pstr.txt"
+};
+StoreyProfile ComputeStoreyProfile(const CalcRecord& record, const NetworkModel& network, double q);
+
+// Copies Pressure[0..StoreyCount] into record.StoreyPressure; the later slots keep their values.
+void StoreStoreyPressures(CalcRecord& record, const StoreyProfile& profile);
+
 // Fills record.StoreyPressure[0..StoreyCount] for the per-grille flow q [m3/s] and returns the
 // text of the trace file "pstr.txt". The caller guarantees StoreyCountFits(record.StoreyCount).
 std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& network, double q);

@@ -9,8 +9,6 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-constexpr double kSearchStep = 0.000001;       // - : phi step of the operating-point sweep
-constexpr double kSearchTolerance = 0.000005;  // m3/s : per grille, fan flow against network flow
 constexpr double kVariantStep = 0.001;         // - : phi step of the variant sweep
 constexpr double kVariantTolerance = 0.01;     // - : largest residual taken as an intersection
 constexpr double kNoResidual = 2147483647.0;   // starting value of the kept variant residual
@@ -43,77 +41,6 @@ double PressureCoefficient(const double coefficients[5], double phi)
     // (c2 * phi) * phi. The last bits of the sweep's differences depend on this order.
     const double* c = coefficients;
     return c[0] + c[1] * phi + c[2] * phi * phi + c[3] * phi * phi * phi + c[4] * phi * phi * phi * phi;
-}
-
-// Walks phi from the bottom of the range up in steps of 0.000001 (by repeated addition, so the
-// steps carry the rounding of the sums) and keeps the first step of the smallest difference
-// between the fan's per-grille flow and the flow the network passes at the fan's pressure, if
-// it lies within 0.000005 m3/s. The sweep stops at the first negative fan pressure.
-//
-// With a large impeller the difference can jump across the window between neighbouring steps.
-// So when no step falls within the window but the difference changed sign between two
-// consecutive steps, the curves do cross there: of the steps on either side of every such sign
-// change the one closest to the network is taken (the earlier on a tie).
-OperatingPoint FindOperatingPoint(const FanEntry& entry, const NetworkModel& network,
-                                  const FanScales& scales, double airDensity)
-{
-    double best = 1.0;
-    double bestFlow = 0.0;
-    double bestPhi = 0.0;
-
-    bool havePrevious = false;
-    double previousDifference = 0.0;
-    double previousFlow = 0.0;
-    double previousPhi = 0.0;
-    double crossingError = 0.0;
-    double crossingFlow = 0.0;
-    double crossingPhi = 0.0;
-    bool haveCrossing = false;
-    auto considerCrossing = [&](double difference, double flow, double phi) {
-        const double error = std::fabs(difference);
-        if (!haveCrossing || error < crossingError) {
-            haveCrossing = true;
-            crossingError = error;
-            crossingFlow = flow;
-            crossingPhi = phi;
-        }
-    };
-
-    for (double phi = entry.FlowCoefficientRange.Min; phi <= entry.FlowCoefficientRange.Max;
-         phi += kSearchStep) {
-        const double q = scales.PerGrilleFlow * phi;
-        const double pressure = PressureCoefficient(entry.PressureCoefficients, phi) * scales.Pressure;
-        if (pressure < 0.0)
-            break;
-        const double networkFlow = NetworkFlowForPressure(network, airDensity, pressure);
-        const double difference = q - networkFlow;
-        const double error = std::fabs(difference);
-        if (error <= kSearchTolerance && error < best) {
-            bestFlow = q;
-            bestPhi = phi;
-            best = error;
-        }
-        if (havePrevious && ((previousDifference < 0.0 && difference > 0.0) ||
-                             (previousDifference > 0.0 && difference < 0.0))) {
-            considerCrossing(previousDifference, previousFlow, previousPhi);
-            considerCrossing(difference, q, phi);
-        }
-        havePrevious = true;
-        previousDifference = difference;
-        previousFlow = q;
-        previousPhi = phi;
-    }
-
-    if (bestFlow == 0.0 && haveCrossing) {
-        bestFlow = crossingFlow;
-        bestPhi = crossingPhi;
-    }
-
-    OperatingPoint point;
-    point.Found = bestFlow != 0.0;
-    point.GrilleFlow = bestFlow;
-    point.FlowCoefficient = bestPhi;
-    return point;
 }
 
 // The variant's characteristic psi_v(phi) meets the network dp = R * Q^2, which in flow and
@@ -153,6 +80,67 @@ VariantPoint EvaluateVariant(const Characteristic& variant, const FanEntry& entr
     return result;
 }
 
+FanEvaluation EvaluateFan(const FanEntry& entry, const CalcRecord& inputs, StoreyDetail detail)
+{
+    FanEvaluation evaluation{};
+    evaluation.Entry = entry;
+    const int32_t storeys = inputs.StoreyCount;
+    const double rho = inputs.AirDensity;
+
+    evaluation.Network = BuildNetwork(inputs, entry.ConnectionDiameter);
+    evaluation.Scales = ComputeScales(entry, rho, storeys);
+    const NetworkModel& network = evaluation.Network;
+    const FanScales& scales = evaluation.Scales;
+    OperatingPoint& point = evaluation.Point;
+    point = OperatingPoint{false, 0.0, 0.0};
+    if (StoreyCountHasNetwork(storeys))
+        point = FindOperatingPoint(entry, network, scales, rho);
+
+    if (point.Found) {
+        const double q = point.GrilleFlow;
+        evaluation.GrilleFlowHourly = q * 3600.0;
+        evaluation.FanFlow = storeys * q;
+        evaluation.FanFlowHourly = evaluation.FanFlow * 3600.0;
+        evaluation.FanPressure = PressureCoefficient(entry.PressureCoefficients, point.FlowCoefficient) *
+                                 scales.Pressure;
+        evaluation.DuctVelocity = evaluation.FanFlow / inputs.DuctArea;
+        if (detail == StoreyDetail::Include)
+            evaluation.Storeys = ComputeStoreyProfile(inputs, network, q);
+        evaluation.NetworkCoefficient = evaluation.FanPressure / (evaluation.FanFlow * evaluation.FanFlow);
+        evaluation.VariantNetworkCoefficient = evaluation.NetworkCoefficient;
+    } else {
+        // The variants meet the network of the current inputs, not the NetworkCoefficient that
+        // an earlier selection may have left (it stays in the record for the regulation).
+        const double n = storeys;
+        evaluation.VariantNetworkCoefficient = rho * network.NetworkGamma / (2.0 * (n * n));
+    }
+
+    evaluation.Base = EvaluateVariant(entry.BaseCharacteristic, entry, evaluation.VariantNetworkCoefficient, rho);
+    evaluation.Silencer =
+        EvaluateVariant(entry.SilencerCharacteristic, entry, evaluation.VariantNetworkCoefficient, rho);
+    return evaluation;
+}
+
+void StoreFanEvaluation(CalcRecord& record, const FanEvaluation& evaluation)
+{
+    if (evaluation.Point.Found) {
+        record.GrilleFlowHourly = evaluation.GrilleFlowHourly;
+        record.FanFlow = evaluation.FanFlow;
+        record.FanFlowHourly = evaluation.FanFlowHourly;
+        record.FanPressure = evaluation.FanPressure;
+        record.DuctVelocity = evaluation.DuctVelocity;
+        StoreStoreyPressures(record, evaluation.Storeys);
+        SetReportKind(record, 1);
+        record.NetworkCoefficient = evaluation.NetworkCoefficient;
+    } else {
+        SetReportKind(record, 0);
+    }
+    record.BaseFlow = evaluation.Base.Flow;
+    record.BasePressure = evaluation.Base.Pressure;
+    record.SilencerFlow = evaluation.Silencer.Flow;
+    record.SilencerPressure = evaluation.Silencer.Pressure;
+}
+
 FanSelection SelectFan(CalcRecord& record)
 {
     FanSelection selection;
@@ -166,45 +154,12 @@ FanSelection SelectFan(CalcRecord& record)
         record.FanDesignation = entry->FanDesignation;
         record.FanSpeed = entry->FanSpeed;
     }
-    const FanEntry& entry = selection.Entry;
-    const int32_t storeys = record.StoreyCount;
-    const double rho = record.AirDensity;
-
-    const NetworkModel network = BuildNetwork(record, entry.ConnectionDiameter);
-    const FanScales scales = ComputeScales(entry, rho, storeys);
-    OperatingPoint point{false, 0.0, 0.0};
-    if (StoreyCountHasNetwork(storeys))
-        point = FindOperatingPoint(entry, network, scales, rho);
-
-    double networkCoefficient;
-    if (point.Found) {
-        const double q = point.GrilleFlow;
-        record.GrilleFlowHourly = q * 3600.0;
-        record.FanFlow = storeys * q;
-        record.FanFlowHourly = record.FanFlow * 3600.0;
-        record.FanPressure = PressureCoefficient(entry.PressureCoefficients, point.FlowCoefficient) *
-                             scales.Pressure;
-        record.DuctVelocity = record.FanFlow / record.DuctArea;
-        selection.Trace = ComputeStoreyPressures(record, network, q);
-        SetReportKind(record, 1);
-        record.NetworkCoefficient = record.FanPressure / (record.FanFlow * record.FanFlow);
+    const FanEvaluation evaluation = EvaluateFan(selection.Entry, record, StoreyDetail::Include);
+    StoreFanEvaluation(record, evaluation);
+    if (evaluation.Point.Found) {
         selection.Found = true;
-        selection.OperatingFlowCoefficient = point.FlowCoefficient;
-        networkCoefficient = record.NetworkCoefficient;
-    } else {
-        SetReportKind(record, 0);
-        // The variants meet the network of the current inputs, not the NetworkCoefficient that
-        // an earlier selection may have left (it stays in the record for the regulation).
-        const double n = storeys;
-        networkCoefficient = rho * network.NetworkGamma / (2.0 * (n * n));
+        selection.OperatingFlowCoefficient = evaluation.Point.FlowCoefficient;
+        selection.Trace = evaluation.Storeys.Trace;
     }
-
-    const VariantPoint base = EvaluateVariant(entry.BaseCharacteristic, entry, networkCoefficient, rho);
-    record.BaseFlow = base.Flow;
-    record.BasePressure = base.Pressure;
-    const VariantPoint silencer =
-        EvaluateVariant(entry.SilencerCharacteristic, entry, networkCoefficient, rho);
-    record.SilencerFlow = silencer.Flow;
-    record.SilencerPressure = silencer.Pressure;
     return selection;
 }

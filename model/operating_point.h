@@ -26,9 +26,16 @@ struct OperatingPoint {
     double FlowCoefficient; // - : phi* of the operating point
 };
 
-// Sweeps phi over the entry's range in steps of 0.000001 (see the implementation for the rules).
+// The operating point: phi swept over the entry's range in steps of 0.000001 (see
+// operating_point_search.cpp for the rules). Walks step by step only where the two curves can
+// meet, change sides or the fan pressure can turn negative; gives exactly the step of the plain
+// sweep below.
 OperatingPoint FindOperatingPoint(const FanEntry& entry, const NetworkModel& network,
                                   const FanScales& scales, double airDensity);
+
+// The same search visiting every step: the reference the fast search is held to.
+OperatingPoint FindOperatingPointBySweep(const FanEntry& entry, const NetworkModel& network,
+                                         const FanScales& scales, double airDensity);
 
 struct VariantPoint {
     double Flow;      // m3/s, 0 = no intersection
@@ -39,6 +46,36 @@ struct VariantPoint {
 VariantPoint EvaluateVariant(const Characteristic& variant, const FanEntry& entry,
                              double networkCoefficient, double airDensity);
 
+enum class StoreyDetail {
+    Skip,     // operating point and variants only
+    Include,  // also the storey pressures and the trace text
+};
+
+// Everything the fan selection computes for one catalogue entry against the network of the
+// record's inputs; the record is not written.
+struct FanEvaluation {
+    FanEntry Entry;
+    NetworkModel Network;
+    FanScales Scales;
+    OperatingPoint Point;       // the plain fan; the fields below up to NetworkCoefficient need Point.Found
+    double GrilleFlowHourly;    // m3/h
+    double FanFlow;             // m3/s
+    double FanFlowHourly;       // m3/h
+    double FanPressure;         // Pa
+    double DuctVelocity;        // m/s
+    double NetworkCoefficient;  // Pa/(m3/s)^2 : FanPressure / FanFlow^2
+    // The network the variants meet: NetworkCoefficient when the plain fan has a point, otherwise
+    // rho * gamma / (2 N^2) of the inputs.
+    double VariantNetworkCoefficient;  // Pa/(m3/s)^2
+    VariantPoint Base;          // fan on a silencing base
+    VariantPoint Silencer;      // fan with a cylindrical silencer
+    StoreyProfile Storeys;      // with StoreyDetail::Include and Point.Found; else empty
+};
+
+// A storey count outside 1..99 has no operating point.
+FanEvaluation EvaluateFan(const FanEntry& entry, const CalcRecord& inputs,
+                          StoreyDetail detail = StoreyDetail::Include);
+
 struct FanSelection {
     bool Found;                      // operating point found
     double OperatingFlowCoefficient; // - : phi*, valid when Found
@@ -46,8 +83,11 @@ struct FanSelection {
     std::string Trace;               // text of "pstr.txt", valid when Found
 };
 
+// Stores an evaluation as the fan selection does: on success the results, storey pressures,
+// NetworkCoefficient and report kinds 1; otherwise report kinds 0 and the plain-fan results
+// left as they were; the variants always.
+void StoreFanEvaluation(CalcRecord& record, const FanEvaluation& evaluation);
+
 // The computing steps of the fan-selection command after the chooser's OK: catalogue lookup
-// (FanDesignation, FanSpeed), network, operating-point search, results and storey pressures,
-// NetworkCoefficient, report kinds (1 or 0) and both silencer variants. A storey count outside
-// 1..99 has no operating point.
+// (FanDesignation, FanSpeed), then EvaluateFan and StoreFanEvaluation.
 FanSelection SelectFan(CalcRecord& record);

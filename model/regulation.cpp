@@ -26,19 +26,21 @@ bool Refused(const CalcRecord& record, double requestedFlow, RegulationOutcome& 
     return false;
 }
 
+}  // namespace
+
 // The affinity law along the parabola through the point (pointFlow, pointPressure): rp = rq^2,
 // so rp / rq = rq up to rounding, and the speed follows the flow below the point; at or above
 // it the catalogue speed stays.
-double SpeedAlongTheParabola(int32_t fanSpeed, double flow, double pressure, double pointFlow, double pointPressure)
+RegulatedPoint RegulateAlongNetwork(int32_t fanSpeed, double networkCoefficient, double flow, double pointFlow,
+                                    double pointPressure)
 {
+    RegulatedPoint result;
+    result.Pressure = networkCoefficient * flow * flow;
     const double rq = flow / pointFlow;
-    const double rp = pressure / pointPressure;
-    if (rq >= rp)
-        return fanSpeed * rp / rq;
-    return fanSpeed;
+    const double rp = result.Pressure / pointPressure;
+    result.Speed = rq >= rp ? fanSpeed * rp / rq : fanSpeed;
+    return result;
 }
-
-}  // namespace
 
 bool HasOperatingPoint(const CalcRecord& record)
 {
@@ -53,9 +55,10 @@ RegulationOutcome ComputeRegulatedSpeed(CalcRecord& record)
     if (Refused(record, flow, outcome))
         return outcome;
 
-    record.RegulatedPressure = record.NetworkCoefficient * flow * flow;
-    record.RegulatedSpeed =
-        SpeedAlongTheParabola(record.FanSpeed, flow, record.RegulatedPressure, record.FanFlow, record.FanPressure);
+    const RegulatedPoint regulated =
+        RegulateAlongNetwork(record.FanSpeed, record.NetworkCoefficient, flow, record.FanFlow, record.FanPressure);
+    record.RegulatedPressure = regulated.Pressure;
+    record.RegulatedSpeed = regulated.Speed;
     return outcome;
 }
 
@@ -92,6 +95,6 @@ RegulationOutcome ComputeVariantRegulatedSpeed(CalcRecord& record)
         return outcome;
     }
     record.VariantRegulatedSpeed =
-        SpeedAlongTheParabola(record.FanSpeed, flow, record.VariantRegulatedPressure, variantFlow, variantPressure);
+        RegulateAlongNetwork(record.FanSpeed, record.NetworkCoefficient, flow, variantFlow, variantPressure).Speed;
     return outcome;
 }

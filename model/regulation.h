@@ -11,6 +11,17 @@ struct RegulationOutcome {
     std::string Message;  // why it was refused (Polish, UTF-8)
 };
 
+struct RegulatedPoint {
+    double Pressure;  // Pa : networkCoefficient * flow^2
+    double Speed;     // 1/min
+};
+
+// The regulated state for the requested fan flow [m3/s] on the network dp = R * Q^2 through the
+// operating point (pointFlow [m3/s], pointPressure [Pa]) of a fan at fanSpeed [1/min]: the speed
+// follows the flow below the point; at or above it the catalogue speed stays.
+RegulatedPoint RegulateAlongNetwork(int32_t fanSpeed, double networkCoefficient, double flow, double pointFlow,
+                                    double pointPressure);
+
 // Uses record.RegulatedFlow; sets RegulatedPressure and RegulatedSpeed. Refuses a flow <= 0 and a
 // record without operating point (FanFlow or FanPressure 0).
 RegulationOutcome ComputeRegulatedSpeed(CalcRecord& record);

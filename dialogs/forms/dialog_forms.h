@@ -26,6 +26,8 @@ class TForm22222;
 class TOKBottomDlg1;
 class TOKBottomDlg2;
 class TForm222222;
+class TOKBottomDlg6;
+class TKatalogDlg;
 
 // What every form's OK works on: the one record, the working directory of the value files and
 // the list of files that could not be written during the current command.
@@ -65,4 +67,6 @@ public:
     TOKBottomDlg1* OKBottomDlg1;
     TOKBottomDlg2* OKBottomDlg2;
     TForm222222* Form222222;
+    TOKBottomDlg6* OKBottomDlg6;  // required flow of the selection from the catalogue
+    TKatalogDlg* KatalogDlg;      // its table; shown through TKatalogDlg::Choose, not Exec
 };

@@ -1,6 +1,7 @@
 // "&Nowe obliczenia" through the real dialogs as a user answers them: every branch of the wizard
 // and the regulation requests, compared byte for byte with the batch front end on the same answers;
 // a cancel at every step; one run from the main window's menu put together as at start-up.
+#include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include <QAction>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QProcess>
 #include <QTest>
 
@@ -18,6 +21,7 @@
 #include "app/window_program.h"
 #include "dialogs/commands.h"
 #include "dialogs/forms/dialog_forms.h"
+#include "dialogs/forms/tokbottomdlg_wyw.h"
 #include "output/report.h"
 #include "output/working_dir.h"
 #include "support/test_support.h"
@@ -381,6 +385,36 @@ private slots:
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
         QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif_reg.gnu; gnuplot gif_reg_tl.gnu"));
         QCOMPARE(launcher.Directories, std::vector<std::string>(4, dir));
+
+        // The selection from the catalogue: Qi, then the row of the largest flow per grille after
+        // sorting that column, marked rows being those that reach Qi; OK selects that entry as the
+        // chooser does, its button checked there.
+        const std::vector<RankedConfiguration> rows = RankCatalogue(record, 50.0);
+        const RankedConfiguration& largest = *std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+            return a.GrilleFlowHourly < b.GrilleFlowHourly;
+        });
+        int reaching = 0, marked = 0;
+        for (const RankedConfiguration& row : rows)
+            reaching += row.ReachesRequiredFlow;
+        driver.Then("OKBottomDlg6", [](QWidget* f) {
+            SetEdit(f, "Edit1", "50");
+            ClickOk(f);
+        });
+        driver.Then("KatalogDlg", [&marked](QWidget* f) {
+            auto* table = Child<QTableWidget>(f, "Table");
+            for (int r = 0; r < table->rowCount(); ++r)
+                marked += table->item(r, 0)->font().bold();
+            table->sortByColumn(3, Qt::DescendingOrder);
+            table->selectRow(0);
+            Click(f, "OKBtn");
+        });
+        choose("dobor_z_katalogu");
+        QVERIFY2(driver.Ok(), driver.Problems().c_str());
+        QCOMPARE(marked, reaching);
+        QCOMPARE(record.FanIndex, largest.FanIndex);
+        QVERIFY(forms.OKBottomDlg_wyw->RadioButton(largest.FanIndex)->isChecked());
+        QCOMPARE(record.ScreenReportKind, largest.Configuration == FanConfiguration::Fan ? 1 : 3);
+        QCOMPARE(ReadFileForTest(dir + "/dialog6.sav"), std::string("50.0\n"));
     }
 
     void dialogsKeepTheirStateForTheNextRun()

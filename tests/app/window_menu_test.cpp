@@ -33,6 +33,7 @@ const struct {
 } kExpected[] = {
     {0, "FileNewItem", "&Nowe obliczenia", "Obliczenia ilości odciąganego powietrza", "FileNew"},
     {0, "FileWywietrznikItem", "&Wybierz tylko wentylator", "Obliczenia dla nowego wentylatora", "Wentylator"},
+    {0, "dobor_z_katalogu", "&Dobór z katalogu", "Wybiera wentylatory spełniające wymaganą wydajność", "dobor_z_katalogu"},
     {0, "", "-", "", ""},
     {0, "FilePrintItem", "&Wydruk wyników", "Drukuje aktualne wyniki", "FilePrint"},
     {0, "FilePrintSetupItem", "&Ustawienia drukarki", "Zmienia ustawienia drukarki", "FilePrintSetup"},

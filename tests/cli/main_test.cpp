@@ -68,6 +68,10 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
         {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
         {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
+        {{"x.txt", "--rank"}, "", "went_char_cli: po --rank brak wydajności QI\n" + usage},
+        {{"--csv", "x.txt"}, "", "went_char_cli: --csv działa tylko z --rank\n" + usage},
+        {{"--rank", "0", "--dir", dir, Example("blok_10_kondygnacji")}, "",
+         Example("blok_10_kondygnacji") + ": Qi: Wymagana wydajność na kratkę musi być większa od zera.\n"},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
          "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
@@ -114,6 +118,32 @@ TEST(main, examples_print_their_reports)
                 EXPECT_EQ(CompareWithGolden("cli/" + std::string(name) + "/" + file, ReadFileForTest(JoinPath(dir, file))), "");
             }
     }
+}
+
+// The whole catalogue for 50 m3/h per grille: the table, the same as CSV, only the value files
+// written, and the fan and regulation keys ignored (fan 99 has no entry at all).
+TEST(main, rank_prints_the_catalogue_table)
+{
+    const std::string scratch = ScratchDir("rank");
+    const std::string dir = WorkDir(scratch);
+    const CliRun table = RunCli(scratch, {"--rank", "50", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_EQ(table.Status, 0);
+    EXPECT_EQ(table.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.txt", table.Out), "");
+    EXPECT_EQ(FileNamesBelow(dir), (std::vector<std::string>{"dialog.sav", "dialog22.sav", "dialog33.sav", "dialog6.sav"}));
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog6.sav")), "50.0\n");
+
+    std::string input = ReadFileForTest(Example("blok_10_kondygnacji"));
+    input.replace(input.find("fan = 19"), 8, "fan = 99");
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--csv", "--rank=50", "-"}, input);
+    EXPECT_EQ(csv.Status, 0);
+    EXPECT_EQ(csv.Err, "");
+    EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
+              "FanIndex,Wentylator,Konfiguracja,Na kratkę [m3/h],Wydajność [m3/s],Spręż [Pa],W kanale [m/s],"
+              "Osiąga Qi,Obroty reg. [1/min]");
+    EXPECT_EQ(CountOf(csv.Out, "\n"), 1 + 3 * 55);
+    EXPECT_EQ(CountOf(csv.Out, ","), 8 * (1 + 3 * 55)) << "nine fields in every row";
+    EXPECT_EQ(CountOf(csv.Out, "\n3,BRESA-1/1370obr,Wentylator z tłumikiem cylindrycznym,64.1,0.178,17.1,2.29,tak,972\n"), 1);
 }
 
 TEST(main, plotter_renders_every_picture_before_the_program_ends)

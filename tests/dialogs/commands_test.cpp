@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -27,7 +28,7 @@ std::string NameOf(DialogId dialog)
     static const char* const kNames[] = {  // in the order of DialogId
         "OKBottomDlg3", "OKBottomDlg", "Form3", "OKBottomDlg333", "Form1", "Form4", "OKBottomDlg33333",
         "OKBottomDlg3333", "Form22", "Form222", "Form2222", "Form22222", "Form222222", "OKBottomDlg_wyw",
-        "OKBottomDlg1", "OKBottomDlg2"};
+        "OKBottomDlg1", "OKBottomDlg2", "OKBottomDlg6"};
     return kNames[static_cast<int>(dialog)];
 }
 
@@ -45,7 +46,8 @@ std::map<DialogId, DialogInput> BlockAnswers()
             {D::Form22222, {{"3", "10", "30"}, 0, "125 mm", -1}},
             {D::Form222222, {{"3", "10", "20"}, 0, "NEVA-30", -1}},
             {D::OKBottomDlg_wyw, {{}, 19, "", -1}},        {D::OKBottomDlg1, {{"0.6"}, 0, "", -1}},
-            {D::OKBottomDlg2, {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1}}};
+            {D::OKBottomDlg2, {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1}},
+            {D::OKBottomDlg6, {{"50"}, 0, "", -1}}};
 }
 
 // A fresh record and working directory; records every call as text ("dialog X", "cancel X",
@@ -80,6 +82,15 @@ public:
         FilesAtPlot[scriptName] = FileNamesBelow(dir);
     }
     void Repaint() override { Calls.push_back("repaint"); }
+    std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double required) override
+    {
+        Calls.push_back("table " + std::to_string(rows.size()) + " for " + std::to_string(required));
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (chooseRow && rows[i].FanIndex == chooseRow->first && rows[i].Configuration == chooseRow->second)
+                return i;
+        return std::nullopt;
+    }
+    void CheckChooserButton(int32_t fanIndex) override { Calls.push_back("check " + std::to_string(fanIndex)); }
 
     std::string File(const std::string& name) const { return ReadFileForTest(JoinPath(dir, name)); }
     bool Exists(const std::string& name) const { return fs::exists(JoinPath(dir, name)); }
@@ -88,6 +99,7 @@ public:
     std::string dir;
     Session session;
     std::optional<DialogId> cancelAt;
+    std::optional<std::pair<int32_t, FanConfiguration>> chooseRow;  // none: the table is cancelled
     Texts Calls;
     std::map<std::string, Texts> FilesAtPlot;
 
@@ -262,4 +274,65 @@ TEST(commands, unwritable_files_are_reported_once_per_command)
     f.Calls.clear();
     EXPECT_EQ(commands::par_tlumika(f.session), CommandResult::Done);
     EXPECT_EQ(messages(), 0) << "problems of an earlier command are not reported again";
+}
+
+// A row chosen in the table runs the fan selection exactly as the chooser's OK for that entry does:
+// same record, same files; a silencer row then shows the silencer-variant report.
+TEST(commands, selection_from_the_catalogue)
+{
+    Harness f("catalogue");
+    EXPECT_EQ(commands::dobor_z_katalogu(f.session), CommandResult::Refused);
+    EXPECT_EQ(f.Calls, (Texts{Message(kNoNetworkMessage), "repaint"})) << "no network before any calculation";
+
+    f.cancelAt = D::OKBottomDlg_wyw;  // the wizard's inputs only
+    commands::FileNew(f.session);
+    f.cancelAt.reset();
+    const Texts wizardFiles = FileNamesBelow(f.dir);
+    struct Step { const char* name; std::optional<DialogId> cancelAt; Texts calls; };
+    const Step cancels[] = {
+        {"Qi cancelled", D::OKBottomDlg6, {"cancel OKBottomDlg6", "repaint"}},
+        {"table cancelled", std::nullopt, {"dialog OKBottomDlg6", "table 165 for 50.000000", "repaint"}},
+    };
+    for (const Step& step : cancels) {
+        SCOPED_TRACE(step.name);
+        f.Calls.clear();
+        f.cancelAt = step.cancelAt;
+        EXPECT_EQ(commands::dobor_z_katalogu(f.session), CommandResult::Cancelled);
+        EXPECT_EQ(f.Calls, step.calls);
+        EXPECT_EQ(f.record.FanIndex, 0);
+    }
+    f.cancelAt.reset();
+    EXPECT_EQ(f.File("dialog6.sav"), "50.0\n");
+
+    const std::pair<int32_t, FanConfiguration> rows[] = {{17, FanConfiguration::Fan}, {19, FanConfiguration::Base},
+                                                         {1, FanConfiguration::Silencer}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
+        // The same entry chosen in the chooser, on the record and files as they were before.
+        Harness chooser("catalogue_chooser_" + std::to_string(row.first),
+                        [&] { auto a = BlockAnswers(); a[D::OKBottomDlg_wyw].Choice = row.first; return a; }());
+        chooser.record = f.record;
+        fs::copy(f.dir, chooser.dir, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        f.Calls.clear();
+        f.chooseRow = row;
+        const CommandResult result = commands::dobor_z_katalogu(f.session);
+        const Texts calls = f.Calls;
+        const CalcRecord chosen = f.record;
+        std::map<std::string, std::string> files;
+        for (const std::string& name : FileNamesBelow(f.dir))
+            files[name] = f.File(name);
+
+        EXPECT_EQ(commands::Wentylator(chooser.session), result);
+        if (row.second != FanConfiguration::Fan)
+            commands::par_tlumika(chooser.session);
+        EXPECT_EQ(std::memcmp(&chooser.record, &chosen, sizeof chosen), 0);
+        EXPECT_EQ(FileNamesBelow(chooser.dir), FileNamesBelow(f.dir));
+        for (const auto& [name, text] : files)
+            EXPECT_EQ(chooser.File(name), text) << name;
+        const std::string plainFan =
+            result == CommandResult::FanUnsuitable ? Message(kUnsuitableFanMessage) : "plot gif.gnu";
+        EXPECT_EQ(calls, (Texts{"dialog OKBottomDlg6", "table 165 for 50.000000", "check " + std::to_string(row.first),
+                                plainFan, "plot gif_tl.gnu", "repaint"}));
+        EXPECT_EQ(chosen.ScreenReportKind, row.second != FanConfiguration::Fan ? 3 : 1);
+    }
 }

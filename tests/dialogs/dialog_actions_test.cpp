@@ -128,6 +128,8 @@ TEST(dialog_actions, stored_and_kept_values)
          {{&R::VariantRegulatedFlow, 1.0}, {&R::RegulationVariant, -1}}},
         {"variant 1 keeps the other request", D::OKBottomDlg2, Edits({"1.0"}, "", 1),
          {{&R::RegulationVariant, 1}, {&R::RegulatedFlow, 7.0}}},
+        {"required flow: every digit kept, one decimal saved", D::OKBottomDlg6, Edits({"52.47"}),
+         {{&R::RequiredGrilleFlowHourly, 52.47}}, "52.5\n"},
     };
     const std::string dir = ScratchDir("stored");
     for (const Row& row : rows) {
@@ -179,6 +181,7 @@ TEST(dialog_actions, value_files_are_written_exactly)
         {D::Form222222, "dialog333333.sav", {19, 19, 19}, Edits({"2.75", "99", "100"}, "NEVA-30")},
         {D::OKBottomDlg1, "dialog4.sav", {29}, Edits({"0.5"})},
         {D::OKBottomDlg2, "dialog5.sav", {29}, Edits({"0.5"}, "", 2)},
+        {D::OKBottomDlg6, "dialog6.sav", {29}, Edits({"50"})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.FileName);
@@ -225,6 +228,7 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.";
     const char* storeys = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
     const char* flow = "Wydajność regulowana musi być większa od zera.";
+    const char* required = "Wymagana wydajność na kratkę musi być większa od zera.";
     struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"}), density},
@@ -240,6 +244,8 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         {"storeys 1000", D::Form222222, Edits({"3", "1000", "30"}), storeys},
         {"flow 0", D::OKBottomDlg1, Edits({"0"}), flow},
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1), flow},
+        {"required flow 0", D::OKBottomDlg6, Edits({"0"}), required},
+        {"required flow infinite", D::OKBottomDlg6, Edits({"1e999"}), required},
     };
     const std::string dir = ScratchDir("refusals");
     for (const Row& row : rows) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <tuple>
 #include <vector>
 
@@ -199,4 +200,102 @@ TEST(operating_point, variant_intersections)
         EXPECT_NEAR(point.Flow, qs * row.phi, 1e-12) << row.name;
         EXPECT_TRUE(row.phi != 0.0 || point.Pressure == 0.0) << row.name;
     }
+}
+
+// Within one power-of-two range of phi every addition of 0.000001 adds the same rounded step, so
+// the k-th step is phi0 + k * step: walked over every range the search uses, from both an even
+// and an odd last bit. Below 2^-18 the rounding has ties (the step alternates), which is why the
+// search walks there.
+TEST(operating_point, step_is_constant_within_a_power_of_two_range)
+{
+    for (int e = -18; e <= -1; ++e) {
+        const double low = std::ldexp(1.0, e), top = std::ldexp(1.0, e + 1);
+        for (double start : {low, std::nextafter(low, 1.0)}) {
+            const double step = (start + 0.000001) - start;
+            double phi = start;
+            int64_t k = 0;
+            for (double next = phi + 0.000001; next < top; phi = next, next = phi + 0.000001, ++k) {
+                ASSERT_EQ(next - phi, step) << "2^" << e << " step " << k;
+                ASSERT_EQ(next, start + static_cast<double>(k + 1) * step) << "2^" << e << " step " << k;
+            }
+        }
+    }
+    const double low = std::ldexp(1.0, -19);
+    EXPECT_NE((low + 0.000001) - low, (std::nextafter(low, 1.0) + 0.000001) - std::nextafter(low, 1.0));
+}
+
+namespace {
+
+// A uniform double in [low, high) from the top 53 bits (the same on every platform).
+double Uniform(std::mt19937_64& random, double low, double high)
+{
+    return low + (high - low) * static_cast<double>(random() >> 11) * 0x1p-53;
+}
+
+struct SearchCase { CalcRecord Record; FanEntry Entry; };
+
+// Compares the fast search with the plain sweep, bit for bit; counts the points taken from a sign
+// change and the sweeps that end at a negative pressure.
+void ExpectSameStep(const SearchCase& c, int& crossings, int& stops)
+{
+    const NetworkModel network = BuildNetwork(c.Record, c.Entry.ConnectionDiameter);
+    const FanScales scales = ComputeScales(c.Entry, c.Record.AirDensity, c.Record.StoreyCount);
+    const OperatingPoint plain = FindOperatingPointBySweep(c.Entry, network, scales, c.Record.AirDensity);
+    const OperatingPoint fast = FindOperatingPoint(c.Entry, network, scales, c.Record.AirDensity);
+    ASSERT_EQ(fast.Found, plain.Found);
+    ASSERT_EQ(fast.FlowCoefficient, plain.FlowCoefficient);
+    ASSERT_EQ(fast.GrilleFlow, plain.GrilleFlow);
+    if (plain.Found && std::fabs(FlowDifference(c.Record, c.Entry, plain.FlowCoefficient)) > kWindow)
+        ++crossings;
+    if (PressureCoefficient(c.Entry.PressureCoefficients, c.Entry.FlowCoefficientRange.Max) < 0.0)
+        ++stops;
+}
+
+}  // namespace
+
+TEST(operating_point, fast_search_equals_the_plain_sweep_on_buildings)
+{
+    // storeys, duct, grille area: blocks of flats, a terrace, a tower, one storey with a large duct
+    const std::tuple<int32_t, double, double> buildings[] = {
+        {10, 0.315, 0.05}, {3, 0.2, 0.02}, {25, 0.4, 0.03}, {99, 0.63, 0.04}, {1, 0.63, 0.04}, {5, 0.16, 0.01}};
+    int crossings = 0, stops = 0;
+    for (const auto& [storeys, duct, grille] : buildings)
+        for (int i = 0; i < kFanCount; ++i) {
+            SCOPED_TRACE(testing::Message() << storeys << " storeys, entry " << i + 1);
+            ExpectSameStep({Building(storeys, duct, grille), FanCatalogue()[i]}, crossings, stops);
+        }
+    EXPECT_GT(crossings, 0);
+}
+
+// Random buildings against random entries; every tenth entry has its curve lowered so that its
+// pressure turns negative inside the range. Half the networks have few storeys and wide ducts,
+// where the difference jumps across the window.
+TEST(operating_point, fast_search_equals_the_plain_sweep_on_random_networks)
+{
+    std::mt19937_64 random(20261206);
+    const double roughness[] = {1.8, 2.5, 3.0, 5.0, 7.5, 10.0};
+    int crossings = 0, stops = 0, found = 0;
+    for (int network = 0; network < 1000; ++network) {
+        const bool small = network % 2 == 0;
+        const int32_t storeys = small ? 1 + static_cast<int32_t>(Uniform(random, 0, 4))
+                                      : 1 + static_cast<int32_t>(Uniform(random, 0, 99));
+        CalcRecord record = Building(storeys, Uniform(random, small ? 0.4 : 0.1, 1.0), Uniform(random, 0.005, 0.2));
+        record.AirDensity = Uniform(random, 1.0, 1.35);
+        record.DuctRoughness = roughness[static_cast<int>(Uniform(random, 0, 6))];
+        record.GrilleLossCoefficient = Uniform(random, 0.3, 8.0);
+        record.StoreyHeight = Uniform(random, 2.4, 4.0);
+        for (int pick = 0; pick < 3; ++pick) {
+            FanEntry entry = FanCatalogue()[static_cast<int>(Uniform(random, 0, kFanCount))];
+            if (pick == 0 && network % 10 == 0)
+                entry.PressureCoefficients[0] -= Uniform(random, 1.05, 1.6) * std::fabs(PressureCoefficient(
+                    entry.PressureCoefficients, entry.FlowCoefficientRange.Max)) + 0.001;
+            SCOPED_TRACE(testing::Message() << "network " << network << ", entry " << entry.FanIndex);
+            ExpectSameStep({record, entry}, crossings, stops);
+            found += FindOperatingPoint(entry, BuildNetwork(record, entry.ConnectionDiameter),
+                                        ComputeScales(entry, record.AirDensity, storeys), record.AirDensity).Found;
+        }
+    }
+    EXPECT_GT(crossings, 10);
+    EXPECT_GT(stops, 10);
+    EXPECT_GT(found, 300);
 }

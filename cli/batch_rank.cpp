@@ -1,0 +1,126 @@
+// The ranking run of the batch front end: the wizard's dialogs confirmed from the input file with
+// the fan chooser cancelled, so that no calculation file is written, then the Qi dialog and the
+// ranking of the catalogue on the record the dialogs filled.
+#include "cli/batch_rank.h"
+
+#include <filesystem>
+
+#include "model/catalogue_ranking.h"
+#include "model/fan_catalogue.h"
+#include "output/catalogue_table.h"
+
+namespace {
+
+// Confirms every dialog with its answer and cancels the fan chooser.
+class RankFrontEnd final : public FrontEnd {
+public:
+    RankFrontEnd(const DialogAnswers& answers, const DialogInput& requiredFlow, const ValueFileTarget& files,
+                 std::ostream& err)
+        : answers_(answers), requiredFlow_(requiredFlow), files_(files), err_(err) {}
+
+    void Attach(Session& session) { session_ = &session; }
+
+    bool ShowDialog(DialogId dialog) override
+    {
+        if (dialog == DialogId::OKBottomDlg_wyw)
+            return false;
+        const DialogInput& input = dialog == DialogId::OKBottomDlg6 ? requiredFlow_ : answers_.For(dialog);
+        const DialogOutcome outcome = ConfirmDialog(dialog, input, session_->Record, files_, session_->Problems);
+        if (!outcome.Accepted && message_.empty())
+            message_ = outcome.Message;
+        return outcome.Accepted;
+    }
+    void ShowMessage(const std::string& text, const std::string&) override { err_ << text << "\n"; }
+    void StartPlotter(const std::string&) override {}
+    void Repaint() override {}
+
+    const std::string& Message() const { return message_; }
+
+private:
+    const DialogAnswers& answers_;
+    const DialogInput& requiredFlow_;
+    ValueFileTarget files_;
+    std::ostream& err_;
+    Session* session_ = nullptr;
+    std::string message_;
+};
+
+// The wizard's dialogs and the Qi dialog on `record`; "" when all take their answers.
+std::string ConfirmAll(RankFrontEnd& ui, Session& session)
+{
+    ui.Attach(session);
+    commands::FileNew(session);  // ends at the cancelled chooser
+    if (!ui.Message().empty())
+        return ui.Message();
+    if (!ui.ShowDialog(DialogId::OKBottomDlg6))
+        return "Qi: " + ui.Message();
+    return "";
+}
+
+}  // namespace
+
+int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOptions& options, std::ostream& out,
+               std::ostream& err)
+{
+    std::error_code error;
+    const bool dirExists = std::filesystem::exists(options.Dir, error);
+    if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
+        err << "katalog roboczy „" << options.Dir << "” nie jest katalogiem\n";
+        return kExitBadInput;
+    }
+
+    // The chooser is never shown here: its key is answered with the first entry that has a
+    // button, whatever the input says, and the regulation keys are left out.
+    BatchInput wizardInput = input;
+    for (const char* key : {"fan", "regulated_flow", "variant_flow", "variant"}) {
+        wizardInput.Values.erase(key);
+        wizardInput.LineOf.erase(key);
+    }
+    for (int i = 0; i < kFanCount; ++i)
+        if (FanCatalogue()[i].ChooserCaption) {
+            wizardInput.Values["fan"] = std::to_string(FanCatalogue()[i].FanIndex);
+            break;
+        }
+    const DialogAnswersResult answers = BuildDialogAnswers(wizardInput, options.Dir, options.InputName);
+    if (!answers.Ok) {
+        err << answers.Error << "\n";
+        return kExitBadInput;
+    }
+    DialogInput requiredFlow;
+    requiredFlow.Edits = {rank.RequiredFlow};
+
+    // Everything is checked on a copy of the record before the first file is touched.
+    {
+        CalcRecord record;
+        ResetCalcRecord(record);
+        RankFrontEnd dry(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, false}, err);
+        Session session{record, options.Dir, dry, {}};
+        const std::string refusal = ConfirmAll(dry, session);
+        if (!refusal.empty()) {
+            err << options.InputName << ": " << refusal << "\n";
+            return kExitBadInput;
+        }
+        if (!HasNetworkInputs(record)) {
+            err << options.InputName << ": " << kNoNetworkMessage << "\n";
+            return kExitBadInput;
+        }
+    }
+
+    if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
+        err << "nie można utworzyć katalogu roboczego „" << options.Dir << "”\n";
+        return kExitBadInput;
+    }
+    CalcRecord record;
+    ResetCalcRecord(record);
+    RankFrontEnd ui(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, true}, err);
+    Session session{record, options.Dir, ui, {}};
+    ConfirmAll(ui, session);
+    if (!session.Problems.Empty())
+        err << session.Problems.Message() << "\n";
+
+    const double required = record.RequiredGrilleFlowHourly;
+    const std::vector<RankedConfiguration> rows = RankCatalogue(record, required);
+    out << (rank.Csv ? RankingCsv(rows) : RankingText(rows, required));
+    out.flush();
+    return kExitOk;
+}

@@ -1,0 +1,148 @@
+// The dialogs of the selection from the catalogue: Qi with its value file "dialog6.sav", and the
+// sortable table of the ranking whose columns come from output/catalogue_table.
+#include "dialogs/forms/catalogue_choice_form.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "output/catalogue_table.h"
+
+namespace {
+
+constexpr int kOriginalRow = Qt::UserRole;       // index into the ranking, on column 0
+constexpr int kSortKey = Qt::UserRole + 1;       // numeric columns sort by this value
+
+// Numeric columns sort by value, not by text; rows without a value sort below every value.
+class RankingItem : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        const QVariant mine = data(kSortKey);
+        const QVariant theirs = other.data(kSortKey);
+        if (mine.isValid() && theirs.isValid())
+            return mine.toDouble() < theirs.toDouble();
+        return QTableWidgetItem::operator<(other);
+    }
+};
+
+}  // namespace
+
+TOKBottomDlg6::TOKBottomDlg6(const DialogContext& context)
+    : ModalForm(context, DialogId::OKBottomDlg6,
+                {"OKBottomDlg6", "Podaj parametry", QSize(344, 183), kScreenCentre, true})
+{
+    Bevel1 = MakeBevel("Bevel1", 8, 8, 329, 105);
+    Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);
+    Label1 = MakeLabel("Label1", "Wymagana wydajność kratki Qi [m3/h]", 16, 56);
+    Edit1 = MakeEdit("Edit1", 216, 56, 113);
+    OKBtn = MakeButton("OKBtn", "OK", 91, 140);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", 171, 140);
+    WireButtons(OKBtn, CancelBtn);
+    connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg6::OKBtnClick);
+    SetTabOrder({OKBtn, CancelBtn, Edit1});
+    FillEditsAtCreation({Edit1});
+}
+
+void TOKBottomDlg6::OKBtnClick()
+{
+    ConfirmTexts({Edit1});
+}
+
+TKatalogDlg::TKatalogDlg()
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowMaximizeButtonHint)
+{
+    setObjectName("KatalogDlg");
+    setWindowTitle(QString::fromUtf8("Dobór z katalogu"));
+    setFont(DialogFont());
+    resize(900, 560);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Table = new QTableWidget(this);
+    Table->setObjectName("Table");
+    Table->setColumnCount(kRankingColumnCount);
+    QStringList headers;
+    for (const RankingColumn& column : kRankingColumns)
+        headers << QString::fromUtf8(column.Header);
+    Table->setHorizontalHeaderLabels(headers);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->verticalHeader()->setVisible(false);
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
+    Table->horizontalHeader()->setSortIndicatorShown(true);
+    connect(Table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Anuluj", this);
+    CancelBtn->setObjectName("CancelBtn");
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    QHBoxLayout* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    buttons->addStretch();
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Table);
+    layout->addLayout(buttons);
+}
+
+void TKatalogDlg::Fill(const std::vector<RankedConfiguration>& rows)
+{
+    Table->setSortingEnabled(false);  // rows go in in ranking order
+    Table->clearContents();
+    Table->setRowCount(static_cast<int>(rows.size()));
+    QFont bold = Table->font();
+    bold.setBold(true);
+    const QBrush reaching(QColor(0xd8, 0xf0, 0xd0));
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const RankedConfiguration& row = rows[r];
+        const std::vector<std::string> cells = RankingCells(row);
+        for (int c = 0; c < kRankingColumnCount; ++c) {
+            auto* item = new RankingItem(QString::fromStdString(cells[static_cast<size_t>(c)]));
+            if (kRankingColumns[c].Numeric) {
+                item->setData(kSortKey, RankingSortKey(row, c));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            if (row.ReachesRequiredFlow) {
+                item->setBackground(reaching);
+                item->setFont(bold);
+            }
+            if (c == 0)
+                item->setData(kOriginalRow, static_cast<qulonglong>(r));
+            Table->setItem(static_cast<int>(r), c, item);
+        }
+    }
+    Table->resizeColumnsToContents();
+    Table->setSortingEnabled(true);
+    Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    if (!rows.empty())
+        Table->selectRow(0);
+}
+
+std::optional<size_t> TKatalogDlg::Choose(const std::vector<RankedConfiguration>& rows, double requiredFlow)
+{
+    Label1->setText(QString::fromStdString(RankingHeading(requiredFlow)));
+    Fill(rows);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int current = Table->currentRow();
+    if (current < 0 || !Table->item(current, 0))
+        return std::nullopt;
+    return static_cast<size_t>(Table->item(current, 0)->data(kOriginalRow).toULongLong());
+}

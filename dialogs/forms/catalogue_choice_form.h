@@ -1,0 +1,55 @@
+// The two dialogs of the selection from the catalogue: the required flow per grille Qi, and the
+// table of every chooser entry in its three configurations, sortable by any column, with the
+// rows that reach Qi marked.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "dialogs/forms/modal_form.h"
+#include "model/catalogue_ranking.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// Required flow per grille; value file "dialog6.sav".
+class TOKBottomDlg6 : public ModalForm {
+    Q_OBJECT
+
+public:
+    explicit TOKBottomDlg6(const DialogContext& context);
+
+    QFrame* Bevel1;
+    QLabel* Label2;  // "Proszę podać parametry"
+    QLabel* Label1;  // "Wymagana wydajność kratki Qi [m3/h]"
+    QLineEdit* Edit1;
+    QPushButton* OKBtn;      // first in tab order: Enter accepts the flow shown
+    QPushButton* CancelBtn;
+
+public slots:
+    void OKBtnClick();
+};
+
+// The ranked configurations. OK (or a double click on a row) chooses the current row.
+class TKatalogDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    TKatalogDlg();
+
+    // Fills the table in ranking order and shows it modally; the index into `rows` of the row
+    // chosen, nothing on cancel.
+    std::optional<size_t> Choose(const std::vector<RankedConfiguration>& rows, double requiredFlow);
+
+    QLabel* Label1;  // the required flow
+    QTableWidget* Table;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+private:
+    void Fill(const std::vector<RankedConfiguration>& rows);
+};
