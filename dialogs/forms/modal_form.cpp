@@ -62,26 +62,33 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
         move(placement_.DesignPosition);
 }
 
-void ModalForm::Confirm(const DialogInput& input)
+DialogOutcome ModalForm::Confirm(const DialogInput& input)
 {
     const DialogOutcome outcome =
         ConfirmDialog(id_, input, *context_.Record, ValueFileTarget{context_.Dir}, *context_.Problems);
     if (outcome.Accepted) {
         accept();
-        return;
+        return outcome;
     }
     // Nothing was stored; the user corrects the text in place.
     QMessageBox::warning(this, QString::fromUtf8(kMessageCaption), QString::fromUtf8(outcome.Message));
+    return outcome;
 }
 
-void ModalForm::ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo)
+void ModalForm::ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo)
 {
     DialogInput input;
     for (const QLineEdit* edit : edits)
         input.Edits.push_back(Utf8(edit->text()));
     if (combo)
         input.ComboText = Utf8(combo->currentText());
-    Confirm(input);
+    const DialogOutcome outcome = Confirm(input);
+    // The box the refusal names gets the focus, its text selected for typing over.
+    if (!outcome.Accepted && outcome.Box >= 0 && static_cast<size_t>(outcome.Box) < edits.size()) {
+        QLineEdit* refused = edits.begin()[outcome.Box];
+        refused->setFocus(Qt::OtherFocusReason);
+        refused->selectAll();
+    }
 }
 
 void ModalForm::ConfirmChoice(std::initializer_list<const QRadioButton*> radios)
