@@ -99,7 +99,7 @@ std::string ReadInput(const std::string& name, std::string& text)
     if (name != "-") {
         fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0)
-            return "nie można odczytać pliku „" + QuotedInput(name) + "”: " + std::strerror(errno);
+            return "nie można odczytać pliku „" + QuotedInput(name) + "”";
         struct stat info {};
         if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             close(fd);
@@ -114,7 +114,7 @@ std::string ReadInput(const std::string& name, std::string& text)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            problem = "nie można odczytać pliku „" + QuotedInput(name) + "”: " + std::strerror(errno);
+            problem = "nie można odczytać pliku „" + QuotedInput(name) + "”";
             break;
         }
         if (got == 0)
