@@ -59,7 +59,8 @@ constexpr EditBox kVariantFlowBoxes[] = {
 
 constexpr std::span<const EditBox> kNoBoxes;
 
-// Columns: dialog, form name, caption, value file, edit boxes. In the order of DialogId.
+// Columns: dialog, form name, caption, value file, edit boxes. In the order of DialogId. Form3's
+// caption ends in a blank, unlike the typed-density dialog's.
 constexpr DialogFacts kDialogs[] = {
     {DialogId::OKBottomDlg3,     "OKBottomDlg3",     "Wprowadzanie Ro",                   nullptr,            kNoBoxes},
     {DialogId::OKBottomDlg,      "OKBottomDlg",      "Dobór parametrów",                  "dialog.sav",       kTypedDensityBoxes},

@@ -53,8 +53,8 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
       context_(context), id_(id), placement_(shape.Placement), escapeCancels_(shape.EscapeCancels)
 {
     Q_ASSERT_X(context.Record && context.Problems, "ModalForm", "a form needs the record and the problem list");
-    setObjectName(QString::fromLatin1(shape.Name));
-    setWindowTitle(QString::fromUtf8(shape.Caption));
+    setObjectName(QString::fromLatin1(FactsOf(id).FormName));
+    setWindowTitle(QString::fromUtf8(FactsOf(id).Caption));
     setFont(DialogFont());
     setFixedSize(shape.Client);
     setSizeGripEnabled(false);

@@ -36,9 +36,8 @@ struct FormPlacement {
 constexpr FormPlacement kScreenCentre{true, QPoint()};
 constexpr FormPlacement AtDesignPosition(int left, int top) { return {false, QPoint(left, top)}; }
 
+// How a form looks; its name and caption stand in the dialog table.
 struct FormShape {
-    const char* Name;       // instance name, the form's objectName ("OKBottomDlg3")
-    const char* Caption;    // title bar text (UTF-8)
     QSize Client;           // fixed client area in pixels
     FormPlacement Placement;
     bool EscapeCancels;     // true where the cancel button is bound to Escape
