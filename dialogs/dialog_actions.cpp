@@ -495,8 +495,8 @@ std::string UnreadableValueFilesMessage(const std::string& dir)
     if (files.empty())
         return "";
     return "Nie można odczytać zapamiętanych wartości z plików:" + files +
-           "\nPola tych okien są puste; plik zostanie zastąpiony dopiero po zatwierdzeniu jego okna "
-           "przyciskiem OK.";
+           "\nPola tych okien są puste; każdy z tych plików zostanie zastąpiony dopiero po zatwierdzeniu "
+           "jego okna przyciskiem OK.";
 }
 
 DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,

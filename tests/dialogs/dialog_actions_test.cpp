@@ -203,8 +203,9 @@ TEST(dialog_actions, edit_texts_at_creation_come_from_the_value_file)
     EXPECT_EQ(EditTextsAtCreation(D::Form2222, dir), (std::vector<std::string>{"", "", ""}));
     EXPECT_EQ(DialogsWithUnreadableValueFiles(dir), std::vector<DialogId>{D::Form2222});
     EXPECT_EQ(UnreadableValueFilesMessage(dir),
-              "Nie można odczytać zapamiętanych wartości z plików:\n„dialog3333.sav” (okno „Parametry budynku”)\nPola tych okien są puste; plik zostanie zastąpiony dopiero po "
-                  "zatwierdzeniu jego okna przyciskiem OK.");
+              "Nie można odczytać zapamiętanych wartości z plików:\n„dialog3333.sav” (okno „Parametry budynku”)\n"
+              "Pola tych okien są puste; każdy z tych plików zostanie zastąpiony dopiero po zatwierdzeniu jego "
+              "okna przyciskiem OK.");
 }
 
 TEST(dialog_actions, dry_run_and_unwritable_files)
