@@ -192,7 +192,8 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
 namespace {
 
 // Confirms the dialogs the wizard shows without writing a value file, and stops at the chooser,
-// so that neither the fan selection nor any writer runs.
+// so that neither the fan selection's files nor any other writer runs. The regulations are then
+// computed on the record alone.
 class DryRunFrontEnd final : public FrontEnd {
 public:
     DryRunFrontEnd(const DialogAnswers& answers, const BatchInput& input, CalcRecord& record, const std::string& dir)
@@ -341,7 +342,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     std::error_code error;
     const bool dirExists = std::filesystem::exists(options.Dir, error);
     if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << options.Dir << "” nie jest katalogiem\n";
+        err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
         return kExitBadInput;
     }
 
@@ -361,7 +362,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
 
     // A working directory that does not exist yet is made, once the input is known to be good.
     if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
-        err << "nie można utworzyć katalogu roboczego „" << options.Dir << "”\n";
+        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
         return kExitBadInput;
     }
     FileProblems preparation;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "model/regulation.h"
+#include "output/quoted_input.h"
 #include "output/text_file.h"
 #include "support/test_support.h"
 
@@ -179,7 +180,7 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
     const std::string notDir = JoinPath(dir, "dialog33.sav");
     const RunResult fileDir = RunInProcess(kBlock, notDir);
     EXPECT_EQ(fileDir.Status, kExitBadInput);
-    EXPECT_EQ(fileDir.Err, "katalog roboczy „" + notDir + "” nie jest katalogiem\n");
+    EXPECT_EQ(fileDir.Err, "katalog roboczy „" + QuotedInput(notDir) + "” nie jest katalogiem\n");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
