@@ -155,28 +155,36 @@ void StoreStoreys(const Storeys& storeys, CalcRecord& record)
 // ---------------------------------------------------------------------------------------------
 // Checks of the typed texts and of what a dialog would store
 
+constexpr char kBlanks[] = " \t\n\v\f\r";  // what may stand around a number
+
+// The text with its decimal commas made points and its blanks dropped, when that is a number.
+std::optional<std::string> PointForm(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return std::nullopt;
+    std::string pointed(text.substr(text.find_first_not_of(kBlanks)));
+    pointed.erase(pointed.find_last_not_of(kBlanks) + 1);
+    for (char& c : pointed)
+        if (c == ',')
+            c = '.';
+    if (!IsWholeNumber(pointed, NumberKind::Decimal))
+        return std::nullopt;
+    return pointed;
+}
+
 // Refuses a box whose text is not one whole, finite number of its kind. A decimal comma gets the
 // point form to type instead.
 DialogOutcome CheckBox(const EditBox& box, std::string_view text, int index)
 {
     std::string message;
-    if (text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos) {
+    if (text.find_first_not_of(kBlanks) == std::string_view::npos) {
         message = Printf("Pole „%s” jest puste.\nProszę wpisać liczbę.", box.Field);
+    } else if (box.Kind == NumberKind::Integer && !IsWholeNumber(text, box.Kind)) {
+        message = Printf("W polu „%s” musi być liczba całkowita, a jest „%s”.", box.Field, QuotedInput(text).c_str());
     } else if (!IsWholeNumber(text, box.Kind)) {
-        message = box.Kind == NumberKind::Integer
-                      ? Printf("W polu „%s” musi być liczba całkowita, a jest „%s”.", box.Field,
-                               QuotedInput(text).c_str())
-                      : Printf("W polu „%s” musi być liczba, a jest „%s”.", box.Field, QuotedInput(text).c_str());
-        std::string pointForm(text);
-        for (char& c : pointForm)
-            if (c == ',')
-                c = '.';
-        if (box.Kind == NumberKind::Decimal && text.find(',') != std::string_view::npos &&
-            IsWholeNumber(pointForm, NumberKind::Decimal)) {
-            const size_t first = pointForm.find_first_not_of(" \t\n\v\f\r");
-            const size_t last = pointForm.find_last_not_of(" \t\n\v\f\r");
-            message += "\nUżyj kropki dziesiętnej: " + QuotedInput(pointForm.substr(first, last - first + 1));
-        }
+        message = Printf("W polu „%s” musi być liczba, a jest „%s”.", box.Field, QuotedInput(text).c_str());
+        if (const std::optional<std::string> pointed = PointForm(text))
+            message += "\nUżyj kropki dziesiętnej: " + QuotedInput(*pointed);
     } else if (box.Kind == NumberKind::Decimal && !std::isfinite(TextToDouble(text))) {
         message = Printf(kOutOfRange, box.Field);
     } else {
