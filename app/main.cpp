@@ -120,6 +120,10 @@ int main(int argc, char* argv[])
                 MainForm.Problems().Clear();
             });
         }
+        // Value files the dialogs found but could not read, said once.
+        if (const std::string unreadable = UnreadableValueFilesMessage(*dir); !unreadable.empty())
+            QTimer::singleShot(0, &MainForm,
+                               [&program, unreadable] { program.FrontEnd.ShowMessage(unreadable, kMessageCaption); });
         if (StartupProbeWanted()) {
             MainForm.SetFirstPaintHook([&startup] {
                 std::printf("first paint after %lld ms\n", static_cast<long long>(startup.elapsed()));
@@ -133,6 +137,8 @@ int main(int argc, char* argv[])
     } catch (const std::exception& error) {
         std::fprintf(stderr, "went_char: %s\n", error.what());
         QMessageBox::critical(nullptr, QString::fromUtf8(kApplicationTitle), QString::fromUtf8(error.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(kApplicationTitle), QStringLiteral("Nieznany błąd programu."));
     }
     return 1;
 }

@@ -63,4 +63,7 @@ void WindowProgram::FolderSwitched(const std::string& dir)
     Forms = std::make_unique<DialogForms>(DialogContext{&record_, dir, &MainForm.Problems()});
     FrontEnd.SetDialogForms(Forms.get());
     FrontEnd.SetDir(dir);
+    // Value files of the new folder that exist but cannot be read are said once, as at start.
+    if (const std::string unreadable = UnreadableValueFilesMessage(dir); !unreadable.empty())
+        FrontEnd.ShowMessage(unreadable, kMessageCaption);
 }

@@ -4,30 +4,32 @@
 #include <iterator>
 #include <string_view>
 
+#include "output/quoted_input.h"
+
 namespace {
 
 // Columns: key, unit, default when the key is missing, the box or choice it answers.
 constexpr BatchKey kKeys[] = {
     {"density_source",   "",      "typed",                          "skąd gęstość powietrza: computed (z temperatury, ciśnienia i wilgotności) albo typed (podana)"},
-    {"density",          "kg/m3", "wiersz dialog.sav, bez niego 0",  "gęstość powietrza (typed)"},
-    {"temperature",      "°C",    "wiersz dialog1.sav, bez niego 0", "temperatura powietrza, liczba całkowita (computed)"},
-    {"pressure",         "hPa",   "wiersz dialog1.sav, bez niego 0", "ciśnienie baryczne, liczba całkowita (computed)"},
-    {"humidity",         "%",     "wiersz dialog1.sav, bez niego 0", "wilgotność względna, liczba całkowita (computed)"},
+    {"density",          "kg/m3", "wiersz dialog.sav, bez niego wymagany",  "gęstość powietrza (typed)"},
+    {"temperature",      "°C",    "wiersz dialog1.sav, bez niego wymagany", "temperatura powietrza, liczba całkowita (computed)"},
+    {"pressure",         "hPa",   "wiersz dialog1.sav, bez niego wymagany", "ciśnienie baryczne, liczba całkowita (computed)"},
+    {"humidity",         "%",     "wiersz dialog1.sav, bez niego wymagany", "wilgotność względna, liczba całkowita (computed)"},
     {"duct_shape",       "",      "rectangular",                    "kształt kanału: rectangular (prostokątny) albo round (okrągły)"},
-    {"duct_length",      "m",     "wiersz dialog2.sav, bez niego 0", "długość boku kanału prostokątnego"},
-    {"duct_width",       "m",     "wiersz dialog2.sav, bez niego 0", "szerokość boku kanału prostokątnego"},
-    {"duct_diameter",    "m",     "wiersz dialog22.sav, bez niego 0", "średnica kanału okrągłego"},
+    {"duct_length",      "m",     "wiersz dialog2.sav, bez niego wymagany", "długość boku kanału prostokątnego"},
+    {"duct_width",       "m",     "wiersz dialog2.sav, bez niego wymagany", "szerokość boku kanału prostokątnego"},
+    {"duct_diameter",    "m",     "wiersz dialog22.sav, bez niego wymagany", "średnica kanału okrągłego"},
     {"material",         "",      "1",                              "materiał kanału 1..6 (przyciski od góry): 1 rura stalowa ocynkowana czysta, 2 nowa rura odlewana, blacha stalowa, gładki cement, 3 zwyczajnie ocynkowana rura stalowa, 4 stara rura stalowa zardzewiała, 5 surowy cement lub deski, 6 cegła"},
     {"installation",     "",      "1",                              "rodzaj instalacji 1..5: 1 kratka prostokątna, 2 kratka okrągła nieregulowana, 3 kratka okrągła regulowana, 4 kratka okrągła stałej wydajności, 5 kratka prostokątna stałej wydajności"},
-    {"storey_height",    "m",     "wiersz pliku okna budynku, bez niego 0", "wysokość jednej kondygnacji"},
-    {"storeys",          "",      "wiersz pliku okna budynku, bez niego 0", "ilość kondygnacji, liczba całkowita"},
-    {"grille_height",    "m",     "wiersz dialog33.sav, bez niego 0", "wysokość kratki (rodzaj 1)"},
-    {"grille_width",     "m",     "wiersz dialog33.sav, bez niego 0", "szerokość kratki (rodzaj 1)"},
-    {"grille_diameter",  "m",     "wiersz dialog333.sav, bez niego 0", "średnica kratki (rodzaj 2)"},
-    {"loss_coefficient", "",      "wiersz pliku okna budynku, bez niego 0", "współczynnik strat kratki (rodzaje 1 i 2)"},
+    {"storey_height",    "m",     "wiersz pliku okna budynku, bez niego wymagany", "wysokość jednej kondygnacji"},
+    {"storeys",          "",      "wiersz pliku okna budynku, bez niego wymagany", "ilość kondygnacji, liczba całkowita"},
+    {"grille_height",    "m",     "wiersz dialog33.sav, bez niego wymagany", "wysokość kratki (rodzaj 1)"},
+    {"grille_width",     "m",     "wiersz dialog33.sav, bez niego wymagany", "szerokość kratki (rodzaj 1)"},
+    {"grille_diameter",  "m",     "wiersz dialog333.sav, bez niego wymagany", "średnica kratki (rodzaj 2)"},
+    {"loss_coefficient", "",      "wiersz pliku okna budynku, bez niego wymagany", "współczynnik strat kratki (rodzaje 1 i 2)"},
     {"grille",           "",      "pierwsza pozycja listy",         "kratka z listy (rodzaj 3: LUMA 75/80, LUMA 100, LUMA 125, LUMA 160, LUMA 200; rodzaj 4: 100 mm, 116 mm, 125 mm; rodzaj 5: NEVA-20, NEVA-30, NEVA-50, NEVA-70); tekst spoza listy to pierwsza pozycja"},
-    {"turns",            "",      "wiersz dialog3333.sav, bez niego 0", "otwarcie kratki w obrotach tarczy 0..20, liczba całkowita (rodzaj 3)"},
-    {"constant_flow",    "m3/h",  "wiersz pliku okna budynku, bez niego 0", "stała wydajność kratki Qs, liczba całkowita (rodzaje 4 i 5)"},
+    {"turns",            "",      "wiersz dialog3333.sav, bez niego wymagany", "otwarcie kratki w obrotach tarczy 0..20, liczba całkowita (rodzaj 3)"},
+    {"constant_flow",    "m3/h",  "wiersz pliku okna budynku, bez niego wymagany", "stała wydajność kratki Qs, liczba całkowita (rodzaje 4 i 5)"},
     {"fan",              "",      "brak: klucz wymagany",           "numer wentylatora w katalogu (1..58, tylko z przyciskiem w oknie wyboru)"},
     {"regulated_flow",   "m3/s",  "brak: bez obrotów regulowanych", "wydajność regulowana Qr; uruchamia „Obroty regulowane”"},
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
@@ -84,13 +86,13 @@ BatchInputResult ParseBatchInput(const std::string& text)
             continue;
         const size_t equals = content.find('=');
         if (equals == std::string_view::npos) {
-            result.Error = LineError(lineNumber, "brak znaku „=” w „" + std::string(content) + "”");
+            result.Error = LineError(lineNumber, "brak znaku „=” w „" + QuotedInput(content) + "”");
             return result;
         }
         const std::string key(Trim(content.substr(0, equals)));
         const std::string value(Trim(content.substr(equals + 1)));
         if (!IsKnownKey(key)) {
-            result.Error = LineError(lineNumber, "nieznany klucz „" + key + "”");
+            result.Error = LineError(lineNumber, "nieznany klucz „" + QuotedInput(key) + "”");
             return result;
         }
         if (const auto earlier = result.Input.LineOf.find(key); earlier != result.Input.LineOf.end()) {

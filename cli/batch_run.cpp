@@ -7,87 +7,26 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "cli/plotter.h"
 #include "model/fan_catalogue.h"
+#include "model/operating_point.h"
+#include "model/regulation.h"
+#include "output/quoted_input.h"
 #include "output/report.h"
+#include "output/text_file.h"
 #include "output/working_dir.h"
 
 namespace {
 
-// Form names and captions, to name a dialog in a message.
-struct DialogName {
-    DialogId Dialog;
-    const char* Name;
-    const char* Caption;
-};
-
-// Columns: dialog, form name, caption.
-constexpr DialogName kDialogNames[] = {
-    {DialogId::OKBottomDlg3,     "OKBottomDlg3",     "Wprowadzanie Ro"},
-    {DialogId::OKBottomDlg,      "OKBottomDlg",      "Dobór parametrów"},
-    {DialogId::Form3,            "Form3",            "Dobór parametrów"},
-    {DialogId::OKBottomDlg333,   "OKBottomDlg333",   "Wybór kanału"},
-    {DialogId::Form1,            "Form1",            "Parametry kanału"},
-    {DialogId::Form4,            "Form4",            "Parametry kanału"},
-    {DialogId::OKBottomDlg33333, "OKBottomDlg33333", "Wybór współczynnika chropowatości"},
-    {DialogId::OKBottomDlg3333,  "OKBottomDlg3333",  "Wybór typu instalacji"},
-    {DialogId::Form22,           "Form22",           "Parametry budynku"},
-    {DialogId::Form222,          "Form222",          "Parametry budynku"},
-    {DialogId::Form2222,         "Form2222",         "Parametry budynku"},
-    {DialogId::Form22222,        "Form22222",        "Parametry budynku"},
-    {DialogId::Form222222,       "Form222222",       "Parametry budynku"},
-    {DialogId::OKBottomDlg_wyw,  "OKBottomDlg_wyw",  "Wybór wentylatora"},
-    {DialogId::OKBottomDlg1,     "OKBottomDlg1",     "Podaj parametry"},
-    {DialogId::OKBottomDlg2,     "OKBottomDlg2",     "Podaj parametry"},
-};
-
+// A dialog named in a message: its form name and caption.
 std::string NameOf(DialogId dialog)
 {
-    for (const DialogName& entry : kDialogNames)
-        if (entry.Dialog == dialog)
-            return std::string(entry.Name) + " („" + entry.Caption + "”)";
-    return "?";
+    const DialogFacts& facts = FactsOf(dialog);
+    return std::string(facts.FormName) + " („" + facts.Caption + "”)";
 }
-
-// Which edit box a key fills: the index is the box's place in its value file.
-struct EditKey {
-    const char* Key;
-    DialogId Dialog;
-    size_t Edit;
-};
-
-// Columns: key, dialog, edit box in value-file order.
-constexpr EditKey kEditKeys[] = {
-    {"density",          DialogId::OKBottomDlg,  0},
-    {"temperature",      DialogId::Form3,        0},
-    {"pressure",         DialogId::Form3,        1},
-    {"humidity",         DialogId::Form3,        2},
-    {"duct_length",      DialogId::Form1,        0},
-    {"duct_width",       DialogId::Form1,        1},
-    {"duct_diameter",    DialogId::Form4,        0},
-    {"storey_height",    DialogId::Form22,       0},
-    {"storey_height",    DialogId::Form222,      0},
-    {"storey_height",    DialogId::Form2222,     0},
-    {"storey_height",    DialogId::Form22222,    0},
-    {"storey_height",    DialogId::Form222222,   0},
-    {"storeys",          DialogId::Form22,       1},
-    {"storeys",          DialogId::Form222,      1},
-    {"storeys",          DialogId::Form2222,     1},
-    {"storeys",          DialogId::Form22222,    1},
-    {"storeys",          DialogId::Form222222,   1},
-    {"grille_height",    DialogId::Form22,       2},
-    {"grille_width",     DialogId::Form22,       3},
-    {"loss_coefficient", DialogId::Form22,       4},
-    {"grille_diameter",  DialogId::Form222,      2},
-    {"loss_coefficient", DialogId::Form222,      3},
-    {"turns",            DialogId::Form2222,     2},
-    {"constant_flow",    DialogId::Form22222,    2},
-    {"constant_flow",    DialogId::Form222222,   2},
-    {"regulated_flow",   DialogId::OKBottomDlg1, 0},
-    {"variant_flow",     DialogId::OKBottomDlg2, 0},
-};
 
 // The building dialogs, whose combo box (kinds 3..5) the key "grille" answers.
 constexpr DialogId kComboBuildingDialogs[] = {DialogId::Form2222, DialogId::Form22222,
@@ -127,7 +66,7 @@ public:
                 return index;
             list += (index++ ? ", " : "") + std::string(word);
         }
-        Fail(key, "„" + *value + "” nie jest żadną z wartości: " + list);
+        Fail(key, "„" + QuotedInput(*value) + "” nie jest żadną z wartości: " + list);
         return fallback;
     }
 
@@ -139,7 +78,7 @@ public:
             return fallback;
         const std::optional<int> number = ParseWholeNumber(*value);
         if (!number || *number < first || *number > last) {
-            Fail(key, "„" + *value + "” nie jest liczbą od " + std::to_string(first) + " do " +
+            Fail(key, "„" + QuotedInput(*value) + "” nie jest liczbą od " + std::to_string(first) + " do " +
                           std::to_string(last));
             return fallback;
         }
@@ -157,7 +96,7 @@ public:
         const std::optional<int> index = ParseWholeNumber(*value);
         const FanEntry* entry = index ? LookupFan(*index) : nullptr;
         if (!entry || !entry->ChooserCaption) {
-            Fail("fan", "„" + *value + "” nie jest numerem wentylatora z przyciskiem w oknie wyboru");
+            Fail("fan", "„" + QuotedInput(*value) + "” nie jest numerem wentylatora z przyciskiem w oknie wyboru");
             return 0;
         }
         return *index;
@@ -176,9 +115,12 @@ public:
         std::string list;
         for (size_t i = 0; i < items.size(); ++i)
             list += (i ? ", " : "") + std::to_string(i) + " („" + items[i] + "”)";
-        Fail("variant", "„" + *value + "” nie jest żadną z wartości: " + list);
+        Fail("variant", "„" + QuotedInput(*value) + "” nie jest żadną z wartości: " + list);
         return -1;
     }
+
+    // A key whose value its edit box refuses, with the box's message.
+    void Refuse(const char* key, const std::string& message) { Fail(key, message); }
 
     const std::string& Error() const { return error_; }
 
@@ -202,21 +144,32 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
 {
     DialogAnswersResult result;
     DialogAnswers& answers = result.Answers;
-    for (const DialogName& entry : kDialogNames) {
-        DialogInput& dialog = answers.Inputs[entry.Dialog];
-        dialog.Edits = EditTextsAtCreation(entry.Dialog, dir);
-        const std::vector<std::string>& items = ComboItems(entry.Dialog);
+    // A value file that exists but cannot be read is never overwritten by a batch run.
+    for (DialogId unreadable : DialogsWithUnreadableValueFiles(dir)) {
+        result.Error = "nie można odczytać pliku „" + QuotedInput(JoinPath(dir, FactsOf(unreadable).ValueFile)) +
+                       "” z zapamiętanymi wartościami okna " + NameOf(unreadable);
+        return result;
+    }
+    AnswerBuilder builder(input, inputName);
+    for (const DialogFacts& facts : AllDialogs()) {
+        DialogInput& dialog = answers.Inputs[facts.Id];
+        dialog.Edits = EditTextsAtCreation(facts.Id, dir);
+        const std::vector<std::string>& items = ComboItems(facts.Id);
         if (!items.empty())
             dialog.ComboText = items.front();  // every combo box starts showing its first item
-    }
-    for (const EditKey& key : kEditKeys) {
-        const std::string* value = ValueOf(input, key.Key);
-        std::vector<std::string>& edits = answers.Inputs[key.Dialog].Edits;
-        if (value && key.Edit < edits.size())
-            edits[key.Edit] = *value;
+        // Each edit box takes its key's value; a key refused by its box is refused here, whether
+        // its dialog is shown in this run or not.
+        for (size_t box = 0; box < facts.Boxes.size(); ++box) {
+            const char* key = facts.Boxes[box].BatchKey;
+            if (const std::string* value = ValueOf(input, key)) {
+                dialog.Edits[box] = *value;
+                const DialogOutcome check = CheckEditText(facts.Id, box, *value);
+                if (!check.Accepted)
+                    builder.Refuse(key, check.Message);
+            }
+        }
     }
 
-    AnswerBuilder builder(input, inputName);
     // Radio dialogs answer with the 0-based button; the defaults are the buttons checked initially.
     answers.Inputs[DialogId::OKBottomDlg3].Choice = builder.Word("density_source", {"computed", "typed"}, 1);
     answers.Inputs[DialogId::OKBottomDlg333].Choice = builder.Word("duct_shape", {"rectangular", "round"}, 0);
@@ -239,11 +192,12 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
 namespace {
 
 // Confirms the dialogs the wizard shows without writing a value file, and stops at the chooser,
-// so that neither the fan selection nor any writer runs.
+// so that neither the fan selection's files nor any other writer runs. The regulations are then
+// computed on the record alone.
 class DryRunFrontEnd final : public FrontEnd {
 public:
-    DryRunFrontEnd(const DialogAnswers& answers, CalcRecord& record, const std::string& dir)
-        : answers_(answers), record_(record), dir_(dir) {}
+    DryRunFrontEnd(const DialogAnswers& answers, const BatchInput& input, CalcRecord& record, const std::string& dir)
+        : answers_(answers), input_(input), record_(record), dir_(dir) {}
 
     bool ShowDialog(DialogId dialog) override
     {
@@ -262,16 +216,47 @@ public:
         FileProblems ignored;
         const DialogOutcome outcome =
             ConfirmDialog(dialog, answers_.For(dialog), record_, ValueFileTarget{dir_, false}, ignored);
-        if (!outcome.Accepted && error_.empty())
-            error_ = "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
+        if (!outcome.Accepted)
+            Fail(RefusalText(dialog, outcome));
         return outcome.Accepted;
+    }
+
+    // The calculation of a regulation command on the record, which then holds an operating point.
+    bool Regulate(RegulationOutcome (*compute)(CalcRecord&), const char* command)
+    {
+        if (!HasOperatingPoint(record_))
+            return true;  // the command refuses with its message; the fan's status says why
+        const RegulationOutcome outcome = compute(record_);
+        if (!outcome.Accepted)
+            Fail(std::string("polecenie „") + command + "” nie przyjmuje danych: " + outcome.Message);
+        return outcome.Accepted;
+    }
+
+    void Fail(const std::string& error)
+    {
+        if (error_.empty())
+            error_ = error;
     }
 
     bool ReachedChooser() const { return reachedChooser_; }
     const std::string& Error() const { return error_; }
 
 private:
+    // A refusal about an edit box names the key that answers it, or says the key is missing.
+    std::string RefusalText(DialogId dialog, const DialogOutcome& outcome) const
+    {
+        const std::span<const EditBox> boxes = FactsOf(dialog).Boxes;
+        if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
+            return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
+        const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
+        const auto line = input_.LineOf.find(key);
+        if (line == input_.LineOf.end())
+            return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
+        return "wiersz " + std::to_string(line->second) + ": " + key + ": " + outcome.Message;
+    }
+
     const DialogAnswers& answers_;
+    const BatchInput& input_;
     CalcRecord& record_;
     const std::string& dir_;
     bool reachedChooser_ = false;
@@ -290,16 +275,24 @@ std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
                           const std::string& dir, const CalcRecord& record)
 {
     CalcRecord copy = record;
-    DryRunFrontEnd ui(answers, copy, dir);
+    DryRunFrontEnd ui(answers, input, copy, dir);
     Session session{copy, dir, ui, {}};
     commands::FileNew(session);
     if (!ui.Error().empty())
         return ui.Error();
     if (!ui.ReachedChooser())
         return "kreator „Nowe obliczenia” nie doszedł do wyboru wentylatora";
-    if (ValueOf(input, "regulated_flow") && !ui.Confirm(DialogId::OKBottomDlg1))
+    // The fan selection's calculation, without its files, so that the regulations are checked on
+    // the operating point the run will have.
+    if (!ui.Confirm(DialogId::OKBottomDlg_wyw))
         return ui.Error();
-    if (ValueOf(input, "variant_flow") && !ui.Confirm(DialogId::OKBottomDlg2))
+    SelectFan(copy);
+    if (ValueOf(input, "regulated_flow") &&
+        !(ui.Confirm(DialogId::OKBottomDlg1) && ui.Regulate(ComputeRegulatedSpeed, "Obroty regulowane")))
+        return ui.Error();
+    if (ValueOf(input, "variant_flow") &&
+        !(ui.Confirm(DialogId::OKBottomDlg2) &&
+          ui.Regulate(ComputeVariantRegulatedSpeed, "Obroty regulowane z tłumikami")))
         return ui.Error();
     return "";
 }
@@ -349,7 +342,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     std::error_code error;
     const bool dirExists = std::filesystem::exists(options.Dir, error);
     if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << options.Dir << "” nie jest katalogiem\n";
+        err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
         return kExitBadInput;
     }
 
@@ -369,7 +362,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
 
     // A working directory that does not exist yet is made, once the input is known to be good.
     if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
-        err << "nie można utworzyć katalogu roboczego „" << options.Dir << "”\n";
+        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
         return kExitBadInput;
     }
     FileProblems preparation;
@@ -389,12 +382,15 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     else if (wizard != CommandResult::Done)
         return kExitBadInput;
 
+    // A refused regulation is a failed run, unless the fan's own status already says so.
     if (ValueOf(input, "regulated_flow")) {
-        commands::obr_reg(session);
+        if (commands::obr_reg(session) == CommandResult::Refused && status == kExitOk)
+            status = kExitBadInput;
         PrintScreenReport(record, out);
     }
     if (ValueOf(input, "variant_flow")) {
-        commands::par_reg_tlumika(session);
+        if (commands::par_reg_tlumika(session) == CommandResult::Refused && status == kExitOk)
+            status = kExitBadInput;
         PrintScreenReport(record, out);
     }
     return status;

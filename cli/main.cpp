@@ -1,17 +1,23 @@
 // went_char_cli: the batch front end. Reads the answers to every dialog from an input file, runs
 // the commands of the main window without a window and prints the results report. This file
 // handles the command line only; cli/batch_run.cpp does the work.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <exception>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/batch_input.h"
 #include "cli/batch_rank.h"
 #include "cli/batch_run.h"
+#include "output/quoted_input.h"
 
 namespace {
 
@@ -68,8 +74,10 @@ std::string UsageText()
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
-            "są pomijane. Wartość to tekst wpisany w pole okna, zamieniany jego regułami (kropka\n"
-            "dziesiętna; „0,25” daje 0). Klucze [jednostka] (domyślnie: ...):\n";
+            "są pomijane. Wartość to tekst wpisany w pole okna: jedna liczba rodzaju pola (liczba\n"
+            "całkowita albo dziesiętna z kropką, np. 0.25); inny tekst, także „0,25”, jest odrzucany.\n"
+            "Brak klucza liczby, gdy plik okna nie pamięta wartości, też jest błędem.\n"
+            "Klucze [jednostka] (domyślnie: ...):\n";
     for (int i = 0; i < BatchKeyCount(); ++i) {
         const BatchKey& key = BatchKeys()[i];
         std::string name = key.Name;
@@ -90,22 +98,48 @@ int UsageError(const std::string& problem)
     return kExitBadInput;
 }
 
-bool ReadInput(const std::string& name, std::string& text)
+// An input file is a few hundred bytes; anything near this is not one.
+constexpr size_t kInputLimit = size_t{1} << 20;  // bytes
+
+// Reads the input: standard input for "-", otherwise a regular file (a directory, a device or a
+// pipe is refused without waiting for it). "" when read, otherwise what went wrong.
+std::string ReadInput(const std::string& name, std::string& text)
 {
-    if (name == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return !std::cin.bad();
+    int fd = STDIN_FILENO;
+    if (name != "-") {
+        fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            return "nie można odczytać pliku „" + QuotedInput(name) + "”";
+        struct stat info {};
+        if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            close(fd);
+            return "„" + QuotedInput(name) + "” nie jest zwykłym plikiem";
+        }
     }
-    std::ifstream file(name, std::ios::binary);
-    if (!file)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    std::string problem;
+    std::vector<char> buffer(kInputLimit + 1);
+    size_t size = 0;
+    while (size < buffer.size()) {
+        const ssize_t got = read(fd, buffer.data() + size, buffer.size() - size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            problem = "nie można odczytać pliku „" + QuotedInput(name) + "”";
+            break;
+        }
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
+    }
+    if (fd != STDIN_FILENO)
+        close(fd);
+    if (problem.empty() && size > kInputLimit)
+        problem = "plik „" + QuotedInput(name) + "” jest większy niż 1 MiB: to nie jest plik wejściowy";
+    text.assign(buffer.data(), size);
+    return problem;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     BatchOptions options;
     RankOptions rank;
@@ -139,7 +173,7 @@ int main(int argc, char** argv)
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError("nieznana opcja „" + arg + "”");
+            return UsageError("nieznana opcja „" + QuotedInput(arg) + "”");
         } else if (inputName.empty()) {
             inputName = arg;
         } else {
@@ -154,17 +188,32 @@ int main(int argc, char** argv)
         return UsageError("--csv działa tylko z --rank");
 
     std::string text;
-    if (!ReadInput(inputName, text)) {
-        std::cerr << "went_char_cli: nie można odczytać pliku „" << inputName << "”\n";
+    if (const std::string problem = ReadInput(inputName, text); !problem.empty()) {
+        std::cerr << "went_char_cli: " << problem << "\n";
         return kExitBadInput;
     }
-    options.InputName = inputName;
+    options.InputName = QuotedInput(inputName);
     const BatchInputResult parsed = ParseBatchInput(text);
     if (!parsed.Ok) {
-        std::cerr << inputName << ": " << parsed.Error << "\n";
+        std::cerr << options.InputName << ": " << parsed.Error << "\n";
         return kExitBadInput;
     }
     if (ranking)
         return RunRanking(parsed.Input, rank, options, std::cout, std::cerr);
     return RunBatch(parsed.Input, options, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Nothing may end the program without a word: whatever escapes the run is reported.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "went_char_cli: błąd: " << error.what() << "\n";
+    } catch (...) {
+        std::cerr << "went_char_cli: nieznany błąd\n";
+    }
+    return kExitBadInput;
 }

@@ -1,6 +1,7 @@
 // The OK of every input dialog, the fan chooser and the two request dialogs: the texts of the
-// controls are converted as the dialogs always did, stored in the record and saved in the
-// dialog's value file. Also the fixed texts and tables the dialogs show.
+// controls are checked against their boxes' kinds, converted as the dialogs always did, stored
+// in the record and saved in the dialog's value file. Also the fixed texts and tables the
+// dialogs show.
 #include "dialogs/dialog_actions.h"
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
 #include "output/number_format.h"
+#include "output/quoted_input.h"
 #include "output/text_file.h"
 
 namespace {
@@ -98,20 +100,8 @@ const char kDiameterRefused[] =
 const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
 const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera.";
 const char kRequiredFlowRefused[] = "Wymagana wydajność na kratkę musi być większa od zera.";
-
-// Value files: name and the widths of their lines (the formats stand in the OK handlers).
-const ValueFileLayout kDensityFile{"dialog.sav", {29}};
-const ValueFileLayout kAirStateFile{"dialog1.sav", {29, 19, 19}};
-const ValueFileLayout kRectDuctFile{"dialog2.sav", {19, 19}};
-const ValueFileLayout kRoundDuctFile{"dialog22.sav", {19}};
-const ValueFileLayout kRectGrilleFile{"dialog33.sav", {19, 19, 19, 19, 19}};
-const ValueFileLayout kRoundGrilleFile{"dialog333.sav", {19, 19, 19, 19}};
-const ValueFileLayout kAdjustableGrilleFile{"dialog3333.sav", {19, 19, 19}};
-const ValueFileLayout kConstantFlowRoundFile{"dialog33333.sav", {19, 19, 19}};
-const ValueFileLayout kConstantFlowRectFile{"dialog333333.sav", {19, 19, 19}};
-const ValueFileLayout kRegulatedFlowFile{"dialog4.sav", {29}};
-const ValueFileLayout kVariantFlowFile{"dialog5.sav", {29}};
-const ValueFileLayout kRequiredFlowFile{"dialog6.sav", {29}};
+const char kOutOfRange[] = "Liczba w polu „%s” jest poza zakresem.";
+const char kResultsNotFinite[] = "Dla podanych danych nie można obliczyć parametrów.\nProszę poprawić dane.";
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -126,20 +116,9 @@ double DecimalBox(const DialogInput& input, size_t i) { return TextToDouble(Edit
 
 int64_t IntegerBox(const DialogInput& input, size_t i) { return TextToLong(EditText(input, i)); }
 
-std::string Decimals3(double value) { return FormatNumber("%1.3f", value); }
-std::string Decimals2(double value) { return FormatNumber("%1.2f", value); }
-std::string Integer(int32_t value) { return Printf("%d", value); }
-
-// Saves a confirmed dialog's values; a file that cannot be written is reported, not fatal.
-void Save(const ValueFileLayout& layout, const std::vector<std::string>& lines,
-          const ValueFileTarget& files, FileProblems& problems)
-{
-    if (!files.Write)
-        return;
-    std::string path = JoinPath(files.Dir, layout.FileName);
-    if (!SaveValueFile(path, lines))
-        problems.Add(path);
-}
+// The values a confirmed dialog saves, one per edit box in value-file order; integer boxes save
+// integers, which a double holds exactly.
+using SavedValues = std::vector<double>;
 
 DialogOutcome Refuse(const char* message) { return DialogOutcome{false, message}; }
 
@@ -176,24 +155,86 @@ void StoreStoreys(const Storeys& storeys, CalcRecord& record)
 }
 
 // ---------------------------------------------------------------------------------------------
-// The OK handlers
+// Checks of the typed texts and of what a dialog would store
 
-DialogOutcome ConfirmTypedDensity(const DialogInput& input, CalcRecord& record,
-                                  const ValueFileTarget& files, FileProblems& problems)
+constexpr char kBlanks[] = " \t\n\v\f\r";  // what may stand around a number
+
+// The text with its decimal commas made points and its blanks dropped, when that is a number.
+std::optional<std::string> PointForm(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return std::nullopt;
+    std::string pointed(text.substr(text.find_first_not_of(kBlanks)));
+    pointed.erase(pointed.find_last_not_of(kBlanks) + 1);
+    for (char& c : pointed)
+        if (c == ',')
+            c = '.';
+    if (!IsWholeNumber(pointed, NumberKind::Decimal))
+        return std::nullopt;
+    return pointed;
+}
+
+// Refuses a box whose text is not one whole, finite number of its kind. A decimal comma gets the
+// point form to type instead.
+DialogOutcome CheckBox(const EditBox& box, std::string_view text, int index)
+{
+    std::string message;
+    if (text.find_first_not_of(kBlanks) == std::string_view::npos) {
+        message = Printf("Pole „%s” jest puste.\nProszę wpisać liczbę.", box.Field);
+    } else if (box.Kind == NumberKind::Integer && !IsWholeNumber(text, box.Kind)) {
+        message = Printf("W polu „%s” musi być liczba całkowita, a jest „%s”.", box.Field, QuotedInput(text).c_str());
+    } else if (!IsWholeNumber(text, box.Kind)) {
+        message = Printf("W polu „%s” musi być liczba, a jest „%s”.", box.Field, QuotedInput(text).c_str());
+        if (const std::optional<std::string> pointed = PointForm(text))
+            message += "\nUżyj kropki dziesiętnej: " + QuotedInput(*pointed);
+    } else if (box.Kind == NumberKind::Decimal && !std::isfinite(TextToDouble(text))) {
+        message = Printf(kOutOfRange, box.Field);
+    } else {
+        return {};
+    }
+    return DialogOutcome{false, message, index};
+}
+
+// The saved line of a value, with its box's format.
+std::string SavedLine(const EditBox& box, double value)
+{
+    return box.Kind == NumberKind::Integer ? Printf(box.LineFormat, static_cast<int>(value))
+                                           : FormatNumber(box.LineFormat, value);
+}
+
+// The record fields the dialogs write, which must hold finite values once a dialog is confirmed.
+constexpr double CalcRecord::*kDialogDoubles[] = {
+    &CalcRecord::AirDensity,  &CalcRecord::DuctSideA,     &CalcRecord::DuctSideB,
+    &CalcRecord::DuctDiameter, &CalcRecord::DuctArea,     &CalcRecord::StoreyHeight,
+    &CalcRecord::GrilleLossCoefficient, &CalcRecord::GrilleArea, &CalcRecord::GrilleSizeA,
+    &CalcRecord::GrilleSizeB, &CalcRecord::RegulatedFlow, &CalcRecord::VariantRegulatedFlow,
+};
+
+bool DialogFieldsFinite(const CalcRecord& record)
+{
+    for (double CalcRecord::*field : kDialogDoubles)
+        if (!std::isfinite(record.*field))
+            return false;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The OK handlers: each stores its values in the record and lists the values to save. The
+// texts are whole numbers of their boxes' kinds by then.
+
+DialogOutcome ConfirmTypedDensity(const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     record.AirDensity = DecimalBox(input, 0);
-    Save(kDensityFile, {Decimals3(record.AirDensity)}, files, problems);
+    saved = {record.AirDensity};
     return {};
 }
 
-DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record,
-                              const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     const int32_t t = ClampToInt32(IntegerBox(input, 0));    // deg C
     const int32_t p = ClampToInt32(IntegerBox(input, 1));    // hPa
     const int32_t phi = ClampToInt32(IntegerBox(input, 2));  // %
 
-    // Computed before saving, so that a refused value leaves the file as it was.
     const int64_t pressure = int64_t{100} * p;        // Pa, integer arithmetic
     const int64_t temperature = int64_t{t} + 273;     // K, with 273 as the program always used
     const double td = t;
@@ -204,13 +245,12 @@ DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record,
     if (!std::isfinite(gasConstant) || !std::isfinite(density))
         return Refuse(kDensityRefused);
 
-    Save(kAirStateFile, {Integer(t), Integer(p), Integer(phi)}, files, problems);
+    saved = {static_cast<double>(t), static_cast<double>(p), static_cast<double>(phi)};
     record.AirDensity = density;
     return {};
 }
 
-DialogOutcome ConfirmRectDuct(const DialogInput& input, CalcRecord& record,
-                              const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmRectDuct(const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     const double a = DecimalBox(input, 0);
     const double b = DecimalBox(input, 1);
@@ -220,7 +260,7 @@ DialogOutcome ConfirmRectDuct(const DialogInput& input, CalcRecord& record,
     if (!std::isfinite(diameter) || !std::isfinite(area))
         return Refuse(kDiameterRefused);
 
-    Save(kRectDuctFile, {Decimals3(a), Decimals3(b)}, files, problems);
+    saved = {a, b};
     record.DuctSideA = a;
     record.DuctSideB = b;
     record.DuctDiameter = diameter;
@@ -228,19 +268,18 @@ DialogOutcome ConfirmRectDuct(const DialogInput& input, CalcRecord& record,
     return {};
 }
 
-DialogOutcome ConfirmRoundDuct(const DialogInput& input, CalcRecord& record,
-                               const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmRoundDuct(const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     record.DuctDiameter = DecimalBox(input, 0);
-    Save(kRoundDuctFile, {Decimals3(record.DuctDiameter)}, files, problems);
+    saved = {record.DuctDiameter};
     record.DuctArea = CircleArea(record.DuctDiameter);
     return {};
 }
 
 // The building dialogs. The storey count is checked first; the storeys are then stored with the
-// grille's loss coefficient, the value file is saved and the grille's size stored last.
+// grille's loss coefficient and the grille's size.
 DialogOutcome ConfirmRectGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
-                                const ValueFileTarget& files, FileProblems& problems)
+                                SavedValues& saved)
 {
     const double height = DecimalBox(input, 2);
     const double width = DecimalBox(input, 3);
@@ -248,9 +287,7 @@ DialogOutcome ConfirmRectGrille(const DialogInput& input, const Storeys& storeys
 
     StoreStoreys(storeys, record);
     record.GrilleLossCoefficient = zeta;
-    Save(kRectGrilleFile,
-         {Decimals2(storeys.Height), Integer(record.StoreyCount), Decimals2(height), Decimals2(width), Decimals2(zeta)},
-         files, problems);
+    saved = {storeys.Height, static_cast<double>(record.StoreyCount), height, width, zeta};
     record.GrilleArea = height * width;
     record.GrilleSizeA = height;
     record.GrilleSizeB = width;
@@ -258,122 +295,105 @@ DialogOutcome ConfirmRectGrille(const DialogInput& input, const Storeys& storeys
 }
 
 DialogOutcome ConfirmRoundGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
-                                 const ValueFileTarget& files, FileProblems& problems)
+                                 SavedValues& saved)
 {
     const double diameter = DecimalBox(input, 2);
     const double zeta = DecimalBox(input, 3);
 
     StoreStoreys(storeys, record);
     record.GrilleLossCoefficient = zeta;
-    Save(kRoundGrilleFile,
-         {Decimals2(storeys.Height), Integer(record.StoreyCount), Decimals2(diameter), Decimals2(zeta)},
-         files, problems);
+    saved = {storeys.Height, static_cast<double>(record.StoreyCount), diameter, zeta};
     record.GrilleArea = CircleArea(diameter);
     record.GrilleSizeA = diameter;
     return {};
 }
 
 // The three grilles chosen from a table save storey height, storey count and the grille's setting.
-void StoreTableGrille(const ValueFileLayout& layout, const Storeys& storeys, int32_t setting, double zeta,
-                      CalcRecord& record, const ValueFileTarget& files, FileProblems& problems)
+void StoreTableGrille(const Storeys& storeys, int32_t setting, double zeta, CalcRecord& record, SavedValues& saved)
 {
     StoreStoreys(storeys, record);
     record.GrilleLossCoefficient = zeta;
-    Save(layout, {Decimals2(storeys.Height), Integer(record.StoreyCount), Integer(setting)}, files, problems);
+    saved = {storeys.Height, static_cast<double>(record.StoreyCount), static_cast<double>(setting)};
 }
 
 DialogOutcome ConfirmAdjustableGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
-                                      const ValueFileTarget& files, FileProblems& problems)
+                                      SavedValues& saved)
 {
     // The turns are limited before they are used or saved; the user is not told.
     const int32_t turns = static_cast<int32_t>(Limit(IntegerBox(input, 2), 0, kMaxTurns));
     const AdjustableGrille& grille = kAdjustableGrilles[ComboItemForText(DialogId::Form2222, input.ComboText)];
 
-    StoreTableGrille(kAdjustableGrilleFile, storeys, turns,
-                     GrillePolynomial(grille.Coefficients, static_cast<double>(turns)), record, files, problems);
+    StoreTableGrille(storeys, turns, GrillePolynomial(grille.Coefficients, static_cast<double>(turns)), record, saved);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
     return {};
 }
 
 DialogOutcome ConfirmConstantFlowRoundGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
-                                             const ValueFileTarget& files, FileProblems& problems)
+                                             SavedValues& saved)
 {
     // The flow is limited before it is used or saved, so the logarithm is always defined.
     const int32_t flow = static_cast<int32_t>(Limit(IntegerBox(input, 2), kMinConstantFlow, kMaxConstantFlow));
     const ConstantFlowRoundGrille& grille =
         kConstantFlowRoundGrilles[ComboItemForText(DialogId::Form22222, input.ComboText)];
 
-    StoreTableGrille(kConstantFlowRoundFile, storeys, flow,
-                     std::exp(grille.A * std::log(static_cast<double>(flow)) + grille.B), record, files, problems);
+    StoreTableGrille(storeys, flow, std::exp(grille.A * std::log(static_cast<double>(flow)) + grille.B), record,
+                     saved);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
     return {};
 }
 
 DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, const Storeys& storeys, CalcRecord& record,
-                                            const ValueFileTarget& files, FileProblems& problems)
+                                            SavedValues& saved)
 {
     // Used as typed: the ranges in the dialog's notes are advice only.
     const int32_t flow = ClampToInt32(IntegerBox(input, 2));
     const ConstantFlowRectGrille& grille =
         kConstantFlowRectGrilles[ComboItemForText(DialogId::Form222222, input.ComboText)];
 
-    StoreTableGrille(kConstantFlowRectFile, storeys, flow,
-                     GrillePolynomial(grille.Coefficients, static_cast<double>(flow)), record, files, problems);
+    StoreTableGrille(storeys, flow, GrillePolynomial(grille.Coefficients, static_cast<double>(flow)), record, saved);
     record.GrilleArea = kConstantFlowRectArea;
     record.GrilleSizeA = kConstantFlowRectSide;
     record.GrilleSizeB = kConstantFlowRectSide;
     return {};
 }
 
-DialogOutcome ConfirmBuilding(DialogId dialog, const DialogInput& input, CalcRecord& record,
-                              const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmBuilding(DialogId dialog, const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     const Storeys storeys = ReadStoreys(input);
     if (!StoreyCountAccepted(storeys.Count))
-        return Refuse(kStoreyCountRefused);
+        return DialogOutcome{false, kStoreyCountRefused, 1};
     switch (dialog) {
-    case DialogId::Form22: return ConfirmRectGrille(input, storeys, record, files, problems);
-    case DialogId::Form222: return ConfirmRoundGrille(input, storeys, record, files, problems);
-    case DialogId::Form2222: return ConfirmAdjustableGrille(input, storeys, record, files, problems);
-    case DialogId::Form22222: return ConfirmConstantFlowRoundGrille(input, storeys, record, files, problems);
-    default: return ConfirmConstantFlowRectGrille(input, storeys, record, files, problems);
+    case DialogId::Form22: return ConfirmRectGrille(input, storeys, record, saved);
+    case DialogId::Form222: return ConfirmRoundGrille(input, storeys, record, saved);
+    case DialogId::Form2222: return ConfirmAdjustableGrille(input, storeys, record, saved);
+    case DialogId::Form22222: return ConfirmConstantFlowRoundGrille(input, storeys, record, saved);
+    default: return ConfirmConstantFlowRectGrille(input, storeys, record, saved);
     }
 }
 
 // The requested flow of the two regulation dialogs: a flow of 0 or less has no regulated speed.
-DialogOutcome ConfirmFlow(const ValueFileLayout& layout, double CalcRecord::*field, const DialogInput& input,
-                          CalcRecord& record, const ValueFileTarget& files, FileProblems& problems)
+DialogOutcome ConfirmFlow(double CalcRecord::*field, const DialogInput& input, CalcRecord& record,
+                          SavedValues& saved)
 {
     const double flow = DecimalBox(input, 0);
     if (!(flow > 0))
-        return Refuse(kFlowRefused);
+        return DialogOutcome{false, kFlowRefused, 0};
     record.*field = flow;
-    Save(layout, {Decimals3(flow)}, files, problems);
+    saved = {flow};
     return {};
 }
 
 // The required flow per grille of the selection from the catalogue, kept with one decimal.
-DialogOutcome ConfirmRequiredFlow(const DialogInput& input, CalcRecord& record, const ValueFileTarget& files,
-                                  FileProblems& problems)
+DialogOutcome ConfirmRequiredFlow(const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     const double flow = DecimalBox(input, 0);
-    if (!(flow > 0) || !std::isfinite(flow))
-        return Refuse(kRequiredFlowRefused);
+    if (!(flow > 0))
+        return DialogOutcome{false, kRequiredFlowRefused, 0};
     record.RequiredGrilleFlowHourly = flow;
-    Save(kRequiredFlowFile, {FormatNumber("%1.1f", flow)}, files, problems);
+    saved = {flow};
     return {};
-}
-
-// The combo items of a grille table, in table order.
-template <typename Grille, size_t N>
-std::vector<std::string> NamesOf(const Grille (&table)[N])
-{
-    std::vector<std::string> names;
-    for (const Grille& grille : table)
-        names.emplace_back(grille.Name);
-    return names;
 }
 
 // Radio dialogs: `Choice` outside the buttons means none is checked, and the field keeps its value.
@@ -382,93 +402,22 @@ bool ChoiceIn(const DialogInput& input, size_t buttons)
     return input.Choice >= 0 && static_cast<size_t>(input.Choice) < buttons;
 }
 
-const std::vector<std::string> kNoTexts;
-
-}  // namespace
-
-const ValueFileLayout* ValueFileOf(DialogId dialog)
-{
-    switch (dialog) {
-    case DialogId::OKBottomDlg: return &kDensityFile;
-    case DialogId::Form3: return &kAirStateFile;
-    case DialogId::Form1: return &kRectDuctFile;
-    case DialogId::Form4: return &kRoundDuctFile;
-    case DialogId::Form22: return &kRectGrilleFile;
-    case DialogId::Form222: return &kRoundGrilleFile;
-    case DialogId::Form2222: return &kAdjustableGrilleFile;
-    case DialogId::Form22222: return &kConstantFlowRoundFile;
-    case DialogId::Form222222: return &kConstantFlowRectFile;
-    case DialogId::OKBottomDlg1: return &kRegulatedFlowFile;
-    case DialogId::OKBottomDlg2: return &kVariantFlowFile;
-    case DialogId::OKBottomDlg6: return &kRequiredFlowFile;
-    case DialogId::OKBottomDlg3:
-    case DialogId::OKBottomDlg333:
-    case DialogId::OKBottomDlg33333:
-    case DialogId::OKBottomDlg3333:
-    case DialogId::OKBottomDlg_wyw:
-        return nullptr;
-    }
-    return nullptr;
-}
-
-std::vector<std::string> InitialEditTexts(DialogId dialog)
-{
-    switch (dialog) {
-    case DialogId::OKBottomDlg:
-    case DialogId::Form4:
-    case DialogId::OKBottomDlg1:
-    case DialogId::OKBottomDlg2:
-    case DialogId::OKBottomDlg6:
-        return {"Edit1"};
-    case DialogId::Form1: return {"Edit1", "Edit2"};
-    case DialogId::Form3: return {"Edit1", "Edit2", "Edit3"};
-    case DialogId::Form22: return {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"};
-    case DialogId::Form222: return {"Edit1", "Edit2", "Edit3", "Edit4"};
-    // The combo box stands where Edit3 would be; the setting of the grille is Edit4.
-    case DialogId::Form2222:
-    case DialogId::Form22222:
-    case DialogId::Form222222:
-        return {"Edit1", "Edit2", "Edit4"};
-    case DialogId::OKBottomDlg3:
-    case DialogId::OKBottomDlg333:
-    case DialogId::OKBottomDlg33333:
-    case DialogId::OKBottomDlg3333:
-    case DialogId::OKBottomDlg_wyw:
-        return {};
-    }
-    return {};
-}
-
-std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir)
-{
-    std::vector<std::string> texts = InitialEditTexts(dialog);
-    const ValueFileLayout* layout = ValueFileOf(dialog);
-    if (!layout)
-        return texts;
-    std::vector<std::optional<std::string>> lines = LoadValueFile(JoinPath(dir, layout->FileName), layout->Widths);
-    for (size_t i = 0; i < texts.size() && i < lines.size(); ++i) {
-        if (lines[i])
-            texts[i] = *lines[i];
-    }
-    return texts;
-}
-
-DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,
-                            const ValueFileTarget& files, FileProblems& problems)
+// What the dialog's OK stores, on `record`, with the values its value file is to hold.
+DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
     switch (dialog) {
     case DialogId::OKBottomDlg3:
         if (ChoiceIn(input, 2))
             record.DensitySource = input.Choice;  // 0 computed, 1 typed
         return {};
-    case DialogId::OKBottomDlg: return ConfirmTypedDensity(input, record, files, problems);
-    case DialogId::Form3: return ConfirmAirState(input, record, files, problems);
+    case DialogId::OKBottomDlg: return ConfirmTypedDensity(input, record, saved);
+    case DialogId::Form3: return ConfirmAirState(input, record, saved);
     case DialogId::OKBottomDlg333:
         if (ChoiceIn(input, 2))
             record.DuctShape = input.Choice;  // 0 rectangular, 1 round
         return {};
-    case DialogId::Form1: return ConfirmRectDuct(input, record, files, problems);
-    case DialogId::Form4: return ConfirmRoundDuct(input, record, files, problems);
+    case DialogId::Form1: return ConfirmRectDuct(input, record, saved);
+    case DialogId::Form4: return ConfirmRoundDuct(input, record, saved);
     case DialogId::OKBottomDlg33333:
         if (ChoiceIn(input, std::size(kMaterials)))
             record.DuctRoughness = kMaterials[input.Choice].Roughness;
@@ -482,7 +431,7 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
     case DialogId::Form2222:
     case DialogId::Form22222:
     case DialogId::Form222222:
-        return ConfirmBuilding(dialog, input, record, files, problems);
+        return ConfirmBuilding(dialog, input, record, saved);
     case DialogId::OKBottomDlg_wyw: {
         // Only an entry with a button in the chooser can be chosen; otherwise the choice is kept.
         const FanEntry* entry = LookupFan(input.Choice);
@@ -490,18 +439,127 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
             record.FanIndex = input.Choice;
         return {};
     }
-    case DialogId::OKBottomDlg1:
-        return ConfirmFlow(kRegulatedFlowFile, &CalcRecord::RegulatedFlow, input, record, files, problems);
+    case DialogId::OKBottomDlg1: return ConfirmFlow(&CalcRecord::RegulatedFlow, input, record, saved);
     case DialogId::OKBottomDlg2: {
-        DialogOutcome outcome =
-            ConfirmFlow(kVariantFlowFile, &CalcRecord::VariantRegulatedFlow, input, record, files, problems);
+        DialogOutcome outcome = ConfirmFlow(&CalcRecord::VariantRegulatedFlow, input, record, saved);
         if (outcome.Accepted)
             record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
         return outcome;
     }
-    case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, files, problems);
+    case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, saved);
     }
     return {};
+}
+
+// The combo items of a grille table, in table order.
+template <typename Grille, size_t N>
+std::vector<std::string> NamesOf(const Grille (&table)[N])
+{
+    std::vector<std::string> names;
+    for (const Grille& grille : table)
+        names.emplace_back(grille.Name);
+    return names;
+}
+
+const std::vector<std::string> kNoTexts;
+
+}  // namespace
+
+const ValueFileLayout* ValueFileOf(DialogId dialog)
+{
+    static const std::vector<ValueFileLayout> layouts = [] {
+        std::vector<ValueFileLayout> all;
+        for (const DialogFacts& facts : AllDialogs()) {
+            ValueFileLayout layout{facts.ValueFile, {}};
+            for (const EditBox& box : facts.Boxes)
+                layout.Widths.push_back(box.LineWidth);
+            all.push_back(std::move(layout));
+        }
+        return all;
+    }();
+    const ValueFileLayout& layout = layouts.at(static_cast<size_t>(dialog));
+    return layout.FileName ? &layout : nullptr;
+}
+
+std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir)
+{
+    std::vector<std::string> texts(FactsOf(dialog).Boxes.size());
+    const ValueFileLayout* layout = ValueFileOf(dialog);
+    if (!layout)
+        return texts;
+    const ValueFileContents contents = LoadValueFile(JoinPath(dir, layout->FileName), layout->Widths);
+    for (size_t i = 0; i < texts.size() && i < contents.Lines.size(); ++i) {
+        if (contents.Lines[i])
+            texts[i] = *contents.Lines[i];
+    }
+    return texts;
+}
+
+std::vector<DialogId> DialogsWithUnreadableValueFiles(const std::string& dir)
+{
+    std::vector<DialogId> dialogs;
+    for (const DialogFacts& facts : AllDialogs()) {
+        const ValueFileLayout* layout = ValueFileOf(facts.Id);
+        if (layout && LoadValueFile(JoinPath(dir, layout->FileName), layout->Widths).State ==
+                          ValueFileState::Unreadable)
+            dialogs.push_back(facts.Id);
+    }
+    return dialogs;
+}
+
+std::string UnreadableValueFilesMessage(const std::string& dir)
+{
+    std::string files;
+    for (DialogId dialog : DialogsWithUnreadableValueFiles(dir)) {
+        const DialogFacts& facts = FactsOf(dialog);
+        files += Printf("\n„%s” (okno „%s”)", facts.ValueFile, facts.Caption);
+    }
+    if (files.empty())
+        return "";
+    return "Nie można odczytać zapamiętanych wartości z plików:" + files +
+           "\nPola tych okien są puste; każdy z tych plików zostanie zastąpiony dopiero po zatwierdzeniu "
+           "jego okna przyciskiem OK.";
+}
+
+DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,
+                            const ValueFileTarget& files, FileProblems& problems)
+{
+    const DialogFacts& facts = FactsOf(dialog);
+    for (size_t i = 0; i < facts.Boxes.size(); ++i) {
+        const DialogOutcome refusal = CheckBox(facts.Boxes[i], EditText(input, i), static_cast<int>(i));
+        if (!refusal.Accepted)
+            return refusal;
+    }
+
+    // Worked out on a copy, so that a refusal at any step stores nothing.
+    CalcRecord changed = record;
+    SavedValues saved;
+    const DialogOutcome outcome = Apply(dialog, input, changed, saved);
+    if (!outcome.Accepted)
+        return outcome;
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < facts.Boxes.size() && i < saved.size(); ++i) {
+        const EditBox& box = facts.Boxes[i];
+        lines.push_back(SavedLine(box, saved[i]));
+        // A longer line would come back cut, as a different number, on the next start.
+        if (lines.back().size() > static_cast<size_t>(box.LineWidth))
+            return DialogOutcome{false, Printf(kOutOfRange, box.Field), static_cast<int>(i)};
+    }
+    if (!DialogFieldsFinite(changed))
+        return Refuse(kResultsNotFinite);
+
+    record = changed;
+    if (facts.ValueFile && files.Write) {
+        const std::string path = JoinPath(files.Dir, facts.ValueFile);
+        if (!SaveValueFile(path, lines))
+            problems.Add(path);
+    }
+    return outcome;
+}
+
+DialogOutcome CheckEditText(DialogId dialog, size_t box, std::string_view text)
+{
+    return CheckBox(FactsOf(dialog).Boxes[box], text, static_cast<int>(box));
 }
 
 const std::vector<std::string>& ComboItems(DialogId dialog)

@@ -3,33 +3,16 @@
 // batch front end both call ConfirmDialog and nothing else.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "dialogs/dialog_table.h"
 #include "dialogs/value_files.h"
 #include "model/calc_record.h"
 #include "output/file_problems.h"
-
-enum class DialogId {
-    OKBottomDlg3,      // density source
-    OKBottomDlg,       // typed density
-    Form3,             // density from temperature, pressure, humidity
-    OKBottomDlg333,    // duct shape
-    Form1,             // rectangular duct
-    Form4,             // round duct
-    OKBottomDlg33333,  // duct material
-    OKBottomDlg3333,   // installation kind
-    Form22,            // building, rectangular grille
-    Form222,           // building, round grille
-    Form2222,          // building, adjustable round grille
-    Form22222,         // building, constant-flow round grille
-    Form222222,        // building, constant-flow rectangular grille
-    OKBottomDlg_wyw,   // fan chooser
-    OKBottomDlg1,      // requested flow, regulated speed
-    OKBottomDlg2,      // requested flow and variant, regulated speed with silencers
-    OKBottomDlg6,      // required flow per grille, selection from the catalogue
-};
 
 // What the controls of a dialog hold when OK is pressed.
 struct DialogInput {
@@ -42,6 +25,7 @@ struct DialogInput {
 struct DialogOutcome {
     bool Accepted = true;  // false: refused; nothing stored or saved, the dialog stays open
     std::string Message;   // why it was refused (Polish, UTF-8)
+    int Box = -1;          // the edit box (value-file order) the refusal is about, -1 for none
 };
 
 // Where a confirmed dialog saves its value file. Write false: a dry run that saves nothing.
@@ -53,17 +37,27 @@ struct ValueFileTarget {
 // The dialog's value file layout, or nullptr for dialogs without edit boxes.
 const ValueFileLayout* ValueFileOf(DialogId dialog);
 
-// Initial texts of the dialog's edit boxes ("Edit1", ...), in value-file order.
-std::vector<std::string> InitialEditTexts(DialogId dialog);
-
-// The texts a dialog shows when it is created: its initial texts, replaced line by line from its
-// value file in `dir`.
+// The texts a dialog shows when it is created, in value-file order: the lines of its value file
+// in `dir`; a box without a line (no file yet, a short or unreadable file) starts empty.
 std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir);
 
-// The OK of a dialog. A value file that cannot be written goes into `problems`; the values are
-// stored all the same.
+// The dialogs whose value file in `dir` exists but cannot be read (not a regular file, no
+// permission). Their boxes start empty; the file is rewritten only by the dialog's own OK.
+std::vector<DialogId> DialogsWithUnreadableValueFiles(const std::string& dir);
+
+// One message naming each such value file and its dialog, "" when there is none.
+std::string UnreadableValueFilesMessage(const std::string& dir);
+
+// The OK of a dialog. Every edit box must hold one whole number of its kind, finite, whose saved
+// line fits its width, and every value the dialog stores must be finite; otherwise the dialog
+// refuses with a message naming the box. A value file that cannot be written goes into
+// `problems`; the values are stored all the same.
 DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,
                             const ValueFileTarget& files, FileProblems& problems);
+
+// The check ConfirmDialog makes of the text of one edit box (its index in value-file order):
+// accepted, or refused with the message naming the box.
+DialogOutcome CheckEditText(DialogId dialog, size_t box, std::string_view text);
 
 // Combo items of the dialogs that have one (empty for the others), in list order.
 const std::vector<std::string>& ComboItems(DialogId dialog);

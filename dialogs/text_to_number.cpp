@@ -98,7 +98,33 @@ DecimalSpan ScanDecimal(std::string_view text, size_t pos)
     return span;
 }
 
+// Index one past the last character that is not white space, at least `begin`.
+size_t TrimmedEnd(std::string_view text, size_t begin)
+{
+    size_t end = text.size();
+    while (end > begin && IsSpace(text[end - 1]))
+        --end;
+    return end;
+}
+
 }  // namespace
+
+bool IsWholeNumber(std::string_view text, NumberKind kind)
+{
+    size_t pos = SkipSpace(text);
+    const size_t end = TrimmedEnd(text, pos);
+    ReadSign(text, pos);
+    if (kind == NumberKind::Integer) {
+        if (pos == end)
+            return false;
+        for (; pos < end; ++pos)
+            if (!IsDigit(text[pos]))
+                return false;
+        return true;
+    }
+    const DecimalSpan span = ScanDecimal(text.substr(0, end), pos);
+    return span.HasDigits && span.End == end;
+}
 
 double TextToDouble(std::string_view text)
 {

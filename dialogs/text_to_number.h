@@ -6,6 +6,16 @@
 #include <cstdint>
 #include <string_view>
 
+// What a number box accepts.
+enum class NumberKind {
+    Integer,  // optional sign and digits
+    Decimal,  // optional sign, digits with an optional point and fraction, optional exponent
+};
+
+// True when `text`, blanks at both ends aside, is one whole number of `kind`: what the box's
+// conversion reads is then the whole text, and nothing typed is silently dropped.
+bool IsWholeNumber(std::string_view text, NumberKind kind);
+
 // Decimal boxes. Overflow gives +-HUGE_VAL, underflow 0, as the C conversion does.
 double TextToDouble(std::string_view text);
 

@@ -1,20 +1,62 @@
-// Reading and writing of the dialog value files. Reading accepts whatever is on disk (CR LF or
-// LF line ends, short, empty or over-long lines, binary junk) and never fails: what cannot be read
-// leaves the edit box with its initial text.
+// Reading and writing of the dialog value files. Reading accepts whatever a regular file holds
+// (CR LF or LF line ends, short, empty or over-long lines, binary junk); a directory, a device or
+// a pipe under the file's name is never read, and never waited for.
 #include "dialogs/value_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstddef>
 
 #include "output/text_file.h"
 
-std::vector<std::optional<std::string>> LoadValueFile(const std::string& path, const std::vector<int>& widths)
-{
-    std::vector<std::optional<std::string>> lines(widths.size());
-    std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes)
-        return lines;
+namespace {
 
-    const std::string& text = *bytes;
+// The first kValueFileReadLimit bytes of a regular file, or the reason there are none.
+ValueFileState ReadHead(const std::string& path, std::string& bytes)
+{
+    // Non-blocking, so that opening a FIFO does not wait for a writer; it is refused below.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? ValueFileState::Missing : ValueFileState::Unreadable;
+    struct stat info {};
+    ValueFileState state = ValueFileState::Read;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        state = ValueFileState::Unreadable;
+    } else {
+        char buffer[kValueFileReadLimit];
+        size_t size = 0;
+        while (size < sizeof buffer) {
+            const ssize_t got = read(fd, buffer + size, sizeof buffer - size);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                state = ValueFileState::Unreadable;
+                break;
+            }
+            if (got == 0)
+                break;
+            size += static_cast<size_t>(got);
+        }
+        bytes.assign(buffer, size);
+    }
+    close(fd);
+    return state;
+}
+
+}  // namespace
+
+ValueFileContents LoadValueFile(const std::string& path, const std::vector<int>& widths)
+{
+    ValueFileContents contents;
+    contents.Lines.resize(widths.size());
+    std::string text;
+    contents.State = ReadHead(path, text);
+    if (contents.State != ValueFileState::Read)
+        return contents;
+
     size_t pos = 0;
     for (size_t i = 0; i < widths.size() && pos < text.size(); ++i) {
         size_t end = text.find('\n', pos);
@@ -32,9 +74,9 @@ std::vector<std::optional<std::string>> LoadValueFile(const std::string& path, c
         size_t width = widths[i] > 0 ? static_cast<size_t>(widths[i]) : 0;
         if (line.size() > width)
             line.resize(width);  // the rest of an over-long line is skipped up to its line end
-        lines[i] = std::move(line);
+        contents.Lines[i] = std::move(line);
     }
-    return lines;
+    return contents;
 }
 
 bool SaveValueFile(const std::string& path, const std::vector<std::string>& lines)

@@ -2,6 +2,7 @@
 // dialog is created and rewritten on every OK.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,11 +12,27 @@ struct ValueFileLayout {
     std::vector<int> Widths; // longest line each edit box can read back, without the line end
 };
 
+// A value file is read no further than this: far beyond the lines of any dialog, and small
+// enough that a huge or endless file costs nothing.
+constexpr size_t kValueFileReadLimit = 4096;  // bytes
+
+enum class ValueFileState {
+    Read,        // a regular file, read (possibly empty)
+    Missing,     // no such file: the boxes start empty, nothing to report
+    Unreadable,  // there is something, but not a regular file that can be read
+};
+
+struct ValueFileContents {
+    ValueFileState State = ValueFileState::Missing;
+    // Element i is the text for the i-th edit box, or nullopt when the file is missing or
+    // unreadable or ended before that line.
+    std::vector<std::optional<std::string>> Lines;
+};
+
 // Reads the file line by line: a line ends at "\n" (a "\r" before it is dropped), is cut at its
-// width and at a NUL byte. Element i is the text for the i-th edit box, or nullopt when the file
-// is missing or ended before that line (the box keeps its initial text). A last line without a
-// line end still counts when it holds any character.
-std::vector<std::optional<std::string>> LoadValueFile(const std::string& path, const std::vector<int>& widths);
+// width and at a NUL byte. A last line without a line end still counts when it holds any
+// character. Only the first kValueFileReadLimit bytes are read; a file ends there.
+ValueFileContents LoadValueFile(const std::string& path, const std::vector<int>& widths);
 
 // Writes the lines, each followed by "\n", replacing the file atomically.
 bool SaveValueFile(const std::string& path, const std::vector<std::string>& lines);

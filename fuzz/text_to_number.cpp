@@ -1,5 +1,6 @@
 // Fuzz target of the edit-box conversions: any text gives a finite number or +-HUGE_VAL, never a
-// NaN, and a comma ends the number, so the text up to its first comma gives the same result.
+// NaN, and a comma ends the number, so the text up to its first comma gives the same result. A
+// text a box accepts holds no comma, and every integer a decimal box accepts too.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int32_t narrowed = ClampToInt32(integer);
     if (integer >= INT32_MIN && integer <= INT32_MAX ? narrowed != integer
                                                      : narrowed != (integer < 0 ? INT32_MIN : INT32_MAX))
+        std::abort();
+
+    const bool wholeInteger = IsWholeNumber(text, NumberKind::Integer);
+    const bool wholeDecimal = IsWholeNumber(text, NumberKind::Decimal);
+    if ((wholeInteger && !wholeDecimal) || (wholeDecimal && beforeComma.size() != text.size()))
         std::abort();
     return 0;
 }

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::fwrite(content.data(), 1, content.size(), file);
     std::fclose(file);
 
-    const std::vector<std::optional<std::string>> lines = LoadValueFile(TempPath(), widths);
+    const std::vector<std::optional<std::string>> lines = LoadValueFile(TempPath(), widths).Lines;
     if (lines.size() != widths.size())
         std::abort();
     bool ended = false;

@@ -29,9 +29,14 @@ double SumOfSquares(int32_t storeys)
     return sum;
 }
 
-// printf's "%1.<precision>f" with a point whatever the process locale.
+// printf's "%1.<precision>f" with a point whatever the process locale; a value that is not
+// finite is written "-", as every other output writes it, never "inf" or "nan".
 void AppendFixed(std::string& text, double value, int precision)
 {
+    if (!std::isfinite(value)) {
+        text += '-';
+        return;
+    }
     char buffer[400];  // the largest double has 309 digits before the point
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::fixed, precision);

@@ -18,10 +18,9 @@ constexpr int kExampleColumnGap = 24;
 
 }  // namespace
 
-BuildingForm::BuildingForm(const DialogContext& context, DialogId id, const char* name, QSize client,
-                           QPoint designPosition, const Rows& rows)
-    : ModalForm(context, id,
-                {name, "Parametry budynku", client, AtDesignPosition(designPosition.x(), designPosition.y()), false}),
+BuildingForm::BuildingForm(const DialogContext& context, DialogId id, QSize client, QPoint designPosition,
+                           const Rows& rows)
+    : ModalForm(context, id, {client, AtDesignPosition(designPosition.x(), designPosition.y()), false}),
       rows_(rows)
 {
     Label1 = MakeLabel("Label1", "Proszę podać parametry budynku", 16, rows.FirstRowTop - rows.RowStep + kLabelOffset);
@@ -98,9 +97,9 @@ int BuildingForm::PlaceExampleColumn(const std::vector<QLabel*>& descriptions, c
     return right;
 }
 
-GrilleListForm::GrilleListForm(const DialogContext& context, DialogId id, const char* name, QSize client,
+GrilleListForm::GrilleListForm(const DialogContext& context, DialogId id, QSize client,
                                const QString& numberCaption, const QString& initialGrille, const QString& note)
-    : BuildingForm(context, id, name, client, QPoint(272, 200), {40, 28, 200, 105})
+    : BuildingForm(context, id, client, QPoint(272, 200), {40, 28, 200, 105})
 {
     Label4 = MakeRowLabel("Label4", "Wybierz kratke", 2);
     Label5 = MakeRowLabel("Label5", numberCaption, 3);

@@ -35,7 +35,7 @@ protected:
         int EditWidth;
     };
 
-    BuildingForm(const DialogContext& context, DialogId id, const char* name, QSize client, QPoint designPosition,
+    BuildingForm(const DialogContext& context, DialogId id, QSize client, QPoint designPosition,
                  const Rows& rows);
 
     // Top of the edit box or combo box of row `row` (0 = storey height).
@@ -89,6 +89,6 @@ public slots:
     void Button1Click();
 
 protected:
-    GrilleListForm(const DialogContext& context, DialogId id, const char* name, QSize client,
+    GrilleListForm(const DialogContext& context, DialogId id, QSize client,
                    const QString& numberCaption, const QString& initialGrille, const QString& note);
 };

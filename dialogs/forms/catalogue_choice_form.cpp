@@ -38,7 +38,7 @@ public:
 
 TOKBottomDlg6::TOKBottomDlg6(const DialogContext& context)
     : ModalForm(context, DialogId::OKBottomDlg6,
-                {"OKBottomDlg6", "Podaj parametry", QSize(344, 183), kScreenCentre, true})
+                {QSize(344, 183), kScreenCentre, true})
 {
     Bevel1 = MakeBevel("Bevel1", 8, 8, 329, 105);
     Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);

@@ -70,8 +70,8 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
       context_(context), id_(id), placement_(shape.Placement), escapeCancels_(shape.EscapeCancels)
 {
     Q_ASSERT_X(context.Record && context.Problems, "ModalForm", "a form needs the record and the problem list");
-    setObjectName(QString::fromLatin1(shape.Name));
-    setWindowTitle(QString::fromUtf8(shape.Caption));
+    setObjectName(QString::fromLatin1(FactsOf(id).FormName));
+    setWindowTitle(QString::fromUtf8(FactsOf(id).Caption));
     setFont(DialogFont());
     setFixedSize(shape.Client);
     setSizeGripEnabled(false);
@@ -79,29 +79,36 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
         move(placement_.DesignPosition);
 }
 
-void ModalForm::Confirm(const DialogInput& input)
+DialogOutcome ModalForm::Confirm(const DialogInput& input)
 {
     const DialogOutcome outcome =
         ConfirmDialog(id_, input, *context_.Record, ValueFileTarget{context_.Dir}, *context_.Problems);
     if (outcome.Accepted) {
         accept();
-        return;
+        return outcome;
     }
     // Nothing was stored; the user corrects the text in place.
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), QString::fromUtf8(outcome.Message),
                     QMessageBox::Ok, this);
     WidenForCaption(box);
     box.exec();
+    return outcome;
 }
 
-void ModalForm::ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo)
+void ModalForm::ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo)
 {
     DialogInput input;
     for (const QLineEdit* edit : edits)
         input.Edits.push_back(Utf8(edit->text()));
     if (combo)
         input.ComboText = Utf8(combo->currentText());
-    Confirm(input);
+    const DialogOutcome outcome = Confirm(input);
+    // The box the refusal names gets the focus, its text selected for typing over.
+    if (!outcome.Accepted && outcome.Box >= 0 && static_cast<size_t>(outcome.Box) < edits.size()) {
+        QLineEdit* refused = edits.begin()[outcome.Box];
+        refused->setFocus(Qt::OtherFocusReason);
+        refused->selectAll();
+    }
 }
 
 void ModalForm::ConfirmChoice(std::initializer_list<const QRadioButton*> radios)

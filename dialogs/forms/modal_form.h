@@ -36,9 +36,8 @@ struct FormPlacement {
 constexpr FormPlacement kScreenCentre{true, QPoint()};
 constexpr FormPlacement AtDesignPosition(int left, int top) { return {false, QPoint(left, top)}; }
 
+// How a form looks; its name and caption stand in the dialog table.
 struct FormShape {
-    const char* Name;       // instance name, the form's objectName ("OKBottomDlg3")
-    const char* Caption;    // title bar text (UTF-8)
     QSize Client;           // fixed client area in pixels
     FormPlacement Placement;
     bool EscapeCancels;     // true where the cancel button is bound to Escape
@@ -63,13 +62,14 @@ public:
 protected:
     // Hands the controls to ConfirmDialog. Taken: the dialog closes with OK. Refused: the reason
     // is shown in a warning box and the dialog stays open with the user's texts as they were.
-    void Confirm(const DialogInput& input);
-    // Confirm with the texts of `edits`, in value-file order, and of `combo` where there is one.
-    void ConfirmTexts(std::initializer_list<const QLineEdit*> edits, const QComboBox* combo = nullptr);
+    DialogOutcome Confirm(const DialogInput& input);
+    // Confirm with the texts of `edits`, in value-file order, and of `combo` where there is one;
+    // a refused box gets the focus.
+    void ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo = nullptr);
     // Confirm with the number of the last checked of `radios` (from 0), or -1 when none is.
     void ConfirmChoice(std::initializer_list<const QRadioButton*> radios);
 
-    // The texts this dialog shows at creation: initial texts, replaced from its value file.
+    // The texts this dialog shows at creation: the lines of its value file, or empty.
     void FillEditsAtCreation(std::initializer_list<QLineEdit*> edits);
 
     // Component builders. Positions are relative to `parent` (the form when null); a width or

@@ -4,8 +4,7 @@
 #include <QLineEdit>
 
 TForm1::TForm1(const DialogContext& context)
-    : ModalForm(context, DialogId::Form1,
-                {"Form1", "Parametry kanału", QSize(332, 146), AtDesignPosition(327, 303), false})
+    : ModalForm(context, DialogId::Form1, {QSize(332, 146), AtDesignPosition(327, 303), false})
 {
     Label1 = MakeLabel("Label1", "Proszę podać wymiary kanału", 16, 16);
     Label2 = MakeLabel("Label2", "Długość [m]", 16, 48);

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 TForm22::TForm22(const DialogContext& context)
-    : BuildingForm(context, DialogId::Form22, "Form22", QSize(590, 442), QPoint(195, 96), {48, 32, 248, 121})
+    : BuildingForm(context, DialogId::Form22, QSize(590, 442), QPoint(195, 96), {48, 32, 248, 121})
 {
     Label4 = MakeRowLabel("Label4", "Wysokość kratki [m]", 2);
     Label5 = MakeRowLabel("Label5", "Szerokość kratki [m]", 3);

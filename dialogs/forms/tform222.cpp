@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 TForm222::TForm222(const DialogContext& context)
-    : BuildingForm(context, DialogId::Form222, "Form222", QSize(326, 404), QPoint(195, 96), {48, 32, 200, 105})
+    : BuildingForm(context, DialogId::Form222, QSize(326, 404), QPoint(195, 96), {48, 32, 200, 105})
 {
     Label4 = MakeRowLabel("Label4", "Średnica kratki [m]", 2);
     Label5 = MakeRowLabel("Label5", "Współczynnik strat kratki", 3);

@@ -2,7 +2,7 @@
 #include "dialogs/forms/tform2222.h"
 
 TForm2222::TForm2222(const DialogContext& context)
-    : GrilleListForm(context, DialogId::Form2222, "Form2222", QSize(326, 232), "Otwarcie kratki", "LUMA 75/80",
+    : GrilleListForm(context, DialogId::Form2222, QSize(326, 232), "Otwarcie kratki", "LUMA 75/80",
                      "(ilosc obrotow tarczy kratki 0-20)")
 {
 }

@@ -2,7 +2,7 @@
 #include "dialogs/forms/tform22222.h"
 
 TForm22222::TForm22222(const DialogContext& context)
-    : GrilleListForm(context, DialogId::Form22222, "Form22222", QSize(326, 232), "Stała wydajność Qs [m3/h]",
+    : GrilleListForm(context, DialogId::Form22222, QSize(326, 232), "Stała wydajność Qs [m3/h]",
                      "100 mm", "(liczba z zakresu 15 do 90)")
 {
 }

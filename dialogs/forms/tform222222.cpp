@@ -6,7 +6,7 @@
 #include <QLabel>
 
 TForm222222::TForm222222(const DialogContext& context)
-    : GrilleListForm(context, DialogId::Form222222, "Form222222", QSize(326, 255), "Stała wydajność Qs [m3/h]",
+    : GrilleListForm(context, DialogId::Form222222, QSize(326, 255), "Stała wydajność Qs [m3/h]",
                      "NEVA-20", "liczba z zakresu ")
 {
     const int noteTop = RowTop(4) + 4;  // the first note's top

@@ -4,9 +4,7 @@
 #include <QLineEdit>
 
 TForm3::TForm3(const DialogContext& context)
-    // The caption ends in a blank, unlike the typed-density dialog's.
-    : ModalForm(context, DialogId::Form3,
-                {"Form3", "Dobór parametrów ", QSize(308, 209), AtDesignPosition(358, 246), false})
+    : ModalForm(context, DialogId::Form3, {QSize(308, 209), AtDesignPosition(358, 246), false})
 {
     Bevel1 = MakeBevel("Bevel1", 8, 8, 292, 153);
     Label1 = MakeLabel("Label1", "Proszę podać parametry do obliczenia gestości Ro", 16, 20);

@@ -4,8 +4,7 @@
 #include <QLineEdit>
 
 TForm4::TForm4(const DialogContext& context)
-    : ModalForm(context, DialogId::Form4,
-                {"Form4", "Parametry kanału", QSize(300, 126), AtDesignPosition(353, 284), false})
+    : ModalForm(context, DialogId::Form4, {QSize(300, 126), AtDesignPosition(353, 284), false})
 {
     Label1 = MakeLabel("Label1", "Proszę podać parametry kanału", 16, 16);
     Label2 = MakeLabel("Label2", "Średnica kanału [m]", 16, 48);

@@ -4,8 +4,7 @@
 #include <QLineEdit>
 
 TOKBottomDlg::TOKBottomDlg(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg,
-                {"OKBottomDlg", "Dobór parametrów", QSize(297, 146), kScreenCentre, false})
+    : ModalForm(context, DialogId::OKBottomDlg, {QSize(297, 146), kScreenCentre, false})
 {
     Bevel1 = MakeBevel("Bevel1", 8, 8, 281, 97);
     Label1 = MakeLabel("Label1", "Proszę podać parametry", 16, 24);

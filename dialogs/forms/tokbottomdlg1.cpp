@@ -5,8 +5,7 @@
 #include <QPushButton>
 
 TOKBottomDlg1::TOKBottomDlg1(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg1,
-                {"OKBottomDlg1", "Podaj parametry", QSize(320, 183), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg1, {QSize(320, 183), kScreenCentre, true})
 {
     Bevel1 = MakeBevel("Bevel1", 8, 8, 305, 105);
     Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);

@@ -7,8 +7,7 @@
 #include <QPushButton>
 
 TOKBottomDlg2::TOKBottomDlg2(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg2,
-                {"OKBottomDlg2", "Podaj parametry", QSize(386, 177), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg2, {QSize(386, 177), kScreenCentre, true})
 {
     Bevel1 = MakeBevel("Bevel1", 8, 8, 369, 113);
     Label1 = MakeLabel("Label1", "Wydajność regulowana [m3/s]", 16, 40);

@@ -6,8 +6,7 @@
 #include <QRadioButton>
 
 TOKBottomDlg3::TOKBottomDlg3(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg3,
-                {"OKBottomDlg3", "Wprowadzanie Ro", QSize(275, 150), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg3, {QSize(275, 150), kScreenCentre, true})
 {
     GroupBox1 = MakeGroup("GroupBox1", QString(), 8, 8, 259, 97);
     MakeRadioColumn({&RadioButton1, &RadioButton2}, GroupBox1, 16, 24, 32, 233);

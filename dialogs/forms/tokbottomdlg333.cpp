@@ -6,8 +6,7 @@
 #include <QRadioButton>
 
 TOKBottomDlg333::TOKBottomDlg333(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg333,
-                {"OKBottomDlg333", "Wybór kanału", QSize(209, 174), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg333, {QSize(209, 174), kScreenCentre, true})
 {
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać typ kanału", 8, 8, 193, 121);
     MakeRadioColumn({&RadioButton1, &RadioButton2}, GroupBox1, 16, 32, 40, 169);

@@ -6,8 +6,7 @@
 #include <QRadioButton>
 
 TOKBottomDlg3333::TOKBottomDlg3333(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg3333,
-                {"OKBottomDlg3333", "Wybór typu instalacji", QSize(393, 225), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg3333, {QSize(393, 225), kScreenCentre, true})
 {
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać typ instalacji", 8, 8, 377, 173);
     MakeRadioColumn({&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5}, GroupBox1, 12, 24, 30,

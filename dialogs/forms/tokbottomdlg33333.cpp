@@ -6,8 +6,7 @@
 #include <QRadioButton>
 
 TOKBottomDlg33333::TOKBottomDlg33333(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg33333,
-                {"OKBottomDlg33333", "Wybór współczynnika chropowatości", QSize(318, 290), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg33333, {QSize(318, 290), kScreenCentre, true})
 {
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać materiał kanału", 8, 8, 302, 237);
     MakeRadioColumn({&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5, &RadioButton6},

@@ -65,8 +65,7 @@ static void RegisterChooserPictures()
 }
 
 TOKBottomDlg_wyw::TOKBottomDlg_wyw(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg_wyw,
-                {"OKBottomDlg_wyw", "Wybór wentylatora", QSize(662, 552), kScreenCentre, true})
+    : ModalForm(context, DialogId::OKBottomDlg_wyw, {QSize(662, 552), kScreenCentre, true})
 {
     RegisterChooserPictures();
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać wentylator", 8, 8, 513, 481);

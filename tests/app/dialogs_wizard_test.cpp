@@ -195,7 +195,7 @@ const struct Scenario {
      "grille=LUMA 125; turns=10; fan=9; regulated_flow=0.1; variant_flow=0.08; variant=2"), true, false},
     {"typed_rect_round_grille", Parse("density_source=typed; density=1.19; duct_shape=rectangular; duct_length=0.4; "
      "duct_width=0.25; material=4; installation=2; storey_height=3.1; storeys=8; grille_diameter=0.125; "
-     "loss_coefficient=3,9; fan=30"), false, false},
+     "loss_coefficient=3.9; fan=30"), false, false},
     {"computed_round_constant_flow_round_grille", Parse("density_source=computed; temperature=5; pressure=990; humidity=80; "
      "duct_shape=round; duct_diameter=0.2; material=6; installation=4; storey_height=2.7; storeys=5; grille=116 mm; "
      "constant_flow=30; fan=27"), true, false},
@@ -412,7 +412,7 @@ private slots:
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
         QCOMPARE(marked, reaching);
         QCOMPARE(record.FanIndex, largest.FanIndex);
-        QVERIFY(forms.OKBottomDlg_wyw->RadioButton(largest.FanIndex)->isChecked());
+        QVERIFY(program.Forms->OKBottomDlg_wyw->RadioButton(largest.FanIndex)->isChecked());
         QCOMPARE(record.ScreenReportKind, largest.Configuration == FanConfiguration::Fan ? 1 : 3);
         QCOMPARE(ReadFileForTest(dir + "/dialog6.sav"), std::string("50.0\n"));
     }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "model/regulation.h"
+#include "output/quoted_input.h"
 #include "output/text_file.h"
 #include "support/test_support.h"
 
@@ -73,19 +74,20 @@ TEST(batch_run, answers_take_keys_value_files_and_initial_texts)
     ASSERT_TRUE(WriteFileAtomically(JoinPath(dir, "dialog22.sav"), "0.400\n"));
     ASSERT_TRUE(WriteFileAtomically(JoinPath(dir, "dialog33.sav"), "2.80\n8\n0.20\n0.20\n2.50\n"));
     const DialogAnswers answers = Answers(
-        "density_source = computed\ntemperature = 20,5\nduct_shape = round\nmaterial = 6\ninstallation = 4\n"
+        "density_source = computed\ntemperature = 20\nduct_shape = round\nmaterial = 6\ninstallation = 4\n"
         "storeys = 12\nloss_coefficient = 3.3\ngrille = 116 mm\nconstant_flow = 30\nfan = 44\nvariant = 2\n",
         dir);
 
-    // The text goes to the box unconverted: the dialog converts it on OK.
-    EXPECT_EQ(answers.For(D::Form3).Edits, (Texts{"20,5", "Edit2", "Edit3"}));
-    EXPECT_EQ(answers.For(D::OKBottomDlg).Edits, (Texts{"Edit1"}));
+    // The text goes to the box unconverted: the dialog converts it on OK. Boxes without a key or a
+    // remembered value are empty.
+    EXPECT_EQ(answers.For(D::Form3).Edits, (Texts{"20", "", ""}));
+    EXPECT_EQ(answers.For(D::OKBottomDlg).Edits, (Texts{""}));
     EXPECT_EQ(answers.For(D::Form4).Edits, (Texts{"0.400"}));
     EXPECT_EQ(answers.For(D::Form22).Edits, (Texts{"2.80", "12", "0.20", "0.20", "3.3"}));
-    EXPECT_EQ(answers.For(D::Form222).Edits, (Texts{"Edit1", "12", "Edit3", "3.3"}));
-    EXPECT_EQ(answers.For(D::Form22222).Edits, (Texts{"Edit1", "12", "30"}));
-    EXPECT_EQ(answers.For(D::Form222222).Edits, (Texts{"Edit1", "12", "30"}));
-    EXPECT_EQ(answers.For(D::Form2222).Edits, (Texts{"Edit1", "12", "Edit4"}));
+    EXPECT_EQ(answers.For(D::Form222).Edits, (Texts{"", "12", "", "3.3"}));
+    EXPECT_EQ(answers.For(D::Form22222).Edits, (Texts{"", "12", "30"}));
+    EXPECT_EQ(answers.For(D::Form222222).Edits, (Texts{"", "12", "30"}));
+    EXPECT_EQ(answers.For(D::Form2222).Edits, (Texts{"", "12", ""}));
     EXPECT_EQ(answers.For(D::OKBottomDlg33333).Choice, 5);
     EXPECT_EQ(answers.For(D::OKBottomDlg3333).Choice, 3);
     for (DialogId dialog : {D::Form2222, D::Form22222, D::Form222222})
@@ -103,7 +105,7 @@ TEST(batch_run, answers_take_keys_value_files_and_initial_texts)
     EXPECT_EQ(defaults.For(D::Form222222).ComboText, "NEVA-20");
     EXPECT_EQ(defaults.For(D::OKBottomDlg2).ComboIndex, -1) << "no variant selected";
     EXPECT_EQ(defaults.For(D::OKBottomDlg2).ComboText, "Wentylator");
-    EXPECT_EQ(defaults.For(D::OKBottomDlg1).Edits, (Texts{"Edit1"}));
+    EXPECT_EQ(defaults.For(D::OKBottomDlg1).Edits, (Texts{""}));
 }
 
 TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
@@ -128,16 +130,25 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
          "wiersz 2: variant: „3” nie jest żadną z wartości: 0 („Wentylator”), 1 („Wentylator z podstawą "
          "tłumiącą”), 2 („Wentylator z tłumikiem cylindrycznym”)"},
         {"storeys", Block("storeys = 10", "storeys = 150"),
-         refused("Form22", "Parametry budynku", "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.")},
-        {"computed_density", Block("density = 1.2", "density_source = computed\npressure = 0"),
-         refused("Form3", "Dobór parametrów",
+         "wiersz 5: storeys: Ilość kondygnacji musi być liczbą z zakresu 0 do 99."},
+        {"computed_density", Block("density = 1.2", "density_source = computed\ntemperature = 20\npressure = 0\nhumidity = 5"),
+         refused("Form3", "Dobór parametrów ",
                  "Dla podanych parametrów nie można obliczyć gęstości powietrza.\nProszę poprawić dane.")},
-        {"rectangular_duct_without_sides", Block("duct_shape = round", ""),
+        {"rectangular_duct", Block("duct_shape = round", "duct_length = 0.5\nduct_width = -0.5"),
          refused("Form1", "Parametry kanału",
                  "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.")},
-        {"regulated_flow", Block("fan = 19", "fan = 19\nregulated_flow = 0,5"), refused("OKBottomDlg1", "Podaj parametry", flow)},
+        {"rectangular_duct_without_sides", Block("duct_shape = round", ""),
+         "brak klucza „duct_length” (okno Form1 („Parametry kanału”)): Pole „Długość [m]” jest puste.\n"
+         "Proszę wpisać liczbę."},
+        {"density_comma", Block("density = 1.2", "density = 1,2"),
+         "wiersz 1: density: W polu „Gęstość Ro [kg/m3]” musi być liczba, a jest „1,2”.\nUżyj kropki dziesiętnej: 1.2"},
+        {"comma_in_a_dialog_not_shown", kBlock + "duct_width = 0,3\n",
+         "wiersz 10: duct_width: W polu „Szerokość [m]” musi być liczba, a jest „0,3”.\nUżyj kropki dziesiętnej: 0.3"},
+        {"regulated_flow_comma", Block("fan = 19", "fan = 19\nregulated_flow = 0,5"),
+         "wiersz 10: regulated_flow: W polu „Wydajność regulowana Qr [m3/s]” musi być liczba, a jest „0,5”.\n"
+         "Użyj kropki dziesiętnej: 0.5"},
         {"variant_flow", Block("fan = 19", "fan = 19\nregulated_flow = 0.5\nvariant_flow = -1"),
-         refused("OKBottomDlg2", "Podaj parametry", flow)},
+         std::string("wiersz 11: variant_flow: ") + flow},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -169,7 +180,7 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
     const std::string notDir = JoinPath(dir, "dialog33.sav");
     const RunResult fileDir = RunInProcess(kBlock, notDir);
     EXPECT_EQ(fileDir.Status, kExitBadInput);
-    EXPECT_EQ(fileDir.Err, "katalog roboczy „" + notDir + "” nie jest katalogiem\n");
+    EXPECT_EQ(fileDir.Err, "katalog roboczy „" + QuotedInput(notDir) + "” nie jest katalogiem\n");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)

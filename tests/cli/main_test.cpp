@@ -1,12 +1,15 @@
 // The went_char_cli program: command line, exit statuses, standard output and error, files left.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
+#include "output/quoted_input.h"
 #include "output/text_file.h"
 #include "support/test_support.h"
 
@@ -60,9 +63,19 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
     EXPECT_EQ(help.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/usage.txt", help.Out), "");
 
-    // Wrong usage is followed by the usage text; bad input is read from standard input ("-").
+    // Wrong usage is followed by the usage text; bad input is read from standard input ("-"). An
+    // input that is not a regular file, or too large for one, is never read.
     const std::string usage = "\n" + help.Out;
-    struct Row { std::vector<std::string> args; const char* input; std::string error; };
+    const std::string fifo = JoinPath(scratch, "input.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = JoinPath(scratch, "huge.txt");
+    ASSERT_TRUE(WriteFileAtomically(huge, std::string((1 << 20) + 1, '#')));
+    // The example with one of its lines replaced.
+    const auto example = [](const std::string& from, const std::string& to) {
+        std::string text = ReadFileForTest(Example("blok_10_kondygnacji"));
+        return text.replace(text.find(from), from.size(), to);
+    };
+    struct Row { std::vector<std::string> args; std::string input; std::string error; };
     const Row rows[] = {
         {{}, "", "went_char_cli: brak pliku wejściowego\n" + usage},
         {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
@@ -73,9 +86,22 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--rank", "0", "--dir", dir, Example("blok_10_kondygnacji")}, "",
          Example("blok_10_kondygnacji") + ": Qi: Wymagana wydajność na kratkę musi być większa od zera.\n"},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
-        {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
-         "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
-         "0 do 99.\n"},
+        {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\n",
+         "-: brak klucza „density” (okno OKBottomDlg („Dobór parametrów”)): Pole „Gęstość Ro [kg/m3]” jest "
+         "puste.\nProszę wpisać liczbę.\n"},
+        {{"--no-plot", "--dir", dir, "/tmp"}, "", "went_char_cli: „/tmp” nie jest zwykłym plikiem\n"},
+        {{"--no-plot", "--dir", dir, "/dev/zero"}, "", "went_char_cli: „/dev/zero” nie jest zwykłym plikiem\n"},
+        {{"--no-plot", "--dir", dir, fifo}, "", "went_char_cli: „" + QuotedInput(fifo) + "” nie jest zwykłym plikiem\n"},
+        {{"--no-plot", "--dir", dir, huge}, "",
+         "went_char_cli: plik „" + QuotedInput(huge) + "” jest większy niż 1 MiB: to nie jest plik wejściowy\n"},
+        {{"--no-plot", "--dir", dir, "-"}, example("regulated_flow = 0.6", "regulated_flow = 1e400"),
+         "-: wiersz 29: regulated_flow: Liczba w polu „Wydajność regulowana Qr [m3/s]” jest poza zakresem.\n"},
+        {{"--no-plot", "--dir", dir, "-"}, example("grille_height = 0.2", "grille_height = 1e400"),
+         "-: wiersz 21: grille_height: Liczba w polu „Wysokość kratki [m]” jest poza zakresem.\n"},
+        {{"--no-plot", "--dir", dir, "-"}, example("density = 1.2", "density = 1e308"),
+         "-: wiersz 10: density: Liczba w polu „Gęstość Ro [kg/m3]” jest poza zakresem.\n"},
+        {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys\x01 = 1\n",
+         "-: wiersz 2: nieznany klucz „storeys\\x01”\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.error);
@@ -89,6 +115,27 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
     const CliRun missing = RunCli(scratch, {"--no-plot", "--dir", dir, JoinPath(scratch, "none.txt")});
     EXPECT_EQ(missing.Status, 2);
     EXPECT_EQ(missing.Err, "went_char_cli: nie można odczytać pliku „" + JoinPath(scratch, "none.txt") + "”\n");
+}
+
+TEST(main, a_value_file_that_cannot_be_read_stops_the_run_before_anything_is_written)
+{
+    const std::string scratch = ScratchDir("unreadable");
+    const std::string dir = WorkDir(scratch);
+    const std::string path = JoinPath(dir, "dialog.sav");
+    const std::string expected = "nie można odczytać pliku „" + QuotedInput(path) +
+                                 "” z zapamiętanymi wartościami okna OKBottomDlg („Dobór parametrów”)\n";
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);  // read, it would block for ever
+    CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, expected);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "nothing written";
+
+    fs::remove(path);
+    fs::create_symlink("/dev/zero", path);  // read, it would never end
+    run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, expected);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "nothing written";
 }
 
 TEST(main, examples_print_their_reports)

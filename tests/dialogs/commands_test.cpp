@@ -23,14 +23,7 @@ namespace {
 using D = DialogId;
 using Texts = std::vector<std::string>;
 
-std::string NameOf(DialogId dialog)
-{
-    static const char* const kNames[] = {  // in the order of DialogId
-        "OKBottomDlg3", "OKBottomDlg", "Form3", "OKBottomDlg333", "Form1", "Form4", "OKBottomDlg33333",
-        "OKBottomDlg3333", "Form22", "Form222", "Form2222", "Form22222", "Form222222", "OKBottomDlg_wyw",
-        "OKBottomDlg1", "OKBottomDlg2", "OKBottomDlg6"};
-    return kNames[static_cast<int>(dialog)];
-}
+std::string NameOf(DialogId dialog) { return FactsOf(dialog).FormName; }
 
 // A ten-storey block, round duct, rectangular grilles; CORVA-4 at 730 1/min (entry 19) has an
 // operating point and both silencer variants intersect the network.

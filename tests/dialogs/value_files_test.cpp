@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <optional>
 #include <string>
@@ -35,10 +37,34 @@ TEST(value_files, loads_whatever_is_on_disk)
     const std::string path = JoinPath(dir, "dialog.sav");
     for (const Row& row : rows) {
         std::ofstream(path, std::ios::binary) << row.Bytes;
-        EXPECT_EQ(LoadValueFile(path, row.Widths), row.Expected) << row.Name;
+        const ValueFileContents contents = LoadValueFile(path, row.Widths);
+        EXPECT_EQ(contents.State, ValueFileState::Read) << row.Name;
+        EXPECT_EQ(contents.Lines, row.Expected) << row.Name;
     }
-    EXPECT_EQ(LoadValueFile(JoinPath(dir, "dialog1.sav"), {29, 19, 19}), Lines(3)) << "missing file";
-    EXPECT_EQ(LoadValueFile(dir, {29}), Lines(1)) << "a directory is not a value file";
+}
+
+TEST(value_files, only_regular_files_are_read_and_only_their_head)
+{
+    const std::string dir = ScratchDir("kinds");
+    const std::string fifo = JoinPath(dir, "fifo.sav");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    struct Row { const char* Name; std::string Path; ValueFileState State; };
+    const Row rows[] = {
+        {"missing file", JoinPath(dir, "dialog1.sav"), ValueFileState::Missing},
+        {"a directory", dir, ValueFileState::Unreadable},
+        {"a FIFO without writer is not waited for", fifo, ValueFileState::Unreadable},
+        {"an endless device", "/dev/zero", ValueFileState::Unreadable},
+    };
+    for (const Row& row : rows) {
+        const ValueFileContents contents = LoadValueFile(row.Path, {29, 19});
+        EXPECT_EQ(contents.State, row.State) << row.Name;
+        EXPECT_EQ(contents.Lines, Lines(2)) << row.Name;
+    }
+
+    // Lines past the read limit do not exist.
+    const std::string path = JoinPath(dir, "long.sav");
+    std::ofstream(path, std::ios::binary) << std::string(kValueFileReadLimit - 2, 'x') << "\n7\n8\n";
+    EXPECT_EQ(LoadValueFile(path, {19, 19, 19}).Lines, (Lines{std::string(19, 'x'), "7", std::nullopt}));
 }
 
 TEST(value_files, save_writes_lines_with_line_feeds)
@@ -49,6 +75,6 @@ TEST(value_files, save_writes_lines_with_line_feeds)
     EXPECT_EQ(ReadFileForTest(path), "2.80\n4\n0.20\n");
     ASSERT_TRUE(SaveValueFile(path, {"1"}));
     EXPECT_EQ(ReadFileForTest(path), "1\n") << "the file is replaced, not appended to";
-    EXPECT_EQ(LoadValueFile(path, {19, 19}), (Lines{"1", std::nullopt}));
+    EXPECT_EQ(LoadValueFile(path, {19, 19}).Lines, (Lines{"1", std::nullopt}));
     EXPECT_FALSE(SaveValueFile(JoinPath(dir, "no/such/dir.sav"), {"1"}));
 }
