@@ -8,37 +8,129 @@
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
 #include "dialogs/commands.h"
+#include "output/folder_lock.h"
+#include "output/picture_guard.h"
 #include "output/text_file.h"
 
 const char kNoChartMessage[] = "Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia.";
 
-void DisplayChart(ChartSet set, const std::string& dir, ProcessLauncher& launcher)
+namespace {
+
+// Columns: what the refusals say the user should run first, and what the stale set is.
+struct SetTexts {
+    const char* RunFirst;
+    const char* StaleChart;
+};
+constexpr SetTexts kSetTexts[4] = {
+    {"Proszę najpierw wykonać obliczenia.", ""},
+    {"Proszę najpierw wykonać obliczenia.", ""},
+    {"Proszę najpierw wykonać polecenie „Obroty regulowane”.", "Charakterystyka obrotów regulowanych"},
+    {"Proszę najpierw wykonać polecenie „Obroty regulowane z tłumikami”.",
+     "Charakterystyka obrotów regulowanych z tłumikami"},
+};
+
+const SetTexts& TextsOf(ChartSet set) { return kSetTexts[static_cast<int>(set) - 1]; }
+
+// Whether the command may use the set: `needed` (the file it works on) exists and the set is not
+// left from an earlier fan selection; otherwise the reason is shown. `missing` starts the message
+// for a set not made yet ("Brak charakterystyki do ...").
+bool Usable(ChartSet set, const std::string& dir, const char* needed, const std::string& missing,
+            SystemDialogs& dialogs)
 {
-    // The display script ends in "pause -1"; with its input at end of file gnuplot returns from
-    // the pause at once, and "-persist" keeps the chart window open until the user closes it.
-    launcher.StartDetached(kPlotterProgram, {"-persist", FilesOf(set).DisplayScript}, dir);
+    std::error_code error;
+    if (!std::filesystem::exists(JoinPath(dir, needed), error)) {
+        dialogs.ShowMessage(missing + "\n" + TextsOf(set).RunFirst, kMessageCaption);
+        return false;
+    }
+    if (IsStale(dir, set)) {
+        dialogs.ShowMessage(std::string(TextsOf(set).StaleChart) +
+                                " pochodzi z poprzedniego doboru wentylatora.\n" +
+                                "Proszę ponownie wykonać polecenie „" +
+                                (set == ChartSet::Regulated ? "Obroty regulowane" : "Obroty regulowane z tłumikami") +
+                                "”.",
+                            kMessageCaption);
+        return false;
+    }
+    return true;
 }
 
-void OpenChartReport(ChartSet set, const std::string& dir, UrlOpener& opener)
+// The last line of the plotting program's output that says something: its error line.
+std::string LastLine(const std::string& output)
 {
-    opener.OpenFile(JoinPath(dir, FilesOf(set).HtmlReport));
+    std::string last;
+    std::string::size_type start = 0;
+    while (start < output.size()) {
+        std::string::size_type end = output.find('\n', start);
+        if (end == std::string::npos)
+            end = output.size();
+        const std::string line = output.substr(start, end - start);
+        if (line.find_first_not_of(" \t\r^") != std::string::npos)
+            last = line;
+        start = end + 1;
+    }
+    return last;
+}
+
+bool HasControlCharacter(const std::string& name)
+{
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::string NoBrowserMessage(const std::string& path)
+{
+    return "Nie można uruchomić przeglądarki, aby otworzyć plik:\n" + path +
+           "\nProszę otworzyć go w przeglądarce samodzielnie.";
+}
+
+void DisplayChart(ChartSet set, const std::string& dir, ProcessLauncher& launcher, SystemDialogs& dialogs)
+{
+    const char* script = FilesOf(set).DisplayScript;
+    if (!Usable(set, dir, script, "Brak charakterystyki do wyświetlenia.", dialogs))
+        return;
+    // The display script ends in "pause -1"; with its input at end of file gnuplot returns from
+    // the pause at once, and "-persist" keeps the chart window open until the user closes it.
+    if (!launcher.StartDetached(kPlotterProgram, {"-persist", script}, dir))
+        dialogs.ShowMessage(kNoPlotterMessage, kMessageCaption);
+}
+
+void OpenChartReport(ChartSet set, const std::string& dir, UrlOpener& opener, SystemDialogs& dialogs)
+{
+    const char* report = FilesOf(set).HtmlReport;
+    if (!Usable(set, dir, report, "Brak charakterystyki do wydruku.", dialogs))
+        return;
+    const std::string path = JoinPath(dir, report);
+    if (!opener.OpenFile(path))
+        dialogs.ShowMessage(NoBrowserMessage(path), kMessageCaption);
 }
 
 SaveOutcome SaveChart(ChartSet set, const std::string& dir, SystemDialogs& dialogs,
                       ProcessLauncher& launcher, FileProblems& problems)
 {
     const ChartFiles& files = FilesOf(set);
-    std::error_code error;
     // Asking for a name first would be in vain when there is nothing to save.
-    if (!std::filesystem::exists(JoinPath(dir, files.CopyScript), error)) {
-        dialogs.ShowMessage(kNoChartMessage, kMessageCaption);
+    if (!Usable(set, dir, files.CopyScript, "Brak charakterystyki do zapisania.", dialogs))
         return SaveOutcome::NoChart;
-    }
     const std::optional<std::string> chosen = dialogs.RunSaveDialog();
     if (!chosen)
         return SaveOutcome::Cancelled;
+    const std::string picture = SaveNameWithGif(*chosen);
+    // A line break in the name would end the script's output line and start a command of its own.
+    if (HasControlCharacter(picture)) {
+        dialogs.ShowMessage("Nazwa pliku zawiera znaki sterujące; proszę wybrać inną nazwę.", kMessageCaption);
+        return SaveOutcome::NotWritten;
+    }
 
-    const bool copied = WriteSaveScript(dir, set, SaveNameWithGif(*chosen), problems);
+    const FolderLock lock(dir);
+    if (!lock.Held()) {
+        dialogs.ShowMessage(lock.BusyMessage(), kMessageCaption);
+        return SaveOutcome::NotWritten;
+    }
+    const bool copied = WriteSaveScript(dir, set, picture, problems);
     if (!problems.Empty()) {
         dialogs.ShowMessage(problems.Message(), kMessageCaption);
         problems.Clear();
@@ -48,6 +140,20 @@ SaveOutcome SaveChart(ChartSet set, const std::string& dir, SystemDialogs& dialo
         dialogs.ShowMessage(kNoChartMessage, kMessageCaption);
         return SaveOutcome::NoChart;
     }
-    launcher.StartDetached(kPlotterProgram, {files.SaveScript}, dir);
-    return SaveOutcome::Saved;
+
+    PictureGuard guard(picture);
+    const ProcessRun run = launcher.RunAndWait(kPlotterProgram, {files.SaveScript}, dir, kPlotterWait);
+    if (!run.Started) {
+        dialogs.ShowMessage(kNoPlotterMessage, kMessageCaption);
+        return SaveOutcome::NotWritten;
+    }
+    if (guard.Settle())
+        return SaveOutcome::Saved;
+    std::string message = "Nie udało się zapisać charakterystyki w pliku:\n" + picture;
+    if (!run.Finished)
+        message += "\nProgram gnuplot nie skończył pracy w ciągu " + std::to_string(kPlotterWait.count() / 1000) + " s.";
+    else if (const std::string line = LastLine(run.Output); !line.empty())
+        message += "\nProgram gnuplot: " + line;
+    dialogs.ShowMessage(message, kMessageCaption);
+    return SaveOutcome::NotWritten;
 }

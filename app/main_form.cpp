@@ -253,9 +253,10 @@ void TMainForm::FileExit() { close(); }
 void TMainForm::HelpContents()
 {
     const std::optional<std::string> manual = FindManual(QCoreApplication::applicationDirPath().toStdString());
-    if (manual)
-        opener_->OpenFile(*manual);
-    else
+    if (manual) {
+        if (!opener_->OpenFile(*manual))
+            dialogs_->ShowMessage(NoBrowserMessage(*manual), kMessageCaption);
+    } else
         dialogs_->ShowMessage(kNoManualMessage, kMessageCaption);
 }
 
@@ -267,11 +268,11 @@ void TMainForm::HelpAbout()
 
 void TMainForm::DisplayChartOf(ChartSet set)
 {
-    DisplayChart(set, dir_, *launcher_);
+    DisplayChart(set, dir_, *launcher_, *dialogs_);
     Invalidate();
 }
 
-void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_); }
+void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_, *dialogs_); }
 
 void TMainForm::SaveChartOf(ChartSet set)
 {

@@ -1,5 +1,5 @@
-// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot started
-// without waiting and the repaint of the main window.
+// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot run while
+// the window waits and the repaint of the main window.
 #pragma once
 
 #include <string>
@@ -20,7 +20,7 @@ public:
 
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void StartPlotter(const std::string& scriptName) override;
+    bool StartPlotter(const std::string& scriptName) override;
     void Repaint() override;
 
 private:
@@ -28,4 +28,5 @@ private:
     std::string dir_;
     TMainForm* mainForm_ = nullptr;
     DialogForms* forms_ = nullptr;
+    bool plotterMissingReported_ = false;
 };

@@ -2,10 +2,13 @@
 // the commands of the main window without a window and prints the results report. This file
 // handles the command line only; cli/batch_run.cpp does the work.
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <chrono>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -43,7 +46,7 @@ std::string Wrapped(const std::string& text, const std::string& indent, size_t w
 std::string UsageText()
 {
     std::ostringstream text;
-    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] WEJŚCIE\n"
+    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
             "WEJŚCIE (UTF-8; „-” to standardowe wejście), potem „Nowe obliczenia”, „Obroty regulowane”\n"
@@ -55,6 +58,9 @@ std::string UsageText()
             "                 (domyślnie bieżący; tworzony, gdy go nie ma)\n"
             "  --no-plot      bez uruchamiania programu gnuplot (domyślnie uruchamiany dla każdego\n"
             "                 skryptu GIF i czeka się na niego)\n"
+            "  --plot-timeout S\n"
+            "                 najdłuższy czas oczekiwania na program gnuplot, w sekundach (domyślnie\n"
+            "                 60); po nim program jest zatrzymywany, a praca idzie dalej\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -70,7 +76,9 @@ std::string UsageText()
     }
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
-            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane).\n";
+            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane); 4 nie udało się zapisać\n"
+            "któregoś pliku (wymienionego na standardowym wyjściu błędów; poprzedni rysunek GIF zostaje,\n"
+            "gdy nowy nie powstał w całości) albo katalog roboczy był zajęty przez inny program went_char.\n";
     return text.str();
 }
 
@@ -91,6 +99,18 @@ bool ReadInput(const std::string& name, std::string& text)
         return false;
     text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return !file.bad();
+}
+
+// A positive number of seconds, at most a day; nullopt for anything else.
+std::optional<std::chrono::milliseconds> ParseSeconds(const std::string& text)
+{
+    constexpr double kLongest = 86400.0;
+    double seconds = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (text.empty() || error != std::errc() || stop != end || !(seconds > 0.0) || seconds > kLongest)
+        return std::nullopt;
+    return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0 + 0.5));
 }
 
 }  // namespace
@@ -114,6 +134,19 @@ int main(int argc, char** argv)
             options.Dir = argv[++i];
         } else if (!optionsEnded && arg.rfind("--dir=", 0) == 0) {
             options.Dir = arg.substr(std::strlen("--dir="));
+        } else if (!optionsEnded && (arg == "--plot-timeout" || arg.rfind("--plot-timeout=", 0) == 0)) {
+            std::string value;
+            if (arg == "--plot-timeout") {
+                if (i + 1 >= argc)
+                    return UsageError("po --plot-timeout brak liczby sekund");
+                value = argv[++i];
+            } else {
+                value = arg.substr(std::strlen("--plot-timeout="));
+            }
+            const std::optional<std::chrono::milliseconds> limit = ParseSeconds(value);
+            if (!limit)
+                return UsageError("„" + value + "” po --plot-timeout nie jest liczbą sekund od 0 do 86400");
+            options.PlotTimeout = *limit;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
