@@ -3,8 +3,11 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "output/text_file.h"
@@ -129,4 +132,87 @@ TEST(main, plotter_renders_every_picture_before_the_program_ends)
         const std::string bytes = ReadFileForTest(JoinPath(dir, std::string("wykresy/") + picture));
         EXPECT_EQ(bytes.substr(0, 4), "GIF8") << picture << " is not a GIF picture";
     }
+}
+
+// Four runs at once in one folder, round after round: the folder's lock lets one whole run write
+// at a time, so every file left is the version of one and the same run; links planted under
+// temporary-looking names are never followed.
+TEST(main, runs_at_once_in_one_folder_leave_one_whole_run_and_follow_no_links)
+{
+    const std::string scratch = ScratchDir("concurrent");
+    const std::string example = ReadFileForTest(Example("blok_10_kondygnacji"));
+    constexpr int kRuns = 4;
+    constexpr int kRounds = 6;
+    std::vector<std::map<std::string, std::string>> versions(kRuns);
+    for (int run = 0; run < kRuns; ++run) {
+        std::string input = example;
+        input.replace(input.find("storeys = 10"), 12, "storeys = " + std::to_string(6 + 2 * run));
+        const std::string inputPath = JoinPath(scratch, "in" + std::to_string(run) + ".txt");
+        ASSERT_TRUE(WriteFileAtomically(inputPath, input));
+        const std::string alone = JoinPath(scratch, "alone" + std::to_string(run));
+        ASSERT_EQ(RunCli(scratch, {"--no-plot", "--dir", alone, inputPath}).Status, 0);
+        for (const std::string& name : FileNamesBelow(alone))
+            versions[run][name] = ReadFileForTest(JoinPath(alone, name));
+    }
+
+    const std::string dir = JoinPath(scratch, "shared");
+    const std::string victim = JoinPath(scratch, "victim");
+    ASSERT_TRUE(WriteFileAtomically(victim, "not to be overwritten\n"));
+    fs::create_directories(JoinPath(dir, "wykresy"));
+    std::set<std::string> planted;
+    for (const auto& [name, bytes] : versions[0]) {
+        planted.insert(name + ".tmp~");
+        fs::create_symlink(victim, JoinPath(dir, name + ".tmp~"));
+    }
+    std::string command;
+    for (int run = 0; run < kRuns; ++run)
+        command += "(" + Quoted(WENT_CLI_PATH) + " --no-plot --dir " + Quoted(dir) + " " +
+                   Quoted(JoinPath(scratch, "in" + std::to_string(run) + ".txt")) + " >/dev/null 2>>" +
+                   Quoted(JoinPath(scratch, "err.txt")) + "; echo $? >>" + Quoted(JoinPath(scratch, "status.txt")) +
+                   ") & ";
+    command += "wait";
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        int whole = -1;
+        for (int run = 0; run < kRuns && whole < 0; ++run) {
+            bool same = true;
+            for (const auto& [name, bytes] : versions[run])
+                same = same && ReadFileForTest(JoinPath(dir, name)) == bytes;
+            if (same)
+                whole = run;
+        }
+        EXPECT_GE(whole, 0) << "the files mix several runs";
+        for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+            const std::string name = entry.path().lexically_relative(dir).generic_string();
+            const bool expected = entry.is_symlink() ? planted.count(name) > 0
+                                  : entry.is_directory() || versions[0].count(name) > 0;
+            EXPECT_TRUE(expected) << "left behind: " << name;
+        }
+    }
+    EXPECT_EQ(ReadFileForTest(victim), "not to be overwritten\n");
+    EXPECT_EQ(ReadFileForTest(JoinPath(scratch, "err.txt")), "");
+    std::string statuses;
+    for (int i = 0; i < kRounds * kRuns; ++i)
+        statuses += "0\n";
+    EXPECT_EQ(ReadFileForTest(JoinPath(scratch, "status.txt")), statuses);
+}
+
+// A folder whose lock another program holds is waited for a few seconds, then refused with a
+// message naming it; nothing is written.
+TEST(main, a_busy_folder_is_waited_for_then_refused)
+{
+    const std::string scratch = ScratchDir("busy");
+    const std::string dir = WorkDir(scratch);
+    const std::string lock = JoinPath(dir, ".went_char.lock");
+    const std::string holder = "flock " + Quoted(lock) + " sleep 9 & sleep 0.3";
+    ASSERT_EQ(std::system(holder.c_str()), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Katalog roboczy „" + dir + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
+                       "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
+    EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
 }
