@@ -71,6 +71,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
         {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
         {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
+        {{"--plot-timeout", "0", "x.txt"}, "", "went_char_cli: „0” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
+        {{"--plot-timeout=1e400", "x.txt"}, "", "went_char_cli: „1e400” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
          "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
@@ -132,6 +134,30 @@ TEST(main, plotter_renders_every_picture_before_the_program_ends)
         const std::string bytes = ReadFileForTest(JoinPath(dir, std::string("wykresy/") + picture));
         EXPECT_EQ(bytes.substr(0, 4), "GIF8") << picture << " is not a GIF picture";
     }
+}
+
+// A gnuplot that never ends is ended after --plot-timeout; the run goes on, keeps no torn picture
+// and ends with status 4.
+TEST(main, a_hung_plotter_is_ended_after_the_plot_timeout)
+{
+    const std::string scratch = ScratchDir("hung");
+    const std::string dir = WorkDir(scratch);
+    const std::string bin = JoinPath(scratch, "bin");
+    fs::create_directories(bin);
+    ASSERT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\nprintf 'GIF8' > \"$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\"\nsleep 30\n"));
+    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunCli(scratch, {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(CountOf(run.Err, "program gnuplot nie skończył pracy nad „"), 4) << run.Err;
+    EXPECT_EQ(CountOf(run.Err, "” w ciągu 0.5 s i został zatrzymany\n"), 4) << run.Err;
+    for (const char* picture : {"wykres.gif", "wykres_tl.gif", "wykres_reg.gif", "wykres_reg_tl.gif"})
+        EXPECT_FALSE(fs::exists(JoinPath(dir, std::string("wykresy/") + picture))) << "a torn picture is left";
+    EXPECT_TRUE(fs::exists(JoinPath(dir, "wykresy/wykresy_reg_tl.html"))) << "the run went on";
 }
 
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write
