@@ -54,9 +54,11 @@ bool Usable(ChartSet set, const std::string& dir, const char* needed, const std:
     return true;
 }
 
-// The last line of the plotting program's output that says something: its error line.
-std::string LastLine(const std::string& output)
+// gnuplot's own error lines ("<script>" line N: ..., and a system error after it); failing
+// those, the last line of its output that says something.
+std::string ErrorLines(const std::string& output)
 {
+    std::string errors;
     std::string last;
     std::string::size_type start = 0;
     while (start < output.size()) {
@@ -64,11 +66,13 @@ std::string LastLine(const std::string& output)
         if (end == std::string::npos)
             end = output.size();
         const std::string line = output.substr(start, end - start);
+        if (line.find("\" line ") != std::string::npos || line.rfind("system error", 0) == 0)
+            errors += (errors.empty() ? "" : "\n") + line;
         if (line.find_first_not_of(" \t\r^") != std::string::npos)
             last = line;
         start = end + 1;
     }
-    return last;
+    return errors.empty() ? last : errors;
 }
 
 bool HasControlCharacter(const std::string& name)
@@ -152,8 +156,8 @@ SaveOutcome SaveChart(ChartSet set, const std::string& dir, SystemDialogs& dialo
     std::string message = "Nie udało się zapisać charakterystyki w pliku:\n" + picture;
     if (!run.Finished)
         message += "\nProgram gnuplot nie skończył pracy w ciągu " + std::to_string(kPlotterWait.count() / 1000) + " s.";
-    else if (const std::string line = LastLine(run.Output); !line.empty())
-        message += "\nProgram gnuplot: " + line;
+    else if (const std::string lines = ErrorLines(run.Output); !lines.empty())
+        message += "\nProgram gnuplot: " + lines;
     dialogs.ShowMessage(message, kMessageCaption);
     return SaveOutcome::NotWritten;
 }

@@ -205,7 +205,7 @@ bool WriteSaveScript(const std::string& dir, ChartSet set, const std::string& pi
     // follows byte for byte with nothing after it. The name stands alone between the quotes
     // (blanks there would become part of the name), with every quote in it doubled.
     std::error_code error;
-    std::string absolute = std::filesystem::absolute(pictureFullPath, error).string();
+    std::string absolute = std::filesystem::absolute(pictureFullPath, error).lexically_normal().string();
     if (error)
         absolute = pictureFullPath;
     std::string quoted;

@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(ReadFileForTest(picture), std::string("GIF89a previous picture;"));
         const std::string message = Joined(window.Dialogs.Messages);
         QVERIFY2(message.rfind("Nie udało się zapisać charakterystyki w pliku:\n" + picture + "\nProgram gnuplot: ", 0) == 0 &&
-                     message.find("gifd1.gnu") != std::string::npos,
+                     message.find("\"gifd1.gnu\" line ") != std::string::npos,
                  message.c_str());
     }
 
