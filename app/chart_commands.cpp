@@ -44,7 +44,7 @@ bool Usable(ChartSet set, const std::string& dir, const char* needed, const std:
     }
     if (IsStale(dir, set)) {
         dialogs.ShowMessage(std::string(TextsOf(set).StaleChart) +
-                                " pochodzi z poprzedniego doboru wentylatora.\n" +
+                                "\npochodzi z poprzedniego doboru wentylatora.\n" +
                                 "Proszę ponownie wykonać polecenie „" +
                                 (set == ChartSet::Regulated ? "Obroty regulowane" : "Obroty regulowane z tłumikami") +
                                 "”.",
@@ -122,7 +122,11 @@ SaveOutcome SaveChart(ChartSet set, const std::string& dir, SystemDialogs& dialo
     const std::optional<std::string> chosen = dialogs.RunSaveDialog();
     if (!chosen)
         return SaveOutcome::Cancelled;
-    const std::string picture = SaveNameWithGif(*chosen);
+    // The dialog may answer relative to the current folder; messages and gnuplot get the full path.
+    std::error_code error;
+    std::string picture = SaveNameWithGif(*chosen);
+    if (const std::filesystem::path full = std::filesystem::absolute(picture, error); !error)
+        picture = full.lexically_normal().string();
     // A line break in the name would end the script's output line and start a command of its own.
     if (HasControlCharacter(picture)) {
         dialogs.ShowMessage("Nazwa pliku zawiera znaki sterujące; proszę wybrać inną nazwę.", kMessageCaption);

@@ -14,8 +14,8 @@ const char kUnsuitableFanMessage[] =
     "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";
 const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
 const char kNoFanSelectedMessage[] =
-    "Najpierw wybierz wentylator: polecenie „Nowe obliczenia” albo „Wybierz tylko wentylator”\n"
-    "w menu „Obliczenia”.";
+    "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
+    "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
 
 CommandLock::CommandLock(Session& session) : lock_(session.Dir)
 {

@@ -69,7 +69,7 @@ private slots:
     void refusalsSayWhatIsMissing()
     {
         const std::string regulateFirst = "Proszę najpierw wykonać polecenie „Obroty regulowane”.";
-        const std::string stale = " pochodzi z poprzedniego doboru wentylatora.\nProszę ponownie wykonać polecenie „";
+        const std::string stale = "\npochodzi z poprzedniego doboru wentylatora.\nProszę ponownie wykonać polecenie „";
         // Columns: handler, files present (a regulation older than the selection when "old reg"),
         // gnuplot or browser missing, the message.
         const std::tuple<const char*, const char*, bool, std::string> rows[] = {
