@@ -231,7 +231,9 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
     const std::string scratch = ScratchDir("busy");
     const std::string dir = WorkDir(scratch);
     const std::string lock = JoinPath(dir, ".went_char.lock");
-    const std::string holder = "flock " + Quoted(lock) + " sleep 9 & sleep 0.3";
+    // The holder's output goes nowhere, so that nobody waits for it after the test.
+    const std::string holder = "flock " + Quoted(lock) + " sleep 7 >/dev/null 2>&1 </dev/null & "
+                               "while [ ! -e " + Quoted(lock) + " ]; do sleep 0.05; done; sleep 0.2";
     ASSERT_EQ(std::system(holder.c_str()), 0);
     const auto start = std::chrono::steady_clock::now();
     const CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
