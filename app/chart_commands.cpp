@@ -16,20 +16,18 @@ const char kNoChartMessage[] = "Brak charakterystyki do zapisania.\nProszę najp
 
 namespace {
 
-// Columns: what the refusals say the user should run first, and what the stale set is.
+// Columns: the command that makes the set ("" for the calculations), and the set's name in the
+// refusal of a stale chart (only the regulated sets can be stale).
 struct SetTexts {
-    const char* RunFirst;
-    const char* StaleChart;
+    const char* Command;
+    const char* Chart;
 };
 constexpr SetTexts kSetTexts[4] = {
-    {"Proszę najpierw wykonać obliczenia.", ""},
-    {"Proszę najpierw wykonać obliczenia.", ""},
-    {"Proszę najpierw wykonać polecenie „Obroty regulowane”.", "Charakterystyka obrotów regulowanych"},
-    {"Proszę najpierw wykonać polecenie „Obroty regulowane z tłumikami”.",
-     "Charakterystyka obrotów regulowanych z tłumikami"},
+    {"", ""},
+    {"", ""},
+    {"Obroty regulowane", "Charakterystyka obrotów regulowanych"},
+    {"Obroty regulowane z tłumikami", "Charakterystyka obrotów regulowanych z tłumikami"},
 };
-
-const SetTexts& TextsOf(ChartSet set) { return kSetTexts[static_cast<int>(set) - 1]; }
 
 // Whether the command may use the set: `needed` (the file it works on) exists and the set is not
 // left from an earlier fan selection; otherwise the reason is shown. `missing` starts the message
@@ -37,17 +35,19 @@ const SetTexts& TextsOf(ChartSet set) { return kSetTexts[static_cast<int>(set) -
 bool Usable(ChartSet set, const std::string& dir, const char* needed, const std::string& missing,
             SystemDialogs& dialogs)
 {
+    const SetTexts& texts = kSetTexts[static_cast<int>(set) - 1];
+    const std::string command = texts.Command;
     std::error_code error;
     if (!std::filesystem::exists(JoinPath(dir, needed), error)) {
-        dialogs.ShowMessage(missing + "\n" + TextsOf(set).RunFirst, kMessageCaption);
+        dialogs.ShowMessage(missing + "\n" +
+                                (command.empty() ? "Proszę najpierw wykonać obliczenia."
+                                                 : "Proszę najpierw wykonać polecenie „" + command + "”."),
+                            kMessageCaption);
         return false;
     }
     if (IsStale(dir, set)) {
-        dialogs.ShowMessage(std::string(TextsOf(set).StaleChart) +
-                                "\npochodzi z poprzedniego doboru wentylatora.\n" +
-                                "Proszę ponownie wykonać polecenie „" +
-                                (set == ChartSet::Regulated ? "Obroty regulowane" : "Obroty regulowane z tłumikami") +
-                                "”.",
+        dialogs.ShowMessage(std::string(texts.Chart) + "\npochodzi z poprzedniego doboru wentylatora.\n" +
+                                "Proszę ponownie wykonać polecenie „" + command + "”.",
                             kMessageCaption);
         return false;
     }
