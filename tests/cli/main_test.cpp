@@ -136,28 +136,66 @@ TEST(main, plotter_renders_every_picture_before_the_program_ends)
     }
 }
 
+// Runs the program with a "gnuplot" of the test's own (the shell script `body`) first on the
+// search path.
+CliRun RunWithPlotter(const std::string& scratch, const std::string& body, const std::vector<std::string>& args)
+{
+    const std::string bin = JoinPath(scratch, "bin");
+    fs::create_directories(bin);
+    EXPECT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\n" + body + "\n"));
+    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    const CliRun run = RunCli(scratch, args);
+    setenv("PATH", path.c_str(), 1);
+    return run;
+}
+
+const char* const kPictures[] = {"wykresy/wykres.gif", "wykresy/wykres_tl.gif", "wykresy/wykres_reg.gif",
+                                 "wykresy/wykres_reg_tl.gif"};
+
 // A gnuplot that never ends is ended after --plot-timeout; the run goes on, keeps no torn picture
 // and ends with status 4.
 TEST(main, a_hung_plotter_is_ended_after_the_plot_timeout)
 {
     const std::string scratch = ScratchDir("hung");
     const std::string dir = WorkDir(scratch);
-    const std::string bin = JoinPath(scratch, "bin");
-    fs::create_directories(bin);
-    ASSERT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\nprintf 'GIF8' > \"$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\"\nsleep 30\n"));
-    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", (bin + ":" + path).c_str(), 1);
     const auto start = std::chrono::steady_clock::now();
-    const CliRun run = RunCli(scratch, {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
-    setenv("PATH", path.c_str(), 1);
+    const CliRun run = RunWithPlotter(scratch, "printf 'GIF8' > \"$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\"\nsleep 30",
+                                      {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
     EXPECT_EQ(run.Status, 4);
     EXPECT_EQ(CountOf(run.Err, "program gnuplot nie skończył pracy nad „"), 4) << run.Err;
     EXPECT_EQ(CountOf(run.Err, "” w ciągu 0.5 s i został zatrzymany\n"), 4) << run.Err;
-    for (const char* picture : {"wykres.gif", "wykres_tl.gif", "wykres_reg.gif", "wykres_reg_tl.gif"})
-        EXPECT_FALSE(fs::exists(JoinPath(dir, std::string("wykresy/") + picture))) << "a torn picture is left";
+    for (const char* picture : kPictures)
+        EXPECT_FALSE(fs::exists(JoinPath(dir, picture))) << "a torn picture is left: " << picture;
     EXPECT_TRUE(fs::exists(JoinPath(dir, "wykresy/wykresy_reg_tl.html"))) << "the run went on";
+}
+
+// The real gnuplot on a full disk (here: a file-size limit of 4 KiB) writes the first 4 KiB of
+// each picture and still exits 0; the previous pictures are kept and the run ends with status 4.
+TEST(main, a_full_disk_keeps_the_previous_pictures)
+{
+    std::string gnuplot;
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin"})
+        if (fs::exists(std::string(folder) + "/gnuplot"))
+            gnuplot = std::string(folder) + "/gnuplot";
+    if (gnuplot.empty())
+        GTEST_SKIP() << "gnuplot is not installed";
+    const std::string scratch = ScratchDir("full_disk");
+    const std::string dir = WorkDir(scratch);
+    const std::vector<std::string> args = {"--dir", dir, Example("blok_10_kondygnacji")};
+    ASSERT_EQ(RunCli(scratch, args).Status, 0);
+    std::vector<std::string> before;
+    for (const char* picture : kPictures)
+        before.push_back(ReadFileForTest(JoinPath(dir, picture)));
+    const CliRun run = RunWithPlotter(scratch, "trap '' XFSZ\nulimit -f 8\nexec " + gnuplot + " \"$@\"", args);
+    EXPECT_EQ(run.Status, 4);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_GT(before[i].size(), 4096u);
+        EXPECT_EQ(ReadFileForTest(JoinPath(dir, kPictures[i])), before[i]) << kPictures[i];
+        EXPECT_NE(run.Err.find(JoinPath(dir, kPictures[i])), std::string::npos) << run.Err;
+    }
 }
 
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write
