@@ -305,9 +305,10 @@ bool TMainForm::SwitchFolder(const std::string& dir)
 void TMainForm::HelpContents()
 {
     const std::optional<std::string> manual = FindManual(QCoreApplication::applicationDirPath().toStdString());
-    if (manual)
-        opener_->OpenFile(*manual);
-    else
+    if (manual) {
+        if (!opener_->OpenFile(*manual))
+            dialogs_->ShowMessage(NoBrowserMessage(*manual), kMessageCaption);
+    } else
         dialogs_->ShowMessage(kNoManualMessage, kMessageCaption);
 }
 
@@ -319,11 +320,11 @@ void TMainForm::HelpAbout()
 
 void TMainForm::DisplayChartOf(ChartSet set)
 {
-    DisplayChart(set, dir_, *launcher_);
+    DisplayChart(set, dir_, *launcher_, *dialogs_);
     Invalidate();
 }
 
-void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_); }
+void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_, *dialogs_); }
 
 void TMainForm::SaveChartOf(ChartSet set)
 {

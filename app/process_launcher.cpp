@@ -1,5 +1,4 @@
-// The real launchers: QProcess for gnuplot, QDesktopServices for the browser. Neither result is
-// examined: a missing program stays silent, as a chart that is simply not shown.
+// The real launchers: QProcess for gnuplot, QDesktopServices for the browser.
 #include "app/process_launcher.h"
 
 #include <QDesktopServices>
@@ -8,22 +7,56 @@
 #include <QUrl>
 
 const char kPlotterProgram[] = "gnuplot";
+const char kNoPlotterMessage[] =
+    "Nie znaleziono programu gnuplot, który rysuje charakterystyki.\n"
+    "Proszę go zainstalować (w Debianie: pakiet gnuplot) i powtórzyć polecenie.";
 
-void QtProcessLauncher::StartDetached(const std::string& program, const std::vector<std::string>& arguments,
-                                      const std::string& workingDirectory)
+namespace {
+
+void SetUp(QProcess& process, const std::string& program, const std::vector<std::string>& arguments,
+           const std::string& workingDirectory)
 {
     QStringList list;
     for (const std::string& argument : arguments)
         list << QString::fromStdString(argument);
-    QProcess process;
     process.setProgram(QString::fromStdString(program));
     process.setArguments(list);
     process.setWorkingDirectory(QString::fromStdString(workingDirectory));
     process.setStandardInputFile(QProcess::nullDevice());
-    process.startDetached();
 }
 
-void DesktopUrlOpener::OpenFile(const std::string& path)
+}  // namespace
+
+bool QtProcessLauncher::StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+                                      const std::string& workingDirectory)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    QProcess process;
+    SetUp(process, program, arguments, workingDirectory);
+    return process.startDetached();
+}
+
+ProcessRun QtProcessLauncher::RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                         const std::string& workingDirectory, std::chrono::milliseconds limit)
+{
+    ProcessRun run;
+    QProcess process;
+    SetUp(process, program, arguments, workingDirectory);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start();
+    if (!process.waitForStarted())
+        return run;
+    run.Started = true;
+    run.Finished = process.waitForFinished(static_cast<int>(limit.count()));
+    if (!run.Finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.ExitCode = process.exitCode();
+    run.Output = process.readAll().toStdString();
+    return run;
+}
+
+bool DesktopUrlOpener::OpenFile(const std::string& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }

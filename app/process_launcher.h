@@ -1,38 +1,59 @@
 // Starting the programs that lie outside went_char: gnuplot on a script and the user's browser on
-// an HTML file. Both start without waiting; the window never keeps a handle to them. Tests put
-// fakes in their place to see what would have been started.
+// an HTML file. Tests put fakes in their place to see what would have been started.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
+
+// How a program run to its end went.
+struct ProcessRun {
+    bool Started = false;   // false: the program was not found or could not be started
+    bool Finished = false;  // it ended within the time allowed (otherwise it was ended)
+    int ExitCode = 0;
+    std::string Output;     // what it wrote to its standard output and error
+};
 
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
-    virtual void StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+    // Starts without waiting and without keeping a handle. False when it could not be started.
+    virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                                const std::string& workingDirectory) = 0;
+    // Runs and waits at most `limit`; a program still running then is ended.
+    virtual ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                                  const std::string& workingDirectory, std::chrono::milliseconds limit) = 0;
 };
 
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
     // Opens a local file in the desktop's default application for it (the browser for HTML).
-    virtual void OpenFile(const std::string& path) = 0;
+    // False when no application could be started.
+    virtual bool OpenFile(const std::string& path) = 0;
 };
 
-// QProcess::startDetached with standard input from the null device, so that a script's
-// "pause -1" ends at once instead of waiting on the terminal the program was started from.
+// QProcess with standard input from the null device, so that a script's "pause -1" ends at once
+// instead of waiting on the terminal the program was started from.
 class QtProcessLauncher : public ProcessLauncher {
 public:
-    void StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+    bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& workingDirectory) override;
+    ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingDirectory, std::chrono::milliseconds limit) override;
 };
 
 // QDesktopServices::openUrl on the file's URL.
 class DesktopUrlOpener : public UrlOpener {
 public:
-    void OpenFile(const std::string& path) override;
+    bool OpenFile(const std::string& path) override;
 };
 
 // The plotting program, found on the search path.
 extern const char kPlotterProgram[];
+
+// How long the window waits for the plotting program to write a picture.
+constexpr std::chrono::milliseconds kPlotterWait{30000};
+
+// The message when the plotting program is not on the search path.
+extern const char kNoPlotterMessage[];

@@ -22,9 +22,15 @@ void QtFrontEnd::ShowMessage(const std::string& text, const std::string& caption
     ShowPlainMessage(text, caption);
 }
 
-void QtFrontEnd::StartPlotter(const std::string& scriptName)
+bool QtFrontEnd::StartPlotter(const std::string& scriptName)
 {
-    launcher_.StartDetached(kPlotterProgram, {scriptName}, dir_);
+    // The window waits for the picture, so that the command can tell whether it was drawn.
+    const ProcessRun run = launcher_.RunAndWait(kPlotterProgram, {scriptName}, dir_, kPlotterWait);
+    if (!run.Started && !plotterMissingReported_) {
+        plotterMissingReported_ = true;  // once per program run, not once per picture
+        ShowPlainMessage(kNoPlotterMessage, kMessageCaption);
+    }
+    return run.Started;
 }
 
 void QtFrontEnd::Repaint()

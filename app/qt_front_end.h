@@ -1,5 +1,5 @@
-// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot started
-// without waiting and the repaint of the main window.
+// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot run while
+// the window waits and the repaint of the main window.
 #pragma once
 
 #include <string>
@@ -22,7 +22,7 @@ public:
 
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void StartPlotter(const std::string& scriptName) override;
+    bool StartPlotter(const std::string& scriptName) override;
     void Repaint() override;
     std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double requiredFlow) override;
     void CheckChooserButton(int32_t fanIndex) override;
@@ -32,4 +32,5 @@ private:
     std::string dir_;
     TMainForm* mainForm_ = nullptr;
     DialogForms* forms_ = nullptr;
+    bool plotterMissingReported_ = false;
 };

@@ -57,7 +57,7 @@ public:
         return ConfirmDialog(dialog, input, record_, ValueFileTarget{"", false}, problems).Accepted;
     }
     void ShowMessage(const std::string&, const std::string&) override { std::abort(); }
-    void StartPlotter(const std::string&) override {}
+    bool StartPlotter(const std::string&) override { return false; }
     void Repaint() override {}
 
 private:

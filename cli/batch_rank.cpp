@@ -31,7 +31,7 @@ public:
         return outcome.Accepted;
     }
     void ShowMessage(const std::string& text, const std::string&) override { err_ << text << "\n"; }
-    void StartPlotter(const std::string&) override {}
+    bool StartPlotter(const std::string&) override { return false; }
     void Repaint() override {}
 
     const std::string& Message() const { return message_; }

@@ -15,6 +15,7 @@
 #include "model/operating_point.h"
 #include "model/regulation.h"
 #include "output/quoted_input.h"
+#include "output/folder_lock.h"
 #include "output/report.h"
 #include "output/text_file.h"
 #include "output/working_dir.h"
@@ -208,7 +209,7 @@ public:
         return Confirm(dialog);
     }
     void ShowMessage(const std::string&, const std::string&) override {}
-    void StartPlotter(const std::string&) override {}
+    bool StartPlotter(const std::string&) override { return false; }
     void Repaint() override {}
 
     bool Confirm(DialogId dialog)
@@ -315,17 +316,21 @@ void CliFrontEnd::ShowMessage(const std::string& text, const std::string&)
     err_.flush();
 }
 
-void CliFrontEnd::StartPlotter(const std::string& scriptName)
+bool CliFrontEnd::StartPlotter(const std::string& scriptName)
 {
     if (!options_.Plot || plotterMissing_)
-        return;
-    const PlotterRun run = RunPlotter(options_.Plotter, options_.Dir, scriptName);
+        return false;
+    const PlotterRun run = RunPlotter(options_.Plotter, options_.Dir, scriptName, options_.PlotTimeout);
     switch (run.Status) {
     case PlotterStatus::Finished:
         if (run.ExitCode != 0)
             err_ << "program " << options_.Plotter << " zakończył pracę nad „" << scriptName
                  << "” z kodem " << run.ExitCode << "\n";
-        break;
+        return true;
+    case PlotterStatus::TimedOut:
+        err_ << "program " << options_.Plotter << " nie skończył pracy nad „" << scriptName << "” w ciągu "
+             << options_.PlotTimeout.count() / 1000.0 << " s i został zatrzymany\n";
+        return true;
     case PlotterStatus::NotFound:
         plotterMissing_ = true;
         err_ << "nie znaleziono programu " << options_.Plotter << ": wykresy GIF nie powstały\n";
@@ -335,6 +340,7 @@ void CliFrontEnd::StartPlotter(const std::string& scriptName)
              << "”: " << run.Error << "\n";
         break;
     }
+    return false;
 }
 
 int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err)
@@ -344,6 +350,14 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
         err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
         return kExitBadInput;
+    }
+
+    // The whole run holds the folder, so that its files all come from this run's input. A folder
+    // still to be made is locked once it exists.
+    std::optional<FolderLock> lock;
+    if (dirExists && !lock.emplace(options.Dir).Held()) {
+        err << lock->BusyMessage() << "\n";
+        return kExitNotWritten;
     }
 
     // Everything is checked before the first file is touched.
@@ -364,6 +378,10 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
         err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
         return kExitBadInput;
+    }
+    if (!lock && !lock.emplace(options.Dir).Held()) {
+        err << lock->BusyMessage() << "\n";
+        return kExitNotWritten;
     }
     FileProblems preparation;
     PrepareWorkingDirectory(options.Dir, preparation);
@@ -393,5 +411,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
             status = kExitBadInput;
         PrintScreenReport(record, out);
     }
+    if (!preparation.Empty() || session.Problems.AnyEver())
+        return kExitNotWritten;
     return status;
 }

@@ -3,6 +3,7 @@
 // commands run against a front end that writes its messages to a stream.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <ostream>
 #include <string>
@@ -14,11 +15,14 @@
 constexpr int kExitOk = 0;
 constexpr int kExitBadInput = 2;       // wrong usage, bad input, or input a dialog refuses
 constexpr int kExitFanUnsuitable = 3;  // the fan has no operating point in the network
+constexpr int kExitNotWritten = 4;     // a file of the run could not be written, or the working
+                                       // folder stayed busy with another program's command
 
 struct BatchOptions {
     std::string Dir = ".";         // working directory of the value, chart and report files
     bool Plot = true;              // run the plotting program on every GIF script
     std::string Plotter = "gnuplot";  // the plotting program, looked up on PATH
+    std::chrono::milliseconds PlotTimeout{60000};  // a plotter still running then is ended
     std::string InputName = "-";   // the input's name, at the start of the messages naming a line
 };
 
@@ -57,7 +61,7 @@ public:
 
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void StartPlotter(const std::string& scriptName) override;
+    bool StartPlotter(const std::string& scriptName) override;
     void Repaint() override {}
 
 private:
@@ -70,5 +74,6 @@ private:
 
 // The whole batch run: validation, then "Nowe obliczenia", "Obroty regulowane" when
 // regulated_flow is given and "Obroty regulowane z tłumikami" when variant_flow is given, each
-// followed by the screen report on `out`. Returns the exit status.
+// followed by the screen report on `out`. The working folder is locked for the whole run.
+// Returns the exit status.
 int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err);

@@ -7,9 +7,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <chrono>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -50,7 +54,7 @@ std::string Wrapped(const std::string& text, const std::string& indent, size_t w
 std::string UsageText()
 {
     std::ostringstream text;
-    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] WEJŚCIE\n"
+    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] --rank QI [--csv] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
@@ -71,6 +75,9 @@ std::string UsageText()
             "                 variant_flow i variant są pomijane; zapisywane są tylko pliki dialog*.sav\n"
             "  --csv          z --rank: na standardowym wyjściu tylko tabela CSV (kropka dziesiętna,\n"
             "                 przecinki, UTF-8, jeden wiersz nagłówka z jednostkami)\n"
+            "  --plot-timeout S\n"
+            "                 najdłuższy czas oczekiwania na program gnuplot, w sekundach (domyślnie\n"
+            "                 60); po nim program jest zatrzymywany, a praca idzie dalej\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -88,7 +95,9 @@ std::string UsageText()
     }
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
-            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane).\n";
+            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane); 4 nie udało się zapisać\n"
+            "któregoś pliku (wymienionego na standardowym wyjściu błędów; poprzedni rysunek GIF zostaje,\n"
+            "gdy nowy nie powstał w całości) albo katalog roboczy był zajęty przez inny program went_char.\n";
     return text.str();
 }
 
@@ -139,6 +148,18 @@ std::string ReadInput(const std::string& name, std::string& text)
     return problem;
 }
 
+// A positive number of seconds, at most a day; nullopt for anything else.
+std::optional<std::chrono::milliseconds> ParseSeconds(const std::string& text)
+{
+    constexpr double kLongest = 86400.0;
+    double seconds = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (text.empty() || error != std::errc() || stop != end || !(seconds > 0.0) || seconds > kLongest)
+        return std::nullopt;
+    return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0 + 0.5));
+}
+
 int Run(int argc, char** argv)
 {
     BatchOptions options;
@@ -170,6 +191,19 @@ int Run(int argc, char** argv)
             rank.RequiredFlow = arg.substr(std::strlen("--rank="));
         } else if (!optionsEnded && arg == "--csv") {
             rank.Csv = true;
+        } else if (!optionsEnded && (arg == "--plot-timeout" || arg.rfind("--plot-timeout=", 0) == 0)) {
+            std::string value;
+            if (arg == "--plot-timeout") {
+                if (i + 1 >= argc)
+                    return UsageError("po --plot-timeout brak liczby sekund");
+                value = argv[++i];
+            } else {
+                value = arg.substr(std::strlen("--plot-timeout="));
+            }
+            const std::optional<std::chrono::milliseconds> limit = ParseSeconds(value);
+            if (!limit)
+                return UsageError("„" + value + "” po --plot-timeout nie jest liczbą sekund od 0 do 86400");
+            options.PlotTimeout = *limit;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {

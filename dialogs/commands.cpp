@@ -7,6 +7,7 @@
 #include "model/regulation.h"
 #include "output/charts.h"
 #include "output/html_reports.h"
+#include "output/picture_guard.h"
 #include "output/text_file.h"
 
 const char kUnsuitableFanMessage[] =
@@ -14,6 +15,15 @@ const char kUnsuitableFanMessage[] =
 const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
 const char kNoNetworkMessage[] =
     "Brak danych sieci.\nProszę najpierw wykonać nowe obliczenia.";
+const char kNoFanSelectedMessage[] =
+    "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
+    "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
+
+CommandLock::CommandLock(Session& session) : lock_(session.Dir)
+{
+    if (!lock_.Held())
+        session.Ui.ShowMessage(lock_.BusyMessage(), kMessageCaption);
+}
 
 namespace {
 
@@ -32,6 +42,16 @@ CommandResult Finish(Session& session, CommandResult result)
     ReportFileProblems(session);
     session.Ui.Repaint();
     return result;
+}
+
+// Plots the GIF picture of a chart set. The previous picture stays until the new one is whole;
+// a picture the plotter did not complete counts as a file that could not be written.
+void PlotPicture(Session& session, ChartSet set)
+{
+    const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
+    PictureGuard guard(picture);
+    if (session.Ui.StartPlotter(FilesOf(set).GifScript) && !guard.Settle())
+        session.Problems.Add(picture);
 }
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The
@@ -56,7 +76,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
             session.Problems.Add(tracePath);
         WriteFanCharts(session.Dir, record, selection.Entry, selection.OperatingFlowCoefficient,
                        session.Problems);
-        session.Ui.StartPlotter(FilesOf(ChartSet::Fan).GifScript);
+        PlotPicture(session, ChartSet::Fan);
         WriteHtmlReport(session.Dir, ChartSet::Fan, record, session.Problems);
     } else {
         // The plain-fan files of the previous selection stay as they were.
@@ -65,7 +85,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
 
     // The variants are evaluated and written whatever the plain fan gave.
     WriteSilencerCharts(session.Dir, record, selection.Entry, session.Problems);
-    session.Ui.StartPlotter(FilesOf(ChartSet::Silencers).GifScript);
+    PlotPicture(session, ChartSet::Silencers);
     WriteHtmlReport(session.Dir, ChartSet::Silencers, record, session.Problems);
     return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
@@ -81,6 +101,9 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
         session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
         return Finish(session, CommandResult::Refused);
     }
+    const CommandLock lock(session);
+    if (!lock.Held())
+        return Finish(session, CommandResult::Refused);
     if (!session.Ui.ShowDialog(flowDialog))
         return Finish(session, CommandResult::Cancelled);
 
@@ -91,7 +114,7 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
         return Finish(session, CommandResult::Refused);
     }
     writeCharts(session.Dir, record, session.Problems);
-    session.Ui.StartPlotter(FilesOf(charts).GifScript);
+    PlotPicture(session, charts);
     WriteHtmlReport(session.Dir, charts, record, session.Problems);
     SetReportKind(record, reportKind);
     return Finish(session, CommandResult::Done);
@@ -105,6 +128,9 @@ CommandResult FileNew(Session& session)
 {
     CalcRecord& record = session.Record;
     FrontEnd& ui = session.Ui;
+    const CommandLock lock(session);
+    if (!lock.Held())
+        return Finish(session, CommandResult::Refused);
     SetReportKind(record, 0);
 
     if (!ui.ShowDialog(DialogId::OKBottomDlg3))
@@ -135,6 +161,9 @@ CommandResult FileNew(Session& session)
 
 CommandResult Wentylator(Session& session)
 {
+    const CommandLock lock(session);
+    if (!lock.Held())
+        return Finish(session, CommandResult::Refused);
     return Finish(session, SelectFanWithFiles(session));
 }
 
@@ -146,6 +175,11 @@ CommandResult obr_reg(Session& session)
 
 CommandResult par_tlumika(Session& session)
 {
+    // Without a selected fan the variants' report would show nothing but zeros.
+    if (!session.Record.FanDesignation || !*session.Record.FanDesignation) {
+        session.Ui.ShowMessage(kNoFanSelectedMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
     SetReportKind(session.Record, 3);
     return Finish(session, CommandResult::Done);
 }
@@ -163,6 +197,9 @@ CommandResult dobor_z_katalogu(Session& session)
         session.Ui.ShowMessage(kNoNetworkMessage, kMessageCaption);
         return Finish(session, CommandResult::Refused);
     }
+    const CommandLock lock(session);
+    if (!lock.Held())
+        return Finish(session, CommandResult::Refused);
     if (!session.Ui.ShowDialog(DialogId::OKBottomDlg6))
         return Finish(session, CommandResult::Cancelled);
 

@@ -12,6 +12,7 @@
 #include "model/calc_record.h"
 #include "model/catalogue_ranking.h"
 #include "output/file_problems.h"
+#include "output/folder_lock.h"
 
 class FrontEnd {
 public:
@@ -21,8 +22,9 @@ public:
     virtual bool ShowDialog(DialogId dialog) = 0;
     // A message box without owner and icon, with an OK button (UTF-8 texts).
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-    // Starts the plotting program on a GIF script in the working directory.
-    virtual void StartPlotter(const std::string& scriptName) = 0;
+    // Runs the plotting program on a GIF script in the working directory and waits for it (within
+    // a limit). True when the program ran and ended, so that its picture can be judged.
+    virtual bool StartPlotter(const std::string& scriptName) = 0;
     // Asks the main window to repaint the report from the record.
     virtual void Repaint() = 0;
     // Shows the ranked configurations for the required flow per grille [m3/h] modally; the index
@@ -53,6 +55,19 @@ enum class CommandResult {
 extern const char kUnsuitableFanMessage[];
 extern const char kMessageCaption[];
 extern const char kNoNetworkMessage[];
+extern const char kNoFanSelectedMessage[];
+
+// Taken first by every command that writes into the working folder and held to its end: a
+// command of another program writing in the same folder is waited for, and when it does not
+// end in time the refusal naming the folder is shown and Held() is false.
+class CommandLock {
+public:
+    explicit CommandLock(Session& session);
+    bool Held() const { return lock_.Held(); }
+
+private:
+    FolderLock lock_;
+};
 
 namespace commands {
 

@@ -86,5 +86,5 @@ bool SaveValueFile(const std::string& path, const std::vector<std::string>& line
         bytes += line;
         bytes += '\n';
     }
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, WriteMode::UserInput);
 }

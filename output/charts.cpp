@@ -3,7 +3,9 @@
 // writer goes on with the next one.
 #include "output/charts.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "model/operating_point.h"
 #include "output/cp1250.h"
@@ -200,9 +202,17 @@ bool WriteSaveScript(const std::string& dir, ChartSet set, const std::string& pi
     if (!copy)
         return false;
     // The default GIF size of the plotting program, not the report's 507 x 380; the copy script
-    // follows byte for byte with nothing after it.
+    // follows byte for byte with nothing after it. The name stands alone between the quotes
+    // (blanks there would become part of the name), with every quote in it doubled.
+    std::error_code error;
+    std::string absolute = std::filesystem::absolute(pictureFullPath, error).lexically_normal().string();
+    if (error)
+        absolute = pictureFullPath;
+    std::string quoted;
+    for (const char c : absolute)
+        quoted += c == '\'' ? std::string("''") : std::string(1, c);
     std::string script = "set terminal gif\n";
-    script += "set output ' " + pictureFullPath + " '\n";
+    script += "set output '" + quoted + "'\n";
     script += *copy;
     const std::string path = JoinPath(dir, files.SaveScript);
     if (!WriteFileAtomically(path, script)) {
@@ -210,6 +220,24 @@ bool WriteSaveScript(const std::string& dir, ChartSet set, const std::string& pi
         return false;
     }
     return true;
+}
+
+bool IsStale(const std::string& dir, ChartSet set)
+{
+    namespace fs = std::filesystem;
+    const char* point = set == ChartSet::Regulated ? "reg.gnu" : set == ChartSet::RegulatedSilencers ? "reg_tl.gnu" : nullptr;
+    std::error_code error;
+    if (!point)
+        return false;
+    const fs::file_time_type written = fs::last_write_time(JoinPath(dir, point), error);
+    if (error)
+        return false;
+    for (const char* selection : {"1.gnu", "siec.gnu", "pt.gnu", "tc.gnu"}) {
+        const fs::file_time_type selected = fs::last_write_time(JoinPath(dir, selection), error);
+        if (!error && selected > written)
+            return true;
+    }
+    return false;
 }
 
 std::string SaveNameWithGif(const std::string& chosen)

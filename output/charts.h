@@ -37,10 +37,16 @@ void WriteRegulatedCharts(const std::string& dir, const CalcRecord& record, File
 // VariantRegulatedSpeed is 0.0.
 void WriteRegulatedSilencerCharts(const std::string& dir, const CalcRecord& record, FileProblems& problems);
 
-// The save script of a set: "set terminal gif", "set output ' <path> '" and the copy script byte
-// for byte. False (nothing written) when the copy script does not exist.
+// The save script of a set: "set terminal gif", "set output '<absolute path>'" (a quote in the
+// path doubled) and the copy script byte for byte. False (nothing written) when the copy script
+// does not exist.
 bool WriteSaveScript(const std::string& dir, ChartSet set, const std::string& pictureFullPath,
                      FileProblems& problems);
+
+// Whether a regulated set (3 or 4) was calculated for an earlier fan selection: its point file
+// is older than a file the latest fan selection wrote. Such a chart would draw the old point over
+// the new curves. A set without its point file is not stale, only missing.
+bool IsStale(const std::string& dir, ChartSet set);
 
 // The chosen save name with ".gif" appended unless it contains ".gif" anywhere (case-sensitive).
 std::string SaveNameWithGif(const std::string& chosen);

@@ -5,6 +5,7 @@
 
 void FileProblems::Add(const std::string& path)
 {
+    anyEver_ = true;
     if (std::find(paths_.begin(), paths_.end(), path) == paths_.end())
         paths_.push_back(path);
 }

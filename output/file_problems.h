@@ -13,7 +13,10 @@ public:
     // Polish text naming every file, for a message box or standard error.
     std::string Message() const;
     void Clear() { paths_.clear(); }
+    // Whether any file was added since the list was made, whatever was cleared since.
+    bool AnyEver() const { return anyEver_; }
 
 private:
     std::vector<std::string> paths_;
+    bool anyEver_ = false;
 };

@@ -2,17 +2,103 @@
 // Files are opened in binary mode: the bytes handed in are the bytes on disk ("\n" line ends).
 #include "output/text_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
-// The temporary lies in the target's own directory, so the final rename never crosses file
-// systems and replaces the old file in one step.
-std::string TemporaryPathFor(const std::string& path)
+namespace fs = std::filesystem;
+
+constexpr int kTemporaryAttempts = 100;
+
+#ifdef _WIN32
+int OpenExclusive(const std::string& name) { return _open(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE); }
+bool WriteAll(int fd, std::string_view bytes) { return _write(fd, bytes.data(), static_cast<unsigned>(bytes.size())) == static_cast<int>(bytes.size()); }
+bool Flush(int fd) { return _commit(fd) == 0; }
+bool CloseFile(int fd) { return _close(fd) == 0; }
+void KeepMode(int, const std::string&) {}
+void FlushFolder(const std::string&) {}
+#else
+int OpenExclusive(const std::string& name)
 {
-    return path + ".tmp~";
+    // O_EXCL fails on any existing name, a dangling link included; O_NOFOLLOW says so twice.
+    return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(count));
+    }
+    return true;
+}
+
+bool Flush(int fd) { return ::fsync(fd) == 0; }
+bool CloseFile(int fd) { return ::close(fd) == 0; }
+
+// The new file takes the permission bits of the file it replaces; a new name gets the
+// default bits the process's file-creation mask leaves.
+void KeepMode(int fd, const std::string& path)
+{
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+}
+
+// The rename itself reaches the disk only with its folder.
+void FlushFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+#endif
+
+// Where the bytes finally go: `path` itself, or for user input behind a link the file the link
+// leads to (so the link stays and its target receives the new content).
+std::string FinalPath(const std::string& path, WriteMode mode)
+{
+    std::error_code error;
+    if (mode != WriteMode::UserInput || !fs::is_symlink(path, error))
+        return path;
+    const fs::path target = fs::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+// A fresh temporary beside `path`, in the target's own folder so that the final rename never
+// crosses file systems and replaces the old file in one step. -1 when none can be made.
+int CreateTemporary(const std::string& path, std::string& name)
+{
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        char suffix[17];
+        std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+        name = path + "." + suffix + ".tmp~";
+        const int fd = OpenExclusive(name);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -26,23 +112,28 @@ std::string JoinPath(const std::string& dir, const std::string& name)
     return dir + "/" + name;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode)
 {
-    const std::string temporary = TemporaryPathFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
+    const std::string target = FinalPath(path, mode);
+    std::string temporary;
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0)
         return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = std::fflush(file) == 0 && written;
-    written = std::ferror(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
+    KeepMode(fd, target);
+    bool written = WriteAll(fd, bytes);
+    if (mode == WriteMode::UserInput)
+        written = Flush(fd) && written;
+    written = CloseFile(fd) && written;
     std::error_code error;
     if (written) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error)
+        fs::rename(temporary, target, error);
+        if (!error) {
+            if (mode == WriteMode::UserInput)
+                FlushFolder(fs::path(target).parent_path().string());
             return true;
+        }
     }
-    std::filesystem::remove(temporary, error);
+    fs::remove(temporary, error);
     return false;
 }
 

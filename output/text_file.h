@@ -9,8 +9,18 @@
 // Joins a directory and a relative name with the platform's separator ("" dir: name alone).
 std::string JoinPath(const std::string& dir, const std::string& name);
 
-// Writes `bytes` exactly (no line-end translation). False when the file cannot be written.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// How careful a write is with what already stands under the name.
+enum class WriteMode {
+    Replace,    // a link under the name is replaced by the new file; no flush to disk
+    UserInput,  // the user's own inputs: a link is written through to its target, and the
+                // data reach the disk before the rename
+};
+
+// Writes `bytes` exactly (no line-end translation) through a fresh temporary file in the same
+// folder, created exclusively (an existing file or link under a temporary name is never
+// touched), then renamed over `path`. An existing file keeps its permission bits. False when
+// the file cannot be written; the old file is then unchanged.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode = WriteMode::Replace);
 
 // The whole file, or nullopt when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);

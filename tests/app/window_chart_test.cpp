@@ -1,5 +1,6 @@
 // The twelve chart commands: which program each starts on which file, the save script's bytes,
 // nothing to save, a cancelled or blocked save, and help.
+#include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
 #include "app/qt_front_end.h"
+#include "output/picture_guard.h"
 #include "window_fakes.h"
 
 namespace {
@@ -40,49 +42,128 @@ class WindowChartTest : public QObject {
 private slots:
     void displayAndPrint()
     {
-        // Columns: handler; display: gnuplot in the working directory; print: the HTML report.
-        const char* rows[][3] = {
-            {"char_wyswietl", "gnuplot -persist wykres.gnu", ""},
-            {"obr_reg_wyswietl", "gnuplot -persist wykres_reg.gnu", ""},
-            {"char_tlumika", "gnuplot -persist wykres_tl.gnu", ""},
-            {"char_reg_tlumika", "gnuplot -persist wykres_reg_tl.gnu", ""},
-            {"char_drukuj", "", "/wykresy/wykresy.html"},
-            {"obr_reg_druk", "", "/wykresy/wykresy_reg.html"},
-            {"druk_tlumika", "", "/wykresy/wykresy_tl.html"},
-            {"druk_reg_tlumika", "", "/wykresy/wykresy_reg_tl.html"},
+        // Columns: handler, the file it needs; display: gnuplot in the working directory; print:
+        // the HTML report.
+        const char* rows[][4] = {
+            {"char_wyswietl", "wykres.gnu", "gnuplot -persist wykres.gnu", ""},
+            {"obr_reg_wyswietl", "wykres_reg.gnu", "gnuplot -persist wykres_reg.gnu", ""},
+            {"char_tlumika", "wykres_tl.gnu", "gnuplot -persist wykres_tl.gnu", ""},
+            {"char_reg_tlumika", "wykres_reg_tl.gnu", "gnuplot -persist wykres_reg_tl.gnu", ""},
+            {"char_drukuj", "wykresy/wykresy.html", "", "/wykresy/wykresy.html"},
+            {"obr_reg_druk", "wykresy/wykresy_reg.html", "", "/wykresy/wykresy_reg.html"},
+            {"druk_tlumika", "wykresy/wykresy_tl.html", "", "/wykresy/wykresy_tl.html"},
+            {"druk_reg_tlumika", "wykresy/wykresy_reg_tl.html", "", "/wykresy/wykresy_reg_tl.html"},
         };
-        for (const auto& [handler, started, opened] : rows) {
+        for (const auto& [handler, needed, started, opened] : rows) {
             TestWindow window("display");
+            std::filesystem::create_directories(window.Dir + "/wykresy");
+            WriteFile(window.Dir + "/" + needed, "");
             QVERIFY(QMetaObject::invokeMethod(&window.Form, handler));
             QCOMPARE(Joined(window.Launcher.Started), std::string(started));
             QCOMPARE(Joined(window.Launcher.Directories), *started ? window.Dir : std::string());
             QCOMPARE(Joined(window.Opener.Opened), *opened ? window.Dir + opened : std::string());
+            QCOMPARE(Joined(window.Dialogs.Messages), std::string());
         }
+    }
+
+    void refusalsSayWhatIsMissing()
+    {
+        const std::string regulateFirst = "Proszę najpierw wykonać polecenie „Obroty regulowane”.";
+        const std::string stale = "\npochodzi z poprzedniego doboru wentylatora.\nProszę ponownie wykonać polecenie „";
+        // Columns: handler, files present (a regulation older than the selection when "old reg"),
+        // gnuplot or browser missing, the message.
+        const std::tuple<const char*, const char*, bool, std::string> rows[] = {
+            {"char_wyswietl", "", false, "Brak charakterystyki do wyświetlenia.\nProszę najpierw wykonać obliczenia."},
+            {"obr_reg_druk", "", false, "Brak charakterystyki do wydruku.\n" + regulateFirst},
+            {"char_zapisz2", "", false, "Brak charakterystyki do zapisania.\n" + regulateFirst},
+            {"obr_reg_wyswietl", "old reg", false, "Charakterystyka obrotów regulowanych" + stale + "Obroty regulowane”."},
+            {"druk_reg_tlumika", "old reg", false,
+             "Charakterystyka obrotów regulowanych z tłumikami" + stale + "Obroty regulowane z tłumikami”."},
+            {"char_zapisz3", "old reg", false,
+             "Charakterystyka obrotów regulowanych z tłumikami" + stale + "Obroty regulowane z tłumikami”."},
+            {"char_tlumika", "all", true, kNoPlotterMessage},
+            {"char_zapisz", "all", true, kNoPlotterMessage},
+            {"druk_tlumika", "all", true, "Nie można uruchomić przeglądarki, aby otworzyć plik:\n%/wykresy/wykresy_tl.html"
+                                          "\nProszę otworzyć go w przeglądarce samodzielnie."},
+        };
+        for (const auto& [handler, files, missing, message] : rows) {
+            SaveWindow window("refusal", {}, "/wykres");
+            window.Launcher.Missing = window.Opener.Missing = missing;
+            if (*files) {
+                std::filesystem::create_directories(window.Dir + "/wykresy");
+                for (const char* name : {"reg.gnu", "reg_tl.gnu", "wykres.gnu", "wykres_tl.gnu", "wykres_reg.gnu",
+                                         "wykres_reg_tl.gnu", "tmp1.gnu", "tmp2.gnu", "tmp3.gnu", "tmp4.gnu",
+                                         "wykresy/wykresy_tl.html", "wykresy/wykresy_reg_tl.html", "1.gnu", "pt.gnu"})
+                    WriteFile(window.Dir + "/" + name, "");
+                if (std::string(files) == "old reg")
+                    std::filesystem::last_write_time(window.Dir + "/pt.gnu", std::filesystem::last_write_time(
+                        window.Dir + "/reg_tl.gnu") + std::chrono::seconds(2));
+            }
+            QVERIFY(QMetaObject::invokeMethod(&window.Form, handler));
+            std::string expected = message;
+            if (const size_t at = expected.find('%'); at != std::string::npos)
+                expected.replace(at, 1, window.Dir);
+            QCOMPARE(Joined(window.Dialogs.Messages), expected);
+            QCOMPARE(window.Dialogs.SaveDialogRuns, std::string(handler).rfind("char_zapisz", 0) == 0 && missing ? 1 : 0);
+        }
+        // Nothing to show in the variants' report before a fan was selected.
+        CalcRecord empty;
+        ResetCalcRecord(empty);
+        TestWindow window("no_fan", empty);
+        window.Form.par_tlumika();
+        QCOMPARE(Joined(window.FrontEnd.Messages), std::string(kMessageCaption) + ": " + kNoFanSelectedMessage);
+        QCOMPARE(window.Record.ScreenReportKind, 0);
     }
 
     void saveWritesTheSaveScript()
     {
         // Columns: handler, chart set (zapisz1 is the silencer set), name chosen, output file (".gif"
-        // added unless the name holds it, in that case).
+        // added unless the name holds it, a quote doubled in the script), in the working directory.
         const std::tuple<const char*, int, const char*, const char*> rows[] = {
-            {"char_zapisz", 1, "/d/wykres", "/d/wykres.gif"},
-            {"char_zapisz1", 2, "/d/w.gif", "/d/w.gif"},
-            {"char_zapisz2", 3, "/d/chart.GIF", "/d/chart.GIF.gif"},
-            {"char_zapisz3", 4, "/d/chart.gif.old", "/d/chart.gif.old"},
+            {"char_zapisz", 1, "/wykres", "/wykres.gif"},
+            {"char_zapisz1", 2, "/w y.gif", "/w y.gif"},
+            {"char_zapisz2", 3, "/chart.GIF", "/chart.GIF.gif"},
+            {"char_zapisz3", 4, "/O'Brien.gif.old", "/O''Brien.gif.old"},
         };
         for (const auto& [handler, set, chosen, output] : rows) {
-            SaveWindow window("save", {1, 2, 3, 4}, std::nullopt);
-            window.Dialogs.SaveAnswer = chosen;
+            SaveWindow window("save", {1, 2, 3, 4}, chosen);
             QVERIFY(QMetaObject::invokeMethod(&window.Form, handler));
             const std::string saveScript = "gifd" + std::to_string(set) + ".gnu";
             QCOMPARE(ReadFileForTest(window.Dir + "/" + saveScript),
-                     "set terminal gif\nset output ' " + std::string(output) + " '\n" + CopyScript(set));
+                     "set terminal gif\nset output '" + window.Dir + output + "'\n" + CopyScript(set));
             QCOMPARE(Joined(window.Launcher.Started), "gnuplot " + saveScript);
             QCOMPARE(Joined(window.Launcher.Directories), window.Dir);
             for (int other = 1; other <= 4; ++other)
                 QCOMPARE(Exists(window.Dir + "/gifd" + std::to_string(other) + ".gnu"), other == set);
-            QVERIFY(window.Dialogs.Messages.empty());
+            QVERIFY2(window.Dialogs.Messages.empty(), Joined(window.Dialogs.Messages).c_str());
         }
+    }
+
+    void saveRunsGnuplotAndKeepsTheOldPictureWhenItFails()
+    {
+        if (QStandardPaths::findExecutable("gnuplot").isEmpty())
+            QSKIP("gnuplot is not installed");
+        SaveWindow window("save_gnuplot", {1}, "/Projekt O'Brien/wykres 1");
+        std::filesystem::create_directories(window.Dir + "/Projekt O'Brien");
+        WriteFile(window.Dir + "/1.gnu", "0 0\n1 1\n");
+        QtProcessLauncher launcher;
+        QCOMPARE(SaveChart(ChartSet::Fan, window.Dir, window.Dialogs, launcher, window.Form.Problems()),
+                 SaveOutcome::Saved);
+        const std::string picture = window.Dir + "/Projekt O'Brien/wykres 1.gif";
+        QVERIFY(IsWholeGif(ReadFileForTest(picture)));
+        QVERIFY(window.Dialogs.Messages.empty());
+
+        // A script gnuplot cannot plot: it leaves an empty file; the previous picture comes back
+        // and the message quotes gnuplot.
+        WriteFile(window.Dir + "/tmp1.gnu", "plot 'brak.gnu' with lines\n");
+        WriteFile(picture, "GIF89a previous picture;");
+        QCOMPARE(SaveChart(ChartSet::Fan, window.Dir, window.Dialogs, launcher, window.Form.Problems()),
+                 SaveOutcome::NotWritten);
+        QCOMPARE(ReadFileForTest(picture), std::string("GIF89a previous picture;"));
+        const std::string message = Joined(window.Dialogs.Messages);
+        QVERIFY2(message.rfind("Nie udało się zapisać charakterystyki w pliku:\n" + picture + "\nProgram gnuplot: ", 0) == 0 &&
+                     message.find("\"gifd1.gnu\" line ") != std::string::npos,
+                 message.c_str());
     }
 
     void saveRefusedCancelledOrBlocked()
@@ -91,7 +172,7 @@ private slots:
         SaveWindow nothing("save_nothing", {}, "/wykres");
         nothing.Form.char_zapisz2();
         QCOMPARE(Joined(nothing.Dialogs.Messages),
-                 std::string("Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia."));
+                 std::string("Brak charakterystyki do zapisania.\nProszę najpierw wykonać polecenie „Obroty regulowane”."));
         QVERIFY(nothing.Dialogs.SaveDialogRuns == 0 && nothing.Launcher.Started.empty());
         QVERIFY(!Exists(nothing.Dir + "/gifd3.gnu"));
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPrinter>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ inline std::string Joined(const std::vector<std::string>& items)
 // Records every start as "program arg1 arg2 ..." and the directory it was started in.
 class FakeLauncher : public ProcessLauncher {
 public:
-    void StartDetached(const std::string& program, const std::vector<std::string>& arguments,
+    bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& workingDirectory) override
     {
         std::string line = program;
@@ -34,13 +35,37 @@ public:
             line += " " + argument;
         Started.push_back(line);
         Directories.push_back(workingDirectory);
+        return !Missing;
     }
+    // Recorded as a start; like gnuplot, the run writes `PictureBytes` to the picture its script
+    // names in "set output '...'".
+    ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingDirectory, std::chrono::milliseconds) override
+    {
+        if (!StartDetached(program, arguments, workingDirectory))
+            return {};
+        std::ifstream script(workingDirectory + "/" + arguments.back());
+        const std::string prefix = "set output '";
+        for (std::string line; std::getline(script, line);) {
+            if (line.rfind(prefix, 0) != 0)
+                continue;
+            std::string picture = line.substr(prefix.size(), line.size() - prefix.size() - 1);
+            for (size_t at = 0; (at = picture.find("''", at)) != std::string::npos; ++at)
+                picture.erase(at, 1);
+            std::ofstream(picture[0] == '/' ? picture : workingDirectory + "/" + picture, std::ios::binary)
+                << PictureBytes;
+        }
+        return {true, true, 0, Output};
+    }
+    bool Missing = false;  // the program is not on the search path
+    std::string PictureBytes = "GIF89a1234567;", Output;
     std::vector<std::string> Started, Directories;
 };
 
 class FakeOpener : public UrlOpener {
 public:
-    void OpenFile(const std::string& path) override { Opened.push_back(path); }
+    bool OpenFile(const std::string& path) override { return Opened.push_back(path), !Missing; }
+    bool Missing = false;  // no browser can be started
     std::vector<std::string> Opened;
 };
 
@@ -64,7 +89,7 @@ class FakeFrontEnd : public FrontEnd {
 public:
     bool ShowDialog(DialogId dialog) override { return Shown.push_back(dialog), Forms && Forms->Exec(dialog); }
     void ShowMessage(const std::string& text, const std::string& caption) override { Messages.push_back(caption + ": " + text); }
-    void StartPlotter(const std::string& scriptName) override { Plotted.push_back(scriptName); }
+    bool StartPlotter(const std::string& scriptName) override { return Plotted.push_back(scriptName), false; }
     void Repaint() override { ++Repaints; }
 
     DialogForms* Forms = nullptr;

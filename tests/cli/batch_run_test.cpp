@@ -56,15 +56,20 @@ RunResult RunInProcess(const std::string& text, const std::string& dir, BatchOpt
     return {status, out.str(), err.str()};
 }
 
-// A plotting program that appends its working directory and argument to `log` and exits with `status`.
-std::string FakePlotter(const std::string& dir, const std::string& log, int status)
+// A plotting program that appends its working directory, argument and standard input to `log`,
+// then runs `body` with $out set to the picture its script names.
+std::string FakePlotter(const std::string& dir, const std::string& log, const std::string& name,
+                        const std::string& body)
 {
-    const std::string path = JoinPath(dir, "fake_plotter_" + std::to_string(status) + ".sh");
-    EXPECT_TRUE(WriteFileAtomically(path, "#!/bin/sh\necho \"$(pwd) $1\" >> '" + log + "'\nexit " +
-                                              std::to_string(status) + "\n"));
+    const std::string path = JoinPath(dir, "fake_plotter_" + name + ".sh");
+    EXPECT_TRUE(WriteFileAtomically(path, "#!/bin/sh\necho \"$(pwd) $1 $(readlink /proc/$$/fd/0)\" >> '" + log +
+                                              "'\nout=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\n" +
+                                              body + "\n"));
     fs::permissions(path, fs::perms::owner_all);
     return path;
 }
+
+const std::string kWholeGif = "printf 'GIF89a1234567;' > \"$out\"";
 
 }  // namespace
 
@@ -197,7 +202,7 @@ TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog4.sav"))) << "the flow dialog is not shown";
 }
 
-TEST(batch_run, plotter_runs_in_the_working_directory_and_its_failures_are_no_errors)
+TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waited_for)
 {
     const std::string scratch = ScratchDir("plotter");
     const std::string dir = JoinPath(scratch, "work");
@@ -205,19 +210,42 @@ TEST(batch_run, plotter_runs_in_the_working_directory_and_its_failures_are_no_er
     const std::string log = JoinPath(scratch, "plotter.log");
     const std::string regulation = "regulated_flow = 0.5\nvariant_flow = 0.5\n";
     BatchOptions options;
-    options.Plotter = FakePlotter(scratch, log, 0);
+    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
     RunResult run = RunInProcess(kBlock + regulation, dir, options);
     EXPECT_EQ(run.Status, kExitOk);
     EXPECT_EQ(run.Err, "");
     const std::string cwd = fs::canonical(dir).string();
-    EXPECT_EQ(ReadFileForTest(log), cwd + " gif.gnu\n" + cwd + " gif_tl.gnu\n" + cwd + " gif_reg.gnu\n" + cwd +
-                                         " gif_reg_tl.gnu\n");
+    EXPECT_EQ(ReadFileForTest(log), cwd + " gif.gnu /dev/null\n" + cwd + " gif_tl.gnu /dev/null\n" + cwd +
+                                         " gif_reg.gnu /dev/null\n" + cwd + " gif_reg_tl.gnu /dev/null\n");
+    const std::string picture = JoinPath(dir, "wykresy/wykres.gif");
+    EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
 
-    options.Plotter = FakePlotter(scratch, log, 1);
-    run = RunInProcess(kBlock, dir, options);
-    EXPECT_EQ(run.Status, kExitOk);
-    EXPECT_EQ(run.Err, "program " + options.Plotter + " zakończył pracę nad „gif.gnu” z kodem 1\n" + "program " +
-                           options.Plotter + " zakończył pracę nad „gif_tl.gnu” z kodem 1\n");
+    // A plotter that fails, hangs or leaves a torn picture: the previous picture stays, each is
+    // reported, the run goes on and ends with status 4. A hung one is ended after the limit.
+    const std::string pictures = JoinPath(dir, "wykresy/wykres.gif") + "\n" + JoinPath(dir, "wykresy/wykres_tl.gif") + "\n";
+    struct Row { const char* name; const char* body; std::string err; };
+    const Row rows[] = {
+        {"failing", "exit 1", "program % zakończył pracę nad „gif.gnu” z kodem 1\n"
+                              "program % zakończył pracę nad „gif_tl.gnu” z kodem 1\n"},
+        {"torn", "printf 'GIF89a12' > \"$out\"", ""},
+        {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
+                             "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        options.Plotter = FakePlotter(scratch, log, row.name, row.body);
+        options.PlotTimeout = std::chrono::milliseconds(300);
+        const auto start = std::chrono::steady_clock::now();
+        run = RunInProcess(kBlock, dir, options);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        EXPECT_EQ(run.Status, kExitNotWritten);
+        std::string err = row.err;
+        for (size_t at; (at = err.find('%')) != std::string::npos;)
+            err.replace(at, 1, options.Plotter);
+        EXPECT_EQ(run.Err, err + "Nie można zapisać plików:\n" + pictures);
+        EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
+        EXPECT_FALSE(fs::exists(picture + ".old~"));
+    }
 
     options.Plotter = "went-char-no-such-plotter";
     run = RunInProcess(kBlock + regulation, dir, options);
@@ -226,12 +254,12 @@ TEST(batch_run, plotter_runs_in_the_working_directory_and_its_failures_are_no_er
         << "reported once for the whole run";
 }
 
-TEST(batch_run, unwritable_files_are_reported_without_changing_the_status)
+TEST(batch_run, unwritable_files_are_reported_and_end_with_status_4)
 {
     const std::string dir = ScratchDir("unwritable");
     fs::create_directory(JoinPath(dir, "pstr.txt"));
     const RunResult run = RunInProcess(kBlock, dir);
-    EXPECT_EQ(run.Status, kExitOk);
+    EXPECT_EQ(run.Status, kExitNotWritten);
     EXPECT_EQ(run.Err, "Nie można zapisać pliku:\n" + JoinPath(dir, "pstr.txt") + "\n");
     EXPECT_NE(run.Out, "");
 }

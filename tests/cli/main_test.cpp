@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "output/quoted_input.h"
@@ -85,6 +88,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--csv", "x.txt"}, "", "went_char_cli: --csv działa tylko z --rank\n" + usage},
         {{"--rank", "0", "--dir", dir, Example("blok_10_kondygnacji")}, "",
          Example("blok_10_kondygnacji") + ": Qi: Wymagana wydajność na kratkę musi być większa od zera.\n"},
+        {{"--plot-timeout", "0", "x.txt"}, "", "went_char_cli: „0” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
+        {{"--plot-timeout=1e400", "x.txt"}, "", "went_char_cli: „1e400” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\n",
          "-: brak klucza „density” (okno OKBottomDlg („Dobór parametrów”)): Pole „Gęstość Ro [kg/m3]” jest "
@@ -206,4 +211,151 @@ TEST(main, plotter_renders_every_picture_before_the_program_ends)
         const std::string bytes = ReadFileForTest(JoinPath(dir, std::string("wykresy/") + picture));
         EXPECT_EQ(bytes.substr(0, 4), "GIF8") << picture << " is not a GIF picture";
     }
+}
+
+// Runs the program with a "gnuplot" of the test's own (the shell script `body`) first on the
+// search path.
+CliRun RunWithPlotter(const std::string& scratch, const std::string& body, const std::vector<std::string>& args)
+{
+    const std::string bin = JoinPath(scratch, "bin");
+    fs::create_directories(bin);
+    EXPECT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\n" + body + "\n"));
+    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    const CliRun run = RunCli(scratch, args);
+    setenv("PATH", path.c_str(), 1);
+    return run;
+}
+
+const char* const kPictures[] = {"wykresy/wykres.gif", "wykresy/wykres_tl.gif", "wykresy/wykres_reg.gif",
+                                 "wykresy/wykres_reg_tl.gif"};
+
+// A gnuplot that never ends is ended after --plot-timeout; the run goes on, keeps no torn picture
+// and ends with status 4.
+TEST(main, a_hung_plotter_is_ended_after_the_plot_timeout)
+{
+    const std::string scratch = ScratchDir("hung");
+    const std::string dir = WorkDir(scratch);
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunWithPlotter(scratch, "printf 'GIF8' > \"$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\"\nsleep 30",
+                                      {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(CountOf(run.Err, "program gnuplot nie skończył pracy nad „"), 4) << run.Err;
+    EXPECT_EQ(CountOf(run.Err, "” w ciągu 0.5 s i został zatrzymany\n"), 4) << run.Err;
+    for (const char* picture : kPictures)
+        EXPECT_FALSE(fs::exists(JoinPath(dir, picture))) << "a torn picture is left: " << picture;
+    EXPECT_TRUE(fs::exists(JoinPath(dir, "wykresy/wykresy_reg_tl.html"))) << "the run went on";
+}
+
+// The real gnuplot on a full disk (here: a file-size limit of 4 KiB) writes the first 4 KiB of
+// each picture and still exits 0; the previous pictures are kept and the run ends with status 4.
+TEST(main, a_full_disk_keeps_the_previous_pictures)
+{
+    std::string gnuplot;
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin"})
+        if (fs::exists(std::string(folder) + "/gnuplot"))
+            gnuplot = std::string(folder) + "/gnuplot";
+    if (gnuplot.empty())
+        GTEST_SKIP() << "gnuplot is not installed";
+    const std::string scratch = ScratchDir("full_disk");
+    const std::string dir = WorkDir(scratch);
+    const std::vector<std::string> args = {"--dir", dir, Example("blok_10_kondygnacji")};
+    ASSERT_EQ(RunCli(scratch, args).Status, 0);
+    std::vector<std::string> before;
+    for (const char* picture : kPictures)
+        before.push_back(ReadFileForTest(JoinPath(dir, picture)));
+    const CliRun run = RunWithPlotter(scratch, "trap '' XFSZ\nulimit -f 8\nexec " + gnuplot + " \"$@\"", args);
+    EXPECT_EQ(run.Status, 4);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_GT(before[i].size(), 4096u);
+        EXPECT_EQ(ReadFileForTest(JoinPath(dir, kPictures[i])), before[i]) << kPictures[i];
+        EXPECT_NE(run.Err.find(JoinPath(dir, kPictures[i])), std::string::npos) << run.Err;
+    }
+}
+
+// Four runs at once in one folder, round after round: the folder's lock lets one whole run write
+// at a time, so every file left is the version of one and the same run; links planted under
+// temporary-looking names are never followed.
+TEST(main, runs_at_once_in_one_folder_leave_one_whole_run_and_follow_no_links)
+{
+    const std::string scratch = ScratchDir("concurrent");
+    const std::string example = ReadFileForTest(Example("blok_10_kondygnacji"));
+    constexpr int kRuns = 4;
+    constexpr int kRounds = 6;
+    std::vector<std::map<std::string, std::string>> versions(kRuns);
+    for (int run = 0; run < kRuns; ++run) {
+        std::string input = example;
+        input.replace(input.find("storeys = 10"), 12, "storeys = " + std::to_string(6 + 2 * run));
+        const std::string inputPath = JoinPath(scratch, "in" + std::to_string(run) + ".txt");
+        ASSERT_TRUE(WriteFileAtomically(inputPath, input));
+        const std::string alone = JoinPath(scratch, "alone" + std::to_string(run));
+        ASSERT_EQ(RunCli(scratch, {"--no-plot", "--dir", alone, inputPath}).Status, 0);
+        for (const std::string& name : FileNamesBelow(alone))
+            versions[run][name] = ReadFileForTest(JoinPath(alone, name));
+    }
+
+    const std::string dir = JoinPath(scratch, "shared");
+    const std::string victim = JoinPath(scratch, "victim");
+    ASSERT_TRUE(WriteFileAtomically(victim, "not to be overwritten\n"));
+    fs::create_directories(JoinPath(dir, "wykresy"));
+    std::set<std::string> planted;
+    for (const auto& [name, bytes] : versions[0]) {
+        planted.insert(name + ".tmp~");
+        fs::create_symlink(victim, JoinPath(dir, name + ".tmp~"));
+    }
+    std::string command;
+    for (int run = 0; run < kRuns; ++run)
+        command += "(" + Quoted(WENT_CLI_PATH) + " --no-plot --dir " + Quoted(dir) + " " +
+                   Quoted(JoinPath(scratch, "in" + std::to_string(run) + ".txt")) + " >/dev/null 2>>" +
+                   Quoted(JoinPath(scratch, "err.txt")) + "; echo $? >>" + Quoted(JoinPath(scratch, "status.txt")) +
+                   ") & ";
+    command += "wait";
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        int whole = -1;
+        for (int run = 0; run < kRuns && whole < 0; ++run) {
+            bool same = true;
+            for (const auto& [name, bytes] : versions[run])
+                same = same && ReadFileForTest(JoinPath(dir, name)) == bytes;
+            if (same)
+                whole = run;
+        }
+        EXPECT_GE(whole, 0) << "the files mix several runs";
+        for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+            const std::string name = entry.path().lexically_relative(dir).generic_string();
+            const bool expected = entry.is_symlink() ? planted.count(name) > 0
+                                  : entry.is_directory() || versions[0].count(name) > 0;
+            EXPECT_TRUE(expected) << "left behind: " << name;
+        }
+    }
+    EXPECT_EQ(ReadFileForTest(victim), "not to be overwritten\n");
+    EXPECT_EQ(ReadFileForTest(JoinPath(scratch, "err.txt")), "");
+    std::string statuses;
+    for (int i = 0; i < kRounds * kRuns; ++i)
+        statuses += "0\n";
+    EXPECT_EQ(ReadFileForTest(JoinPath(scratch, "status.txt")), statuses);
+}
+
+// A folder whose lock another program holds is waited for a few seconds, then refused with a
+// message naming it; nothing is written.
+TEST(main, a_busy_folder_is_waited_for_then_refused)
+{
+    const std::string scratch = ScratchDir("busy");
+    const std::string dir = WorkDir(scratch);
+    const std::string lock = JoinPath(dir, ".went_char.lock");
+    // The holder's output goes nowhere, so that nobody waits for it after the test.
+    const std::string holder = "flock " + Quoted(lock) + " sleep 7 >/dev/null 2>&1 </dev/null & "
+                               "while [ ! -e " + Quoted(lock) + " ]; do sleep 0.05; done; sleep 0.2";
+    ASSERT_EQ(std::system(holder.c_str()), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Katalog roboczy „" + dir + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
+                       "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
+    EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
 }

@@ -69,10 +69,11 @@ public:
     {
         Calls.push_back("message " + caption + ": " + text);
     }
-    void StartPlotter(const std::string& scriptName) override
+    bool StartPlotter(const std::string& scriptName) override
     {
         Calls.push_back("plot " + scriptName);
         FilesAtPlot[scriptName] = FileNamesBelow(dir);
+        return false;
     }
     void Repaint() override { Calls.push_back("repaint"); }
     std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double required) override
@@ -142,11 +143,12 @@ TEST(commands, wizard_then_every_other_command)
     EXPECT_EQ(f.record.ScreenReportKind, 1);
     EXPECT_EQ(f.record.PrintReportKind, 1);
     // Each plot starts after its files and before its HTML report; the variants come after the fan.
-    EXPECT_EQ(f.FilesAtPlot["gif.gnu"], (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu",
+    // The command holds the folder's lock meanwhile.
+    EXPECT_EQ(f.FilesAtPlot["gif.gnu"], (Texts{".went_char.lock", "1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu",
                                                "pstr.txt", "siec.gnu", "tmp1.gnu", "wykres.gnu",
                                                "wykresy/koralinex.jpg"}));
     EXPECT_EQ(f.FilesAtPlot["gif_tl.gnu"],
-              (Texts{"1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu", "gif_tl.gnu", "pstr.txt",
+              (Texts{".went_char.lock", "1.gnu", "dialog.sav", "dialog22.sav", "dialog33.sav", "gif.gnu", "gif_tl.gnu", "pstr.txt",
                      "pt.gnu", "siec.gnu", "tc.gnu", "tmp1.gnu", "tmp2.gnu", "wykres.gnu", "wykres_tl.gnu",
                      "wykresy/koralinex.jpg", "wykresy/wykresy.html"}));
     EXPECT_TRUE(f.Exists("wykresy/wykresy_tl.html"));

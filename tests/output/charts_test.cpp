@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -94,13 +95,14 @@ TEST(charts, save_scripts_and_files_that_cannot_be_written)
     FileProblems problems;
     WriteFanCharts(dir, ChartRecord(), kTestFan, 0.05, problems);
     ASSERT_TRUE(WriteSaveScript(dir, ChartSet::Fan, JoinPath(dir, SaveNameWithGif("wykres")), problems));
-    EXPECT_EQ(Read(dir, "gifd1.gnu"), "set terminal gif\nset output ' " + dir + "/wykres.gif '\n" +
+    EXPECT_EQ(Read(dir, "gifd1.gnu"), "set terminal gif\nset output '" + dir + "/wykres.gif'\n" +
                                           Read(dir, "tmp1.gnu"));
     // Unusual bytes are copied, and nothing is added after them.
     const std::string copy = std::string("set grid\r\nplot 'x' \xb9", 21) + std::string(1, '\0') + "no line end";
     ASSERT_TRUE(WriteFileAtomically(JoinPath(dir, "tmp4.gnu"), copy));
-    ASSERT_TRUE(WriteSaveScript(dir, ChartSet::RegulatedSilencers, "/d/x y.gif", problems));
-    EXPECT_EQ(Read(dir, "gifd4.gnu"), "set terminal gif\nset output ' /d/x y.gif '\n" + copy);
+    // The path stands alone between the quotes, a quote in it doubled.
+    ASSERT_TRUE(WriteSaveScript(dir, ChartSet::RegulatedSilencers, "/d/x y'z.gif", problems));
+    EXPECT_EQ(Read(dir, "gifd4.gnu"), "set terminal gif\nset output '/d/x y''z.gif'\n" + copy);
     EXPECT_TRUE(problems.Empty()) << problems.Message();
     // ".gif" is added unless the chosen name contains it anywhere.
     const std::pair<const char*, const char*> names[] = {
@@ -125,4 +127,43 @@ TEST(charts, save_scripts_and_files_that_cannot_be_written)
     fs::create_directories(JoinPath(full, "gifd1.gnu/occupied"));
     EXPECT_FALSE(WriteSaveScript(full, ChartSet::Fan, "/d/wykres.gif", saveProblems));
     EXPECT_EQ(saveProblems.Message(), "Nie można zapisać pliku:\n" + JoinPath(full, "gifd1.gnu"));
+}
+
+// The plotting program itself writes the picture a save script names, under a path with a blank
+// and a quote in it.
+TEST(charts, gnuplot_writes_the_picture_of_a_save_script)
+{
+    if (std::system("command -v gnuplot >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "gnuplot is not installed";
+    const std::string dir = ScratchDir("gnuplot_save");
+    FileProblems problems;
+    WriteFanCharts(dir, ChartRecord(), kTestFan, 0.05, problems);
+    const std::string target = JoinPath(dir, "Projekt O'Brien/wykres 1");
+    fs::create_directories(fs::path(target).parent_path());
+    ASSERT_TRUE(WriteSaveScript(dir, ChartSet::Fan, SaveNameWithGif(target), problems));
+    const std::string command = "cd '" + dir + "' && gnuplot gifd1.gnu </dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Read(dir, "Projekt O'Brien/wykres 1.gif").substr(0, 4), "GIF8");
+}
+
+TEST(charts, regulated_sets_older_than_the_fan_selection_are_stale)
+{
+    const std::string dir = ScratchDir("stale");
+    FileProblems problems;
+    WriteFanCharts(dir, ChartRecord(), kTestFan, 0.05, problems);
+    WriteSilencerCharts(dir, ChartRecord(), kTestFan, problems);
+    EXPECT_FALSE(IsStale(dir, ChartSet::Regulated)) << "missing, not stale";
+    WriteRegulatedCharts(dir, ChartRecord(), problems);
+    WriteRegulatedSilencerCharts(dir, ChartRecord(), problems);
+    for (ChartSet set : {ChartSet::Fan, ChartSet::Silencers, ChartSet::Regulated, ChartSet::RegulatedSilencers})
+        EXPECT_FALSE(IsStale(dir, set)) << static_cast<int>(set);
+    // A new selection (here only its variant curves) after the regulation.
+    const auto later = fs::last_write_time(JoinPath(dir, "reg.gnu")) + std::chrono::seconds(2);
+    fs::last_write_time(JoinPath(dir, "tc.gnu"), later);
+    EXPECT_TRUE(IsStale(dir, ChartSet::Regulated));
+    EXPECT_TRUE(IsStale(dir, ChartSet::RegulatedSilencers));
+    EXPECT_FALSE(IsStale(dir, ChartSet::Silencers));
+    fs::last_write_time(JoinPath(dir, "reg_tl.gnu"), later);
+    EXPECT_FALSE(IsStale(dir, ChartSet::RegulatedSilencers)) << "regulated again";
+    EXPECT_TRUE(problems.Empty()) << problems.Message();
 }

@@ -1,0 +1,140 @@
+// The folder lock: flock on DIR/.went_char.lock, polled until the wait runs out. The holder
+// removes the lock file when it lets go, so nothing is left in the folder; a waiter that then
+// holds the removed file sees that it is no longer the folder's lock file and starts again.
+#include "output/folder_lock.h"
+
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "output/text_file.h"
+
+#ifndef _WIN32
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+const char kFolderLockName[] = ".went_char.lock";
+
+namespace {
+
+constexpr std::chrono::milliseconds kPollInterval{50};
+
+// Locks this program holds: folder → (lock file descriptor, holders).
+struct Holding {
+    int Fd = -1;
+    int Count = 0;
+    std::string Path;  // the lock file
+};
+std::mutex gHoldingsMutex;
+std::map<std::string, Holding> gHoldings;
+
+enum class Attempt { Locked, Busy, NoLockFile };
+
+#ifdef _WIN32
+Attempt TryLock(const std::string&, int& fd) { fd = -1; return Attempt::NoLockFile; }
+void Unlock(int, const std::string&) {}
+#else
+// Whether the locked descriptor is still the file under the lock file's name.
+bool StillTheLockFile(int fd, const std::string& lockPath)
+{
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(lockPath.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+Attempt TryLock(const std::string& lockPath, int& fd)
+{
+    for (;;) {
+        fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return Attempt::NoLockFile;
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EINTR)
+                continue;
+            const bool busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            fd = -1;
+            return busy ? Attempt::Busy : Attempt::NoLockFile;
+        }
+        if (StillTheLockFile(fd, lockPath))
+            return Attempt::Locked;
+        ::close(fd);  // its holder removed it meanwhile: lock the folder's new lock file
+    }
+}
+
+void Unlock(int fd, const std::string& lockPath)
+{
+    if (fd < 0)
+        return;
+    ::unlink(lockPath.c_str());  // still locked: nobody can take the removed file for the lock
+    ::close(fd);                 // closing the only descriptor releases the lock
+}
+#endif
+
+}  // namespace
+
+FolderLock::FolderLock(const std::string& dir, std::chrono::milliseconds wait) : dir_(dir)
+{
+    std::error_code error;
+    const std::string key = std::filesystem::canonical(dir.empty() ? "." : dir, error).string();
+    if (error) {
+        held_ = true;  // no folder, no lock file: nothing to serialise
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        {
+            const std::lock_guard<std::mutex> guard(gHoldingsMutex);
+            Holding& holding = gHoldings[key];
+            if (holding.Count > 0) {
+                ++holding.Count;
+                key_ = key;
+                held_ = true;
+                return;
+            }
+            int fd = -1;
+            const std::string lockPath = JoinPath(key, kFolderLockName);
+            const Attempt attempt = TryLock(lockPath, fd);
+            if (attempt != Attempt::Busy) {
+                if (attempt == Attempt::Locked) {
+                    holding = {fd, 1, lockPath};
+                    key_ = key;
+                } else {
+                    gHoldings.erase(key);
+                }
+                held_ = true;
+                return;
+            }
+            gHoldings.erase(key);
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (key_.empty())
+        return;
+    const std::lock_guard<std::mutex> guard(gHoldingsMutex);
+    const auto found = gHoldings.find(key_);
+    if (found == gHoldings.end() || --found->second.Count > 0)
+        return;
+    Unlock(found->second.Fd, found->second.Path);
+    gHoldings.erase(found);
+}
+
+std::string FolderLock::BusyMessage() const
+{
+    return "Katalog roboczy „" + dir_ +
+           "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
+           "Proszę poczekać, aż skończy, i powtórzyć polecenie.";
+}
