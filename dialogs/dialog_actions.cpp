@@ -12,6 +12,8 @@
 
 #include "dialogs/text_to_number.h"
 #include "model/fan_catalogue.h"
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 #include "output/number_format.h"
 #include "output/text_file.h"
 
@@ -21,21 +23,6 @@ constexpr double kPi = 3.141592653589793;
 
 // ---------------------------------------------------------------------------------------------
 // Fixed tables
-
-struct Material {
-    const char* Caption;  // radio caption of the material dialog
-    double Roughness;     // - : DuctRoughness
-};
-
-// Columns: radio caption, roughness coefficient.
-constexpr Material kMaterials[] = {
-    {"Rura stalowa ocynkowana czysta",                       1.8},
-    {"Nowa rura odlewana, blacha stalowa, gładki cement ",   2.5},
-    {"Zwyczajnie ocynkowana rura stalowa",                   3.0},
-    {"Stara rura stalowa zardzewiała",                       5.0},
-    {"Surowy cement lub deski",                              7.5},
-    {"Cegła",                                               10.0},
-};
 
 // Adjustable round grilles: zeta(n) = c4 n^4 + c3 n^3 + c2 n^2 + c1 n + c0 for n turns.
 struct AdjustableGrille {
@@ -442,13 +429,13 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
     switch (dialog) {
     case DialogId::OKBottomDlg3:
         if (ChoiceIn(input, 2))
-            record.DensitySource = input.Choice;  // 0 computed, 1 typed
+            record.DensitySource = input.Choice;  // the buttons in DensitySourceCode order
         return {};
     case DialogId::OKBottomDlg: return ConfirmTypedDensity(input, record, files, problems);
     case DialogId::Form3: return ConfirmAirState(input, record, files, problems);
     case DialogId::OKBottomDlg333:
         if (ChoiceIn(input, 2))
-            record.DuctShape = input.Choice;  // 0 rectangular, 1 round
+            record.DuctShape = input.Choice;  // the buttons in DuctShapeCode order
         return {};
     case DialogId::Form1: return ConfirmRectDuct(input, record, files, problems);
     case DialogId::Form4: return ConfirmRoundDuct(input, record, files, problems);
@@ -457,8 +444,8 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
             record.DuctRoughness = kMaterials[input.Choice].Roughness;
         return {};
     case DialogId::OKBottomDlg3333:
-        if (ChoiceIn(input, 5))
-            record.InstallationKind = input.Choice + 1;
+        if (ChoiceIn(input, std::size(kInstallationKinds)))
+            record.InstallationKind = kInstallationKinds[input.Choice].Kind;
         return {};
     case DialogId::Form22:
     case DialogId::Form222:
@@ -491,7 +478,7 @@ const std::vector<std::string>& ComboItems(DialogId dialog)
     static const std::vector<std::string> adjustable = NamesOf(kAdjustableGrilles);
     static const std::vector<std::string> constantFlowRound = NamesOf(kConstantFlowRoundGrilles);
     static const std::vector<std::string> constantFlowRect = NamesOf(kConstantFlowRectGrilles);
-    // In the order of RegulationVariant 0, 1, 2.
+    // In RegulationVariantCode order.
     static const std::vector<std::string> variants = {
         "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym"};
 
@@ -515,14 +502,12 @@ const std::vector<std::string>& RadioCaptions(DialogId dialog)
             captions.emplace_back(material.Caption);
         return captions;
     }();
-    // In the order of InstallationKind 1..5.
-    static const std::vector<std::string> installationKinds = {
-        "Budynek wielokondygnacyjny - kratka prostokątna",
-        "Budynek wielokondygnacyjny - kratka okrągła nieregulowana",
-        "Budynek wielokondygnacyjny - kratka okrągła regulowana",
-        "Budynek wielokondygnacyjny - kratka okrągła stałej wydajności",
-        "Budynek wielokondygnacyjny - kratka prostokątna stałej wydajności",
-    };
+    static const std::vector<std::string> installationKinds = [] {
+        std::vector<std::string> captions;
+        for (const InstallationKindRow& kind : kInstallationKinds)
+            captions.emplace_back(kind.Caption);
+        return captions;
+    }();
 
     switch (dialog) {
     case DialogId::OKBottomDlg3: return densitySource;
@@ -531,6 +516,27 @@ const std::vector<std::string>& RadioCaptions(DialogId dialog)
     case DialogId::OKBottomDlg3333: return installationKinds;
     default: return kNoTexts;
     }
+}
+
+std::optional<DialogId> BuildingDialogOf(int32_t installationKind)
+{
+    struct BuildingDialog {
+        InstallationKindCode Kind;
+        DialogId Dialog;
+    };
+    // Columns: installation kind, its building dialog.
+    static constexpr BuildingDialog kBuildingDialogs[] = {
+        {kRectangularGrille,             DialogId::Form22},
+        {kRoundGrille,                   DialogId::Form222},
+        {kAdjustableRoundGrille,         DialogId::Form2222},
+        {kConstantFlowRoundGrille,       DialogId::Form22222},
+        {kConstantFlowRectangularGrille, DialogId::Form222222},
+    };
+    for (const BuildingDialog& building : kBuildingDialogs) {
+        if (building.Kind == installationKind)
+            return building.Dialog;
+    }
+    return std::nullopt;
 }
 
 int ComboItemForText(DialogId dialog, const std::string& text)

@@ -3,11 +3,12 @@
 // Every formula keeps its written order of operations: results are compared to the last digit.
 #include "model/network.h"
 
-#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
+
+#include "model/check.h"
 
 namespace {
 
@@ -90,9 +91,7 @@ double NetworkFlowForPressure(const NetworkModel& network, double airDensity, do
 std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& network, double q)
 {
     const int32_t storeys = record.StoreyCount;
-    assert(StoreyCountFits(storeys) && "StoreyPressure has room for 99 storeys only");
-    if (!StoreyCountFits(storeys))
-        return std::string();
+    WENT_CHECK(StoreyCountFits(storeys), "StoreyPressure has room for 99 storeys only");
 
     const double rho = record.AirDensity;
     const double ductArea2 = record.DuctArea * record.DuctArea;

@@ -186,13 +186,13 @@ FanSelection SelectFan(CalcRecord& record)
                              scales.Pressure;
         record.DuctVelocity = record.FanFlow / record.DuctArea;
         selection.Trace = ComputeStoreyPressures(record, network, q);
-        SetReportKind(record, 1);
+        SetReportKind(record, kFanSelectionReport);
         record.NetworkCoefficient = record.FanPressure / (record.FanFlow * record.FanFlow);
         selection.Found = true;
         selection.OperatingFlowCoefficient = point.FlowCoefficient;
         networkCoefficient = record.NetworkCoefficient;
     } else {
-        SetReportKind(record, 0);
+        SetReportKind(record, kNoReport);
         // The variants meet the network of the current inputs, not the NetworkCoefficient that
         // an earlier selection may have left (it stays in the record for the regulation).
         const double n = storeys;
