@@ -50,6 +50,7 @@ enum RegulationVariantCode : int32_t {
     kWithCylindricalSilencer = 2,
 };
 
+// clang-format off
 struct CalcRecord {
     int32_t ScreenReportKind;        // - : ReportKindCode
     int32_t PrintReportKind;         // - : always equal to ScreenReportKind
@@ -90,6 +91,7 @@ struct CalcRecord {
     int32_t RegulationVariant;       // - : RegulationVariantCode; -1 when none was selected
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
 };
+// clang-format on
 
 // Empties the record: every number 0, FanDesignation "".
 void ResetCalcRecord(CalcRecord& record);

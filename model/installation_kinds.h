@@ -10,10 +10,10 @@
 enum class GrilleOutline { Rectangular, Round };
 
 struct InstallationKindRow {
-    InstallationKindCode Kind;  // InstallationKind of the record
-    const char* Caption;        // radio caption of the installation kind dialog, top to bottom
-    GrilleOutline ReportGrille; // grille line of the results report
-    GrilleOutline HtmlGrille;   // grille row of the HTML reports
+    InstallationKindCode Kind;   // InstallationKind of the record
+    const char* Caption;         // radio caption of the installation kind dialog, top to bottom
+    GrilleOutline ReportGrille;  // grille line of the results report
+    GrilleOutline HtmlGrille;    // grille row of the HTML reports
 };
 
 // The HTML reports have always shown the constant-flow rectangular grille by its diameter row

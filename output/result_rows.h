@@ -22,11 +22,11 @@ ResultPoint FanResultPoint(const CalcRecord& record);
 ResultPoint ResultPointOfFlow(const CalcRecord& record, double flow, double pressure);
 
 struct ResultRow {
-    const char* Label;           // without the results report's three leading blanks
-    const char* Unit;            // shown in brackets after the number
+    const char* Label;  // without the results report's three leading blanks
+    const char* Unit;   // shown in brackets after the number
     double ResultPoint::*Value;
-    const char* ReportFormat;    // printf conversion of the results report
-    const char* HtmlFormat;      // printf conversion of the HTML reports
+    const char* ReportFormat;  // printf conversion of the results report
+    const char* HtmlFormat;    // printf conversion of the HTML reports
 };
 
 // clang-format off

@@ -26,9 +26,8 @@ std::string Range(FlowRange range) { return Number(range.Min) + "–" + Number(r
 
 bool Missing(const Characteristic& c)
 {
-    return c.Range.Min == 0.0 && c.Range.Max == 0.0 &&
-           c.Coefficients[0] == 0.0 && c.Coefficients[1] == 0.0 && c.Coefficients[2] == 0.0 &&
-           c.Coefficients[3] == 0.0 && c.Coefficients[4] == 0.0;
+    return c.Range.Min == 0.0 && c.Range.Max == 0.0 && c.Coefficients[0] == 0.0 && c.Coefficients[1] == 0.0 &&
+           c.Coefficients[2] == 0.0 && c.Coefficients[3] == 0.0 && c.Coefficients[4] == 0.0;
 }
 
 std::string Cells(const double (&c)[5])
