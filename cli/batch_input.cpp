@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 // Columns: key, unit, default when the key is missing, the box or choice it answers.
 constexpr BatchKey kKeys[] = {
     {"density_source",   "",      "typed",                          "skąd gęstość powietrza: computed (z temperatury, ciśnienia i wilgotności) albo typed (podana)"},
@@ -33,6 +34,7 @@ constexpr BatchKey kKeys[] = {
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
     {"variant",          "",      "żaden wybrany (jak 0)",          "wariant 0, 1, 2 albo tekst pozycji: Wentylator, Wentylator z podstawą tłumiącą, Wentylator z tłumikiem cylindrycznym"},
 };
+// clang-format on
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

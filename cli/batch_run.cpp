@@ -26,6 +26,7 @@ struct DialogName {
     const char* Caption;
 };
 
+// clang-format off
 // Columns: dialog, form name, caption.
 constexpr DialogName kDialogNames[] = {
     {DialogId::OKBottomDlg3,     "OKBottomDlg3",     "Wprowadzanie Ro"},
@@ -45,6 +46,7 @@ constexpr DialogName kDialogNames[] = {
     {DialogId::OKBottomDlg1,     "OKBottomDlg1",     "Podaj parametry"},
     {DialogId::OKBottomDlg2,     "OKBottomDlg2",     "Podaj parametry"},
 };
+// clang-format on
 
 std::string NameOf(DialogId dialog)
 {
@@ -61,6 +63,7 @@ struct EditKey {
     size_t Edit;
 };
 
+// clang-format off
 // Columns: key, dialog, edit box in value-file order.
 constexpr EditKey kEditKeys[] = {
     {"density",          DialogId::OKBottomDlg,  0},
@@ -91,6 +94,7 @@ constexpr EditKey kEditKeys[] = {
     {"regulated_flow",   DialogId::OKBottomDlg1, 0},
     {"variant_flow",     DialogId::OKBottomDlg2, 0},
 };
+// clang-format on
 
 // The building dialogs, whose combo box (kinds 3..5) the key "grille" answers.
 constexpr DialogId kComboBuildingDialogs[] = {DialogId::Form2222, DialogId::Form22222,

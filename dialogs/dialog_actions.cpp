@@ -31,6 +31,7 @@ struct AdjustableGrille {
     double Coefficients[5];  // - : c0..c4
 };
 
+// clang-format off
 // Columns: combo item, d [m], c0, c1, c2, c3, c4.
 constexpr AdjustableGrille kAdjustableGrilles[] = {
     {"LUMA 75/80", 0.046, { 35.6161, -10.2791,  1.21962,  -0.06343,   0.001197}},
@@ -39,6 +40,7 @@ constexpr AdjustableGrille kAdjustableGrilles[] = {
     {"LUMA 160",   0.115, {153.971,  -30.2484,  2.38995,  -0.08547,   0.001142}},
     {"LUMA 200",   0.163, {171.713,  -51.7115,  6.24028,  -0.330387,  0.0063225}},
 };
+// clang-format on
 
 // Constant-flow round grilles: zeta(Qs) = exp(a ln Qs + b), Qs in m3/h.
 struct ConstantFlowRoundGrille {
@@ -48,12 +50,14 @@ struct ConstantFlowRoundGrille {
     double B;         // - : ln of the factor
 };
 
+// clang-format off
 // Columns: combo item, d [m], a, b.
 constexpr ConstantFlowRoundGrille kConstantFlowRoundGrilles[] = {
     {"100 mm", 0.1,   -1.77287, 10.3756},
     {"116 mm", 0.116, -1.73939, 10.8622},
     {"125 mm", 0.125, -1.7399,  11.1626},
 };
+// clang-format on
 
 // Constant-flow rectangular grilles: zeta(Qs) = c4 Qs^4 + c3 Qs^3 + c2 Qs^2 + c1 Qs + c0.
 struct ConstantFlowRectGrille {
@@ -61,6 +65,7 @@ struct ConstantFlowRectGrille {
     double Coefficients[5];  // - : c0..c4, Qs in m3/h
 };
 
+// clang-format off
 // Columns: combo item, c0, c1, c2, c3, c4.
 constexpr ConstantFlowRectGrille kConstantFlowRectGrilles[] = {
     {"NEVA-20", {706.8681,  -130.537,   11.47973, -0.48929,   0.008218}},
@@ -68,6 +73,7 @@ constexpr ConstantFlowRectGrille kConstantFlowRectGrilles[] = {
     {"NEVA-50", {155.389,    -15.418,    0.617961, -0.0105,    0.0000649}},
     {"NEVA-70", { 59.61127,   -3.11736,  0.073415, -0.00071,   0.00000245}},
 };
+// clang-format on
 
 // Every rectangular constant-flow grille measures 0.1 x 0.1 m with a fixed area.
 constexpr double kConstantFlowRectSide = 0.1;   // m
