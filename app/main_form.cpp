@@ -26,6 +26,7 @@
 #include "app/system_dialogs.h"
 #include "app/tool_icons.h"
 #include "output/working_dir.h"
+#include "model/check.h"
 
 const char kMainTitle[] = "Program doboru wentylatorów dachowych firmy KORALINEX";
 const char kApplicationTitle[] = "Program doboru wentylatorów firmy KORALINEX";
@@ -119,9 +120,9 @@ void TMainForm::ConnectHandler(QObject* sender, const char* signal, const char* 
 {
     const QMetaObject* form = metaObject();
     const int slot = form->indexOfSlot(QByteArray(handler).append("()").constData());
-    Q_ASSERT_X(slot >= 0, "TMainForm", "every menu and tool bar handler is a slot of the main window");
+    WENT_CHECK(slot >= 0, "every menu and tool bar handler is a slot of the main window");
     const int signalIndex = sender->metaObject()->indexOfSignal(signal);
-    Q_ASSERT_X(signalIndex >= 0, "TMainForm", "the sender has the signal");
+    WENT_CHECK(signalIndex >= 0, "the sender has the signal");
     connect(sender, sender->metaObject()->method(signalIndex), this, form->method(slot));
 }
 

@@ -2,6 +2,7 @@
 // none is ever disabled: every command copes with a record that holds no results.
 #include "app/menu_table.h"
 
+// clang-format off
 // Object name  Caption
 const MenuRow kMenus[kMenuCount] = {
     {"FileMenu",  "&Obliczenia"},
@@ -51,6 +52,7 @@ const SpeedButtonRow kSpeedButtons[kSpeedButtonCount] = {
     {"SpeedButton4",  95, "O programie|O programie",                  "HelpAbout"},
     {"SpeedButton5", 120, "Koniec pracy|Koniec pracy",                "FileExit"},
 };
+// clang-format on
 
 std::string ShortHint(const std::string& hint)
 {

@@ -15,32 +15,6 @@
 
 namespace {
 
-struct ColumnPosition {
-    ReportColumn Column;
-    int ScreenX;  // px
-    int PrintX;   // dots of a 600-dpi page
-};
-
-// Column          Screen  Printer
-constexpr ColumnPosition kColumns[] = {
-    {ReportColumn::Label,            20,  200},
-    {ReportColumn::Pressure,        120, 1100},
-    {ReportColumn::Value,           230, 2100},
-    {ReportColumn::Pressure2,       330, 2900},
-    {ReportColumn::BaseHeader,      330, 2900},
-    {ReportColumn::SilencerHeader,  530, 3800},
-    {ReportColumn::BaseValue,       370, 2900},
-    {ReportColumn::SilencerValue,   570, 3800},
-};
-
-const ColumnPosition& PositionOf(ReportColumn column)
-{
-    for (const ColumnPosition& position : kColumns)
-        if (position.Column == column)
-            return position;
-    return kColumns[0];  // every enumerator has its row
-}
-
 // A position of the 600-dpi page on a page of `dpi` dots per inch, rounded to a whole dot.
 int ToDevice(int dots600, int dpi)
 {
@@ -55,8 +29,8 @@ void DrawTextTop(QPainter& painter, int x, int y, const std::string& text)
 
 }  // namespace
 
-int ScreenColumnX(ReportColumn column) { return PositionOf(column).ScreenX; }
-int PrintColumnX(ReportColumn column) { return PositionOf(column).PrintX; }
+int ScreenColumnX(ReportColumn column) { return ColumnPositionOf(column).ScreenX; }
+int PrintColumnX(ReportColumn column) { return ColumnPositionOf(column).PrintX; }
 
 void PaintScreenReport(const CalcRecord& record, ReportCanvas& canvas)
 {

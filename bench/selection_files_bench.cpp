@@ -39,9 +39,9 @@ CalcRecord BlockRecord()
     confirm(DialogId::Form4, {"0.315"}, 0);
     confirm(DialogId::OKBottomDlg33333, {}, 0);
     confirm(DialogId::Form22, {"3", "10", "0.2", "0.25", "2.5"}, 0);
-    record.DensitySource = 1;
-    record.DuctShape = 1;
-    record.InstallationKind = 1;
+    record.DensitySource = kDensityTyped;
+    record.DuctShape = kRoundDuct;
+    record.InstallationKind = kRectangularGrille;
     return record;
 }
 

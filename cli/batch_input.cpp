@@ -1,15 +1,48 @@
 // Parser of the batch front end's input file and the table of its keys.
 #include "cli/batch_input.h"
 
+#include <cstddef>
 #include <iterator>
+#include <string>
 #include <string_view>
 
 #include "output/quoted_input.h"
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 
 namespace {
 
+// "<what> 1..N<note>: 1 <first>, 2 <second>, ..." with the texts of a choice table's rows.
+template <typename Row, size_t N>
+std::string NumberedChoices(const char* what, const char* note, const Row (&rows)[N], std::string (*text)(const Row&))
+{
+    std::string meaning = std::string(what) + " 1.." + std::to_string(N) + note + ":";
+    for (size_t i = 0; i < N; ++i)
+        meaning += (i ? ", " : " ") + std::to_string(i + 1) + " " + text(rows[i]);
+    return meaning;
+}
+
+// The material as the report names it, without its full stop.
+std::string MaterialName(const Material& material)
+{
+    const std::string_view text = material.ReportText;
+    return std::string(text.substr(0, text.rfind('.')));
+}
+
+// The installation kind's caption after its common "Budynek wielokondygnacyjny - ".
+std::string KindName(const InstallationKindRow& kind)
+{
+    const std::string_view caption = kind.Caption;
+    return std::string(caption.substr(caption.find(" - ") + 3));
+}
+
+const std::string kMaterialMeaning =
+    NumberedChoices("materiał kanału", " (przyciski od góry)", kMaterials, MaterialName);
+const std::string kInstallationMeaning = NumberedChoices("rodzaj instalacji", "", kInstallationKinds, KindName);
+
+// clang-format off
 // Columns: key, unit, default when the key is missing, the box or choice it answers.
-constexpr BatchKey kKeys[] = {
+const BatchKey kKeys[] = {
     {"density_source",   "",      "typed",                          "skąd gęstość powietrza: computed (z temperatury, ciśnienia i wilgotności) albo typed (podana)"},
     {"density",          "kg/m3", "wiersz dialog.sav, bez niego wymagany",  "gęstość powietrza (typed)"},
     {"temperature",      "°C",    "wiersz dialog1.sav, bez niego wymagany", "temperatura powietrza, liczba całkowita (computed)"},
@@ -19,8 +52,8 @@ constexpr BatchKey kKeys[] = {
     {"duct_length",      "m",     "wiersz dialog2.sav, bez niego wymagany", "długość boku kanału prostokątnego"},
     {"duct_width",       "m",     "wiersz dialog2.sav, bez niego wymagany", "szerokość boku kanału prostokątnego"},
     {"duct_diameter",    "m",     "wiersz dialog22.sav, bez niego wymagany", "średnica kanału okrągłego"},
-    {"material",         "",      "1",                              "materiał kanału 1..6 (przyciski od góry): 1 rura stalowa ocynkowana czysta, 2 nowa rura odlewana, blacha stalowa, gładki cement, 3 zwyczajnie ocynkowana rura stalowa, 4 stara rura stalowa zardzewiała, 5 surowy cement lub deski, 6 cegła"},
-    {"installation",     "",      "1",                              "rodzaj instalacji 1..5: 1 kratka prostokątna, 2 kratka okrągła nieregulowana, 3 kratka okrągła regulowana, 4 kratka okrągła stałej wydajności, 5 kratka prostokątna stałej wydajności"},
+    {"material",         "",      "1",                              kMaterialMeaning.c_str()},
+    {"installation",     "",      "1",                              kInstallationMeaning.c_str()},
     {"storey_height",    "m",     "wiersz pliku okna budynku, bez niego wymagany", "wysokość jednej kondygnacji"},
     {"storeys",          "",      "wiersz pliku okna budynku, bez niego wymagany", "ilość kondygnacji, liczba całkowita"},
     {"grille_height",    "m",     "wiersz dialog33.sav, bez niego wymagany", "wysokość kratki (rodzaj 1)"},
@@ -35,6 +68,7 @@ constexpr BatchKey kKeys[] = {
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
     {"variant",          "",      "żaden wybrany (jak 0)",          "wariant 0, 1, 2 albo tekst pozycji: Wentylator, Wentylator z podstawą tłumiącą, Wentylator z tłumikiem cylindrycznym"},
 };
+// clang-format on
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

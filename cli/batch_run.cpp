@@ -6,6 +6,7 @@
 #include <charconv>
 #include <filesystem>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "model/regulation.h"
 #include "output/quoted_input.h"
 #include "output/folder_lock.h"
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 #include "output/report.h"
 #include "output/text_file.h"
 #include "output/working_dir.h"
@@ -174,8 +177,10 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
     // Radio dialogs answer with the 0-based button; the defaults are the buttons checked initially.
     answers.Inputs[DialogId::OKBottomDlg3].Choice = builder.Word("density_source", {"computed", "typed"}, 1);
     answers.Inputs[DialogId::OKBottomDlg333].Choice = builder.Word("duct_shape", {"rectangular", "round"}, 0);
-    answers.Inputs[DialogId::OKBottomDlg33333].Choice = builder.Number("material", 1, 6, 1) - 1;
-    answers.Inputs[DialogId::OKBottomDlg3333].Choice = builder.Number("installation", 1, 5, 1) - 1;
+    answers.Inputs[DialogId::OKBottomDlg33333].Choice =
+        builder.Number("material", 1, static_cast<int>(std::size(kMaterials)), 1) - 1;
+    answers.Inputs[DialogId::OKBottomDlg3333].Choice =
+        builder.Number("installation", 1, static_cast<int>(std::size(kInstallationKinds)), 1) - 1;
     if (const std::string* grille = ValueOf(input, "grille"))
         for (DialogId dialog : kComboBuildingDialogs)
             answers.Inputs[dialog].ComboText = *grille;

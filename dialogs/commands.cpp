@@ -3,6 +3,8 @@
 // reports the files it could not write in one message at its end and repaints last.
 #include "dialogs/commands.h"
 
+#include <optional>
+
 #include "model/operating_point.h"
 #include "model/regulation.h"
 #include "output/charts.h"
@@ -95,7 +97,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
 // charts, plot and HTML report, then its report kind.
 CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
                        void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
-                       ChartSet charts, int32_t reportKind)
+                       ChartSet charts, ReportKindCode reportKind)
 {
     if (!HasOperatingPoint(session.Record)) {
         session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
@@ -131,29 +133,24 @@ CommandResult FileNew(Session& session)
     const CommandLock lock(session);
     if (!lock.Held())
         return Finish(session, CommandResult::Refused);
-    SetReportKind(record, 0);
+    SetReportKind(record, kNoReport);
 
     if (!ui.ShowDialog(DialogId::OKBottomDlg3))
         return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(record.DensitySource != 0 ? DialogId::OKBottomDlg : DialogId::Form3))
+    if (!ui.ShowDialog(record.DensitySource != kDensityComputed ? DialogId::OKBottomDlg : DialogId::Form3))
         return Finish(session, CommandResult::Cancelled);
     if (!ui.ShowDialog(DialogId::OKBottomDlg333))
         return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(record.DuctShape != 0 ? DialogId::Form4 : DialogId::Form1))
+    if (!ui.ShowDialog(record.DuctShape != kRectangularDuct ? DialogId::Form4 : DialogId::Form1))
         return Finish(session, CommandResult::Cancelled);
     if (!ui.ShowDialog(DialogId::OKBottomDlg33333))
         return Finish(session, CommandResult::Cancelled);
     if (!ui.ShowDialog(DialogId::OKBottomDlg3333))
         return Finish(session, CommandResult::Cancelled);
 
-    // InstallationKind 1..5 selects the building dialog; any other value ends the chain quietly.
-    static constexpr DialogId kBuildingDialogs[] = {DialogId::Form22, DialogId::Form222,
-                                                    DialogId::Form2222, DialogId::Form22222,
-                                                    DialogId::Form222222};
-    const int32_t kind = record.InstallationKind;
-    if (kind < 1 || kind > 5)
-        return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(kBuildingDialogs[kind - 1]))
+    // The installation kind selects the building dialog; a value without one ends the chain quietly.
+    const std::optional<DialogId> building = BuildingDialogOf(record.InstallationKind);
+    if (!building || !ui.ShowDialog(*building))
         return Finish(session, CommandResult::Cancelled);
 
     return Finish(session, SelectFanWithFiles(session));
@@ -170,7 +167,7 @@ CommandResult Wentylator(Session& session)
 CommandResult obr_reg(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg1, ComputeRegulatedSpeed, WriteRegulatedCharts,
-                    ChartSet::Regulated, 2);
+                    ChartSet::Regulated, kRegulatedSpeedReport);
 }
 
 CommandResult par_tlumika(Session& session)
@@ -180,14 +177,14 @@ CommandResult par_tlumika(Session& session)
         session.Ui.ShowMessage(kNoFanSelectedMessage, kMessageCaption);
         return Finish(session, CommandResult::Refused);
     }
-    SetReportKind(session.Record, 3);
+    SetReportKind(session.Record, kSilencerVariantsReport);
     return Finish(session, CommandResult::Done);
 }
 
 CommandResult par_reg_tlumika(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
-                    ChartSet::RegulatedSilencers, 4);
+                    ChartSet::RegulatedSilencers, kRegulatedVariantReport);
 }
 
 CommandResult dobor_z_katalogu(Session& session)
@@ -218,7 +215,7 @@ CommandResult dobor_z_katalogu(Session& session)
     const CommandResult result = SelectChosenFanWithFiles(session);
     // A silencer configuration is shown in the silencer-variant report.
     if (row.Configuration != FanConfiguration::Fan)
-        SetReportKind(record, 3);
+        SetReportKind(record, kSilencerVariantsReport);
     return Finish(session, result);
 }
 

@@ -14,6 +14,8 @@
 #include "dialogs/text_to_number.h"
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 #include "output/number_format.h"
 #include "output/quoted_input.h"
 #include "output/text_file.h"
@@ -25,21 +27,6 @@ constexpr double kPi = 3.141592653589793;
 // ---------------------------------------------------------------------------------------------
 // Fixed tables
 
-struct Material {
-    const char* Caption;  // radio caption of the material dialog
-    double Roughness;     // - : DuctRoughness
-};
-
-// Columns: radio caption, roughness coefficient.
-constexpr Material kMaterials[] = {
-    {"Rura stalowa ocynkowana czysta",                       1.8},
-    {"Nowa rura odlewana, blacha stalowa, gładki cement ",   2.5},
-    {"Zwyczajnie ocynkowana rura stalowa",                   3.0},
-    {"Stara rura stalowa zardzewiała",                       5.0},
-    {"Surowy cement lub deski",                              7.5},
-    {"Cegła",                                               10.0},
-};
-
 // Adjustable round grilles: zeta(n) = c4 n^4 + c3 n^3 + c2 n^2 + c1 n + c0 for n turns.
 struct AdjustableGrille {
     const char* Name;
@@ -47,6 +34,7 @@ struct AdjustableGrille {
     double Coefficients[5];  // - : c0..c4
 };
 
+// clang-format off
 // Columns: combo item, d [m], c0, c1, c2, c3, c4.
 constexpr AdjustableGrille kAdjustableGrilles[] = {
     {"LUMA 75/80", 0.046, { 35.6161, -10.2791,  1.21962,  -0.06343,   0.001197}},
@@ -55,6 +43,7 @@ constexpr AdjustableGrille kAdjustableGrilles[] = {
     {"LUMA 160",   0.115, {153.971,  -30.2484,  2.38995,  -0.08547,   0.001142}},
     {"LUMA 200",   0.163, {171.713,  -51.7115,  6.24028,  -0.330387,  0.0063225}},
 };
+// clang-format on
 
 // Constant-flow round grilles: zeta(Qs) = exp(a ln Qs + b), Qs in m3/h.
 struct ConstantFlowRoundGrille {
@@ -64,12 +53,14 @@ struct ConstantFlowRoundGrille {
     double B;         // - : ln of the factor
 };
 
+// clang-format off
 // Columns: combo item, d [m], a, b.
 constexpr ConstantFlowRoundGrille kConstantFlowRoundGrilles[] = {
     {"100 mm", 0.1,   -1.77287, 10.3756},
     {"116 mm", 0.116, -1.73939, 10.8622},
     {"125 mm", 0.125, -1.7399,  11.1626},
 };
+// clang-format on
 
 // Constant-flow rectangular grilles: zeta(Qs) = c4 Qs^4 + c3 Qs^3 + c2 Qs^2 + c1 Qs + c0.
 struct ConstantFlowRectGrille {
@@ -77,6 +68,7 @@ struct ConstantFlowRectGrille {
     double Coefficients[5];  // - : c0..c4, Qs in m3/h
 };
 
+// clang-format off
 // Columns: combo item, c0, c1, c2, c3, c4.
 constexpr ConstantFlowRectGrille kConstantFlowRectGrilles[] = {
     {"NEVA-20", {706.8681,  -130.537,   11.47973, -0.48929,   0.008218}},
@@ -84,6 +76,7 @@ constexpr ConstantFlowRectGrille kConstantFlowRectGrilles[] = {
     {"NEVA-50", {155.389,    -15.418,    0.617961, -0.0105,    0.0000649}},
     {"NEVA-70", { 59.61127,   -3.11736,  0.073415, -0.00071,   0.00000245}},
 };
+// clang-format on
 
 // Every rectangular constant-flow grille measures 0.1 x 0.1 m with a fixed area.
 constexpr double kConstantFlowRectSide = 0.1;   // m
@@ -408,13 +401,13 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
     switch (dialog) {
     case DialogId::OKBottomDlg3:
         if (ChoiceIn(input, 2))
-            record.DensitySource = input.Choice;  // 0 computed, 1 typed
+            record.DensitySource = input.Choice;  // the buttons in DensitySourceCode order
         return {};
     case DialogId::OKBottomDlg: return ConfirmTypedDensity(input, record, saved);
     case DialogId::Form3: return ConfirmAirState(input, record, saved);
     case DialogId::OKBottomDlg333:
         if (ChoiceIn(input, 2))
-            record.DuctShape = input.Choice;  // 0 rectangular, 1 round
+            record.DuctShape = input.Choice;  // the buttons in DuctShapeCode order
         return {};
     case DialogId::Form1: return ConfirmRectDuct(input, record, saved);
     case DialogId::Form4: return ConfirmRoundDuct(input, record, saved);
@@ -423,8 +416,8 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
             record.DuctRoughness = kMaterials[input.Choice].Roughness;
         return {};
     case DialogId::OKBottomDlg3333:
-        if (ChoiceIn(input, 5))
-            record.InstallationKind = input.Choice + 1;
+        if (ChoiceIn(input, std::size(kInstallationKinds)))
+            record.InstallationKind = kInstallationKinds[input.Choice].Kind;
         return {};
     case DialogId::Form22:
     case DialogId::Form222:
@@ -592,14 +585,12 @@ const std::vector<std::string>& RadioCaptions(DialogId dialog)
             captions.emplace_back(material.Caption);
         return captions;
     }();
-    // In the order of InstallationKind 1..5.
-    static const std::vector<std::string> installationKinds = {
-        "Budynek wielokondygnacyjny - kratka prostokątna",
-        "Budynek wielokondygnacyjny - kratka okrągła nieregulowana",
-        "Budynek wielokondygnacyjny - kratka okrągła regulowana",
-        "Budynek wielokondygnacyjny - kratka okrągła stałej wydajności",
-        "Budynek wielokondygnacyjny - kratka prostokątna stałej wydajności",
-    };
+    static const std::vector<std::string> installationKinds = [] {
+        std::vector<std::string> captions;
+        for (const InstallationKindRow& kind : kInstallationKinds)
+            captions.emplace_back(kind.Caption);
+        return captions;
+    }();
 
     switch (dialog) {
     case DialogId::OKBottomDlg3: return densitySource;
@@ -608,6 +599,27 @@ const std::vector<std::string>& RadioCaptions(DialogId dialog)
     case DialogId::OKBottomDlg3333: return installationKinds;
     default: return kNoTexts;
     }
+}
+
+std::optional<DialogId> BuildingDialogOf(int32_t installationKind)
+{
+    struct BuildingDialog {
+        InstallationKindCode Kind;
+        DialogId Dialog;
+    };
+    // Columns: installation kind, its building dialog.
+    static constexpr BuildingDialog kBuildingDialogs[] = {
+        {kRectangularGrille,             DialogId::Form22},
+        {kRoundGrille,                   DialogId::Form222},
+        {kAdjustableRoundGrille,         DialogId::Form2222},
+        {kConstantFlowRoundGrille,       DialogId::Form22222},
+        {kConstantFlowRectangularGrille, DialogId::Form222222},
+    };
+    for (const BuildingDialog& building : kBuildingDialogs) {
+        if (building.Kind == installationKind)
+            return building.Dialog;
+    }
+    return std::nullopt;
 }
 
 int ComboItemForText(DialogId dialog, const std::string& text)

@@ -65,5 +65,9 @@ const std::vector<std::string>& ComboItems(DialogId dialog);
 // Radio captions of the choice dialogs (empty for the others), top to bottom.
 const std::vector<std::string>& RadioCaptions(DialogId dialog);
 
+// The building dialog that asks for the storeys and the grille of an InstallationKind value;
+// nothing for a value that names no kind.
+std::optional<DialogId> BuildingDialogOf(int32_t installationKind);
+
 // The item a combo text names: its index, or 0 (the first item) when it names none.
 int ComboItemForText(DialogId dialog, const std::string& text);

@@ -8,12 +8,55 @@
 constexpr int kStoreyPressureSlots = 100;  // entries 0..StoreyCount, so at most 99 storeys
 constexpr int kMaxStoreyCount = kStoreyPressureSlots - 1;
 
+// The named values of the record's code fields. The fields stay 32-bit integers: a field may hold
+// a value without a name (0 for a dialog never confirmed, -1 for no variant selected), and every
+// part that reads one says what such a value does.
+
+// ScreenReportKind and PrintReportKind: which command's results the report shows.
+enum ReportKindCode : int32_t {
+    kNoReport = 0,
+    kFanSelectionReport = 1,
+    kRegulatedSpeedReport = 2,
+    kSilencerVariantsReport = 3,
+    kRegulatedVariantReport = 4,
+};
+
+// DensitySource: where the air density comes from.
+enum DensitySourceCode : int32_t {
+    kDensityComputed = 0,  // from temperature, pressure and humidity
+    kDensityTyped = 1,
+};
+
+// DuctShape: the duct's cross-section.
+enum DuctShapeCode : int32_t {
+    kRectangularDuct = 0,
+    kRoundDuct = 1,
+};
+
+// InstallationKind: the grille on every storey; the kinds' texts stand in model/installation_kinds.h.
+enum InstallationKindCode : int32_t {
+    kNoInstallationKind = 0,  // never chosen
+    kRectangularGrille = 1,
+    kRoundGrille = 2,
+    kAdjustableRoundGrille = 3,
+    kConstantFlowRoundGrille = 4,
+    kConstantFlowRectangularGrille = 5,
+};
+
+// RegulationVariant: which characteristic the regulation with silencers slows down.
+enum RegulationVariantCode : int32_t {
+    kFanAlone = 0,
+    kWithSilencingBase = 1,
+    kWithCylindricalSilencer = 2,
+};
+
+// clang-format off
 struct CalcRecord {
-    int32_t ScreenReportKind;        // - : 0 none, 1 fan, 2 regulated, 3 variants, 4 regulated variant
+    int32_t ScreenReportKind;        // - : ReportKindCode
     int32_t PrintReportKind;         // - : always equal to ScreenReportKind
-    int32_t DensitySource;           // - : 0 computed from the air state, 1 typed
-    int32_t DuctShape;               // - : 0 rectangular, 1 round
-    int32_t InstallationKind;        // - : grille kind 1..5, 0 never chosen
+    int32_t DensitySource;           // - : DensitySourceCode
+    int32_t DuctShape;               // - : DuctShapeCode
+    int32_t InstallationKind;        // - : InstallationKindCode, 0 never chosen
     int32_t FanIndex;                // - : catalogue number 1..58, 0 after the reset
     double AirDensity;               // kg/m3
     double DuctRoughness;            // - : 1.8, 2.5, 3.0, 5.0, 7.5 or 10.0; 0 never chosen
@@ -45,10 +88,11 @@ struct CalcRecord {
     double SilencerPressure;         // Pa
     double VariantRegulatedFlow;     // m3/s
     double VariantRegulatedPressure; // Pa
-    int32_t RegulationVariant;       // - : 0 fan alone, 1 silencing base, 2 cylindrical silencer
+    int32_t RegulationVariant;       // - : RegulationVariantCode; -1 when none was selected
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
     double RequiredGrilleFlowHourly; // m3/h : flow per grille asked for by the selection from the catalogue
 };
+// clang-format on
 
 // Empties the record: every number 0, FanDesignation "".
 void ResetCalcRecord(CalcRecord& record);
@@ -56,7 +100,7 @@ void ResetCalcRecord(CalcRecord& record);
 // True when StoreyPressure has room for the storeys' pressures (1..99 storeys; 0 has no network).
 inline bool StoreyCountFits(int32_t storeys) { return storeys >= 0 && storeys <= kMaxStoreyCount; }
 
-// Both report kinds are always written together.
+// Both report kinds are always written together; `kind` is a ReportKindCode.
 inline void SetReportKind(CalcRecord& record, int32_t kind)
 {
     record.ScreenReportKind = kind;

@@ -30,6 +30,7 @@ constexpr char kFARNE_2[] = "FARNE-2";
 constexpr char kFARNE_3[] = "FARNE-3";
 constexpr char kGELMA_1[] = "GELMA-1";
 
+// clang-format off
 // Columns: FanIndex, designation, speed [1/min], chooser caption, d [m], D [m],
 //          plain phi range, plain c0..c4,
 //          silencing base {phi range, b0..b4},
@@ -210,6 +211,7 @@ constexpr FanEntry kCatalogue[kFanCount] = {
      {{0.0, 0.0}, {0.0, 0.0, 0.0, 0.0, 0.0}},
      {{0.0, 0.0}, {0.0, 0.0, 0.0, 0.0, 0.0}}},
 };
+// clang-format on
 
 }  // namespace
 

@@ -4,11 +4,12 @@
 #include "model/network.h"
 
 #include <algorithm>
-#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
+
+#include "model/check.h"
 
 namespace {
 
@@ -97,9 +98,7 @@ StoreyProfile ComputeStoreyProfile(const CalcRecord& record, const NetworkModel&
 {
     StoreyProfile profile{};
     const int32_t storeys = record.StoreyCount;
-    assert(StoreyCountFits(storeys) && "StoreyPressure has room for 99 storeys only");
-    if (!StoreyCountFits(storeys))
-        return profile;
+    WENT_CHECK(StoreyCountFits(storeys), "StoreyPressure has room for 99 storeys only");
 
     const double rho = record.AirDensity;
     const double ductArea2 = record.DuctArea * record.DuctArea;

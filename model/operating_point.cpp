@@ -130,10 +130,10 @@ void StoreFanEvaluation(CalcRecord& record, const FanEvaluation& evaluation)
         record.FanPressure = evaluation.FanPressure;
         record.DuctVelocity = evaluation.DuctVelocity;
         StoreStoreyPressures(record, evaluation.Storeys);
-        SetReportKind(record, 1);
+        SetReportKind(record, kFanSelectionReport);
         record.NetworkCoefficient = evaluation.NetworkCoefficient;
     } else {
-        SetReportKind(record, 0);
+        SetReportKind(record, kNoReport);
     }
     record.BaseFlow = evaluation.Base.Flow;
     record.BasePressure = evaluation.Base.Pressure;

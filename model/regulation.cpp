@@ -73,16 +73,16 @@ RegulationOutcome ComputeVariantRegulatedSpeed(CalcRecord& record)
     double variantFlow;
     double variantPressure;
     switch (record.RegulationVariant) {
-    case 1:
+    case kWithSilencingBase:
         variantFlow = record.BaseFlow;
         variantPressure = record.BasePressure;
         break;
-    case 2:
+    case kWithCylindricalSilencer:
         variantFlow = record.SilencerFlow;
         variantPressure = record.SilencerPressure;
         break;
     default:  // the fan alone, also for "nothing chosen" (-1) and any other value
-        record.RegulationVariant = 0;
+        record.RegulationVariant = kFanAlone;
         variantFlow = record.FanFlow;
         variantPressure = record.FanPressure;
         break;

@@ -14,6 +14,7 @@
 
 namespace {
 
+// clang-format off
 // Columns: display script, GIF script, copy script, save script, GIF picture, HTML report.
 constexpr ChartFiles kChartFiles[4] = {
     {"wykres.gnu",        "gif.gnu",        "tmp1.gnu", "gifd1.gnu", "wykresy/wykres.gif",        "wykresy/wykresy.html"},
@@ -21,6 +22,7 @@ constexpr ChartFiles kChartFiles[4] = {
     {"wykres_reg.gnu",    "gif_reg.gnu",    "tmp3.gnu", "gifd3.gnu", "wykresy/wykres_reg.gif",    "wykresy/wykresy_reg.html"},
     {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu", "gifd4.gnu", "wykresy/wykres_reg_tl.gif", "wykresy/wykresy_reg_tl.html"},
 };
+// clang-format on
 
 constexpr double kSampleStep = 0.005;          // - : flow-coefficient step of every curve file
 constexpr double kNetworkBeyondPoint = 0.01;   // - : the network curve ends this far past phi*

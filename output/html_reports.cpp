@@ -5,14 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 #include "output/cp1250.h"
 #include "output/number_format.h"
+#include "output/result_rows.h"
 #include "output/text_file.h"
 
 namespace {
-
-constexpr double kSecondsPerHour = 3600.0;
 
 // The letterhead's contact details; the texts around them are fixed markup.
 constexpr char kOfficeAddress[] = "ul. Przykładowa 1, 00-000 Miasto";
@@ -21,28 +23,6 @@ constexpr char kWorksAddress[] = "ul. Przykładowa 2, 00-000 Miasto";
 constexpr char kWorksPhones[] = "tel. (00) 000 00 02, fax (00) 000 00 03";
 constexpr char kWebAddress[] = "http://www.koralinex.example";
 constexpr char kEmailAddress[] = "biuro@koralinex.example";
-
-struct MaterialRow {
-    double Roughness;  // - : DuctRoughness, compared exactly
-    const char* Row;
-};
-
-// Columns: roughness coefficient, material row.
-constexpr MaterialRow kMaterialRows[] = {
-    {1.8,  "<tr><td>Rodzaj materiału:</td><td>rura stalowa ocynkowana czysta.</td></tr>\n"},
-    {2.5,  "<tr><td>Rodzaj materiału:</td><td>nowa rura odlewana, blacha stalowa, gładki cement.</td></tr>\n"},
-    {3.0,  "<tr><td>Rodzaj materiału:</td><td>zwyczajnie ocynkowana rura stalowa. </td></tr>\n"},
-    {5.0,  "<tr><td>Rodzaj materiału:</td><td>stara rura stalowa zardzewiała. </td></tr>\n"},
-    {7.5,  "<tr><td>Rodzaj materiału:</td><td>surowy cement lub deski. </td></tr>\n"},
-    {10.0, "<tr><td>Rodzaj materiału:</td><td>cegła. </td></tr>\n"},
-};
-
-// Variant lines of the regulated-with-silencers report, by RegulationVariant 0, 1, 2.
-constexpr const char* kVariantLines[] = {
-    "<tr><td colspan=\"2\">Wyniki obliczeń dla wentylatora.</td></tr>\n",
-    "<tr><td colspan=\"2\">Wyniki obliczeń dla wentylatora z podstawą tłumiącą.</td></tr>\n",
-    "<tr><td colspan=\"2\">Wyniki obliczeń dla wentylatora z tłumikiem cylindrycznym.</td></tr>\n",
-};
 
 void AppendHead(std::string& page)
 {
@@ -88,7 +68,7 @@ void AppendInputs(std::string& page, const CalcRecord& r)
     page += FormatTemplate("<tr><td>Nazwa wentylatora:</td><td>%s obroty= %d [1/min]</td></tr>\n",
                            {r.FanDesignation, r.FanSpeed});
     page += FormatTemplate("<tr><td>Gęstość powietrza</td><td>= %1.3f [kg/m3]</td></tr>\n", {r.AirDensity});
-    if (r.DuctShape != 0) {
+    if (r.DuctShape != kRectangularDuct) {
         page += FormatTemplate("<tr><td>Kanał okrągły o średnicy</td><td>= %1.3f [m]</td></tr>\n", {r.DuctDiameter});
     } else {
         page += FormatTemplate("<tr><td>Kanał prostokątny o wymiarach</td><td>= %1.3f [m]x%1.3f [m] </td></tr>\n",
@@ -96,15 +76,13 @@ void AppendInputs(std::string& page, const CalcRecord& r)
         page += FormatTemplate("<tr><td>Średnica równoważna kanału</td><td>= %1.3f [m]</td></tr>\n",
                                {r.DuctDiameter});
     }
-    // Six separate equality tests: a roughness that matches none of them gives no row.
-    for (const MaterialRow& material : kMaterialRows) {
-        if (r.DuctRoughness == material.Roughness)
-            page += material.Row;
-    }
+    // A roughness that matches none of the materials gives no row.
+    if (const Material* material = FindMaterial(r.DuctRoughness))
+        page += std::string("<tr><td>Rodzaj materiału:</td><td>") + material->HtmlText + "</td></tr>\n";
     page += "<tr><td colspan=\"2\" align=\"center\">Budynek wielokondygnacyjny:</td></tr>\n";
     page += FormatTemplate("<tr><td>Ilość kondygnacji</td><td>= %d [-]</td></tr>\n", {r.StoreyCount});
     page += FormatTemplate("<tr><td>Wysokość jednej kondygnacji</td><td>= %1.2f [m]</td></tr>\n", {r.StoreyHeight});
-    if (r.InstallationKind == 1) {
+    if (HtmlGrilleOf(r.InstallationKind) == GrilleOutline::Rectangular) {
         page += FormatTemplate("<tr><td>Kratka prostokątna o wymiarach</td><td>= %1.3f [m]x%1.3f [m] </td></tr>\n",
                                {r.GrilleSizeA, r.GrilleSizeB});
     } else {
@@ -147,16 +125,23 @@ void AppendStoreyTable(std::string& page, const CalcRecord& r)
     page += "</table></td></tr>";
 }
 
+// "<number> [<unit>]" of a result row in the HTML format, with or without the blank.
+std::string HtmlValue(const ResultRow& row, const ResultPoint& point, const char* beforeUnit)
+{
+    return FormatNumber(row.HtmlFormat, point.*row.Value) + beforeUnit + "[" + row.Unit + "]";
+}
+
+// One "label = value" row per result row.
+template <size_t N>
+void AppendResultRows(std::string& page, const ResultRow (&rows)[N], const ResultPoint& point)
+{
+    for (const ResultRow& row : rows)
+        page += std::string("<tr><td>") + row.Label + "</td><td>= " + HtmlValue(row, point, " ") + "</td></tr>\n";
+}
+
 void AppendOperatingPoint(std::string& page, const CalcRecord& r)
 {
-    page += FormatTemplate("<tr><td>Wydajność na kratce Qi</td><td>= %1.1f [m3/h]</td></tr>\n", {r.GrilleFlowHourly});
-    page += FormatTemplate("<tr><td>Wydajność sekundowa wentylatora Q</td><td>= %1.3f [m3/s]</td></tr>\n",
-                           {r.FanFlow});
-    page += FormatTemplate("<tr><td>Wydajność godzinowa wentylatora Qh</td><td>= %2.0f [m3/h]</td></tr>\n",
-                           {r.FanFlowHourly});
-    page += FormatTemplate("<tr><td>Podciśnienie wentylatora DPsw</td><td>= %1.1f [Pa]</td></tr>\n",
-                           {r.FanPressure});
-    page += FormatTemplate("<tr><td>Prędkość w kanale c</td><td>= %1.1f [m/s]</td></tr>\n", {r.DuctVelocity});
+    AppendResultRows(page, kOperatingPointRows, FanResultPoint(r));
     page += "<tr><td colspan=\"2\">Rozkład ciśnienia w kanale:</td></tr>\n";
     AppendStoreyTable(page, r);
 }
@@ -165,7 +150,6 @@ void AppendOperatingPoint(std::string& page, const CalcRecord& r)
 // (flow exactly 0.0) gets its notice above the table and zeros in its column.
 void AppendVariants(std::string& page, const CalcRecord& r)
 {
-    const double storeys = r.StoreyCount;
     if (r.BaseFlow == 0.0) {
         page += "<tr><td colspan=\"2\" align=\"center\">Charakterystyka sieci nie przecina się z charakterystyką "
                 "wentylatora z podstawą tłumiącą!</td></tr>\n";
@@ -177,37 +161,21 @@ void AppendVariants(std::string& page, const CalcRecord& r)
     page += "<tr><td colspan=\"2\" align=\"center\"><table border=\"0\">";
     page += "<tr><td>&nbsp;</td><td>Wentylator&nbsp;&nbsp;</td><td>Wentylator<br>z podstawą tłumiącą</td>"
             "<td>Wentylator<br>z tłumikiem cylindrycznym</td></tr>\n";
-    page += FormatTemplate("<tr><td>Wydajność na kratce Qi</td><td align=\"right\">%1.1f[m3/h]</td>"
-                           "<td align=\"right\">%1.1f[m3/h]</td><td align=\"right\">%1.1f[m3/h]</td></tr>\n",
-                           {r.GrilleFlowHourly, r.BaseFlow * kSecondsPerHour / storeys,
-                            r.SilencerFlow * kSecondsPerHour / storeys});
-    page += FormatTemplate("<tr><td>Wydajność sekundowa wentylatora Q</td><td align=\"right\">%1.3f[m3/s]</td>"
-                           "<td align=\"right\">%1.3f[m3/s]</td><td align=\"right\">%1.3f[m3/s]</td></tr>\n",
-                           {r.FanFlow, r.BaseFlow, r.SilencerFlow});
-    page += FormatTemplate("<tr><td>Wydajność godzinowa wentylatora Qh</td><td align=\"right\">%2.0f[m3/h]</td>"
-                           "<td align=\"right\">%2.0f[m3/h]</td><td align=\"right\">%2.0f[m3/h]</td></tr>\n",
-                           {r.FanFlowHourly, r.BaseFlow * kSecondsPerHour, r.SilencerFlow * kSecondsPerHour});
-    page += FormatTemplate("<tr><td>Podciśnienie wentylatora DPsw</td><td align=\"right\">%1.1f[Pa]</td>"
-                           "<td align=\"right\">%1.1f[Pa]</td><td align=\"right\">%1.1f[Pa]</td></tr>\n",
-                           {r.FanPressure, r.BasePressure, r.SilencerPressure});
-    page += FormatTemplate("<tr><td>Prędkość w kanale c</td><td align=\"right\">%1.1f[m/s]</td>"
-                           "<td align=\"right\">%1.1f[m/s]</td><td align=\"right\">%1.1f[m/s]</td></tr>\n",
-                           {r.DuctVelocity, r.BaseFlow / r.DuctArea, r.SilencerFlow / r.DuctArea});
+    const ResultPoint points[] = {FanResultPoint(r), ResultPointOfFlow(r, r.BaseFlow, r.BasePressure),
+                                  ResultPointOfFlow(r, r.SilencerFlow, r.SilencerPressure)};
+    for (const ResultRow& row : kOperatingPointRows) {
+        page += std::string("<tr><td>") + row.Label + "</td>";
+        for (const ResultPoint& point : points)
+            page += "<td align=\"right\">" + HtmlValue(row, point, "") + "</td>";
+        page += "</tr>\n";
+    }
     page += "</table></td></tr>";
 }
 
 // The requested flow Qr with its network pressure Pr, per grille, per hour and as duct velocity.
 void AppendRegulated(std::string& page, const CalcRecord& r, double flow, double pressure)
 {
-    const double storeys = r.StoreyCount;
-    page += FormatTemplate("<tr><td>Wydajność regulowana Qr</td><td>= %1.3f [m3/s]</td></tr>\n", {flow});
-    page += FormatTemplate("<tr><td>Wydajność regulowana na kratkach Qjrh</td><td>= %1.3f [m3/h]</td></tr>\n",
-                           {flow * kSecondsPerHour / storeys});
-    page += FormatTemplate("<tr><td>Wydajność regulowana godzinowa Qrh</td><td>= %2.0f [m3/h]</td></tr>\n",
-                           {flow * kSecondsPerHour});
-    page += FormatTemplate("<tr><td>Spiętrzenie statyczne Pstr</td><td>= %1.3f [Pa]</td></tr>\n", {pressure});
-    page += FormatTemplate("<tr><td>Prędkość regulowana w kanale</td><td>= %1.3f [m/s]</td></tr>\n",
-                           {flow / r.DuctArea});
+    AppendResultRows(page, kRegulatedRows, ResultPointOfFlow(r, flow, pressure));
 }
 
 void AppendClosing(std::string& page)
@@ -239,8 +207,8 @@ std::string HtmlReportText(ChartSet set, const CalcRecord& record)
         AppendRegulated(page, record, record.RegulatedFlow, record.RegulatedPressure);
         break;
     case ChartSet::RegulatedSilencers:
-        if (record.RegulationVariant >= 0 && record.RegulationVariant <= 2)
-            page += kVariantLines[record.RegulationVariant];
+        if (const char* heading = RegulatedVariantHeading(record.RegulationVariant))
+            page += std::string("<tr><td colspan=\"2\">") + heading + "</td></tr>\n";
         AppendRegulated(page, record, record.VariantRegulatedFlow, record.VariantRegulatedPressure);
         break;
     }

@@ -2,11 +2,12 @@
 // the core never sets LC_NUMERIC, and the window program forces it to "C".
 #include "output/number_format.h"
 
-#include <cassert>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+
+#include "model/check.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ std::string VPrintf(const char* fmt, va_list args)
     va_copy(measure, args);
     const int length = std::vsnprintf(nullptr, 0, fmt, measure);
     va_end(measure);
-    assert(length >= 0 && "printf conversion rejected by the C library");
-    if (length <= 0)
+    WENT_CHECK(length >= 0, "printf conversion rejected by the C library");
+    if (length == 0)
         return "";
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     std::vsnprintf(text.data(), text.size(), fmt, args);
@@ -74,20 +75,18 @@ std::string FormatTemplate(std::string_view tmpl, std::initializer_list<Template
         std::size_t end = percent + 1;
         while (end < tmpl.size() && std::strchr("-+ #0123456789.hlLjzt", tmpl[end]) != nullptr)
             ++end;
-        assert(end < tmpl.size() && "template ends inside a conversion");
-        assert(next != values.end() && "template has more conversions than values");
-        if (end >= tmpl.size() || next == values.end())
-            break;
+        WENT_CHECK(end < tmpl.size(), "template ends inside a conversion");
+        WENT_CHECK(next != values.end(), "template has more conversions than values");
         const std::string conversion(tmpl.substr(percent, end - percent + 1));
         const char letter = tmpl[end];
         if (IsNumberConversion(letter)) {
-            assert(next->Kind == TemplateValue::Number && "number conversion needs a double");
+            WENT_CHECK(next->Kind == TemplateValue::Number, "number conversion needs a double");
             text += FormatNumber(conversion.c_str(), next->NumberValue);
         } else if (IsIntegerConversion(letter)) {
-            assert(next->Kind == TemplateValue::Integer && "integer conversion needs an integer");
+            WENT_CHECK(next->Kind == TemplateValue::Integer, "integer conversion needs an integer");
             text += Printf(conversion.c_str(), static_cast<int>(next->IntegerValue));
         } else {
-            assert(letter == 's' && next->Kind == TemplateValue::Text && "text conversion needs a text");
+            WENT_CHECK(letter == 's' && next->Kind == TemplateValue::Text, "text conversion needs a text");
             if (conversion == "%s")
                 text.append(next->TextValue);
             else
@@ -96,6 +95,6 @@ std::string FormatTemplate(std::string_view tmpl, std::initializer_list<Template
         ++next;
         i = end + 1;
     }
-    assert(next == values.end() && "template has fewer conversions than values");
+    WENT_CHECK(next == values.end(), "template has fewer conversions than values");
     return text;
 }

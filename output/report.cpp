@@ -9,55 +9,40 @@
 #include <initializer_list>
 #include <utility>
 
+#include "model/check.h"
+#include "model/installation_kinds.h"
+#include "model/materials.h"
 #include "output/number_format.h"
+#include "output/result_rows.h"
 
 const char kSeatTown[] = "Kraków";
 
+// clang-format off
+// Columns: column role, window position [px], page position [dots of a 600-dpi page].
+const ReportColumnPosition kReportColumns[kReportColumnCount] = {
+    {ReportColumn::Label,            20,  200},
+    {ReportColumn::Pressure,        120, 1100},
+    {ReportColumn::Value,           230, 2100},
+    {ReportColumn::Pressure2,       330, 2900},
+    {ReportColumn::BaseHeader,      330, 2900},
+    {ReportColumn::SilencerHeader,  530, 3800},
+    {ReportColumn::BaseValue,       370, 2900},
+    {ReportColumn::SilencerValue,   570, 3800},
+};
+// clang-format on
+
+const ReportColumnPosition& ColumnPositionOf(ReportColumn column)
+{
+    for (const ReportColumnPosition& position : kReportColumns) {
+        if (position.Column == column)
+            return position;
+    }
+    CheckFailed("ColumnPositionOf(column)", "every report column has a row in kReportColumns", __FILE__, __LINE__);
+}
+
 namespace {
 
-constexpr double kSecondsPerHour = 3600.0;  // s/h
-
-struct MaterialText {
-    double Roughness;  // - : DuctRoughness as the material dialog stores it
-    const char* Text;
-};
-
-// Columns: roughness coefficient, material text of the report.
-constexpr MaterialText kMaterialTexts[] = {
-    { 1.8, "rura stalowa ocynkowana czysta."},
-    { 2.5, "nowa rura odlewana, blacha stalowa, gładki cement."},
-    { 3.0, "zwyczajnie ocynkowana rura stalowa."},
-    { 5.0, "stara rura stalowa zardzewiała."},
-    { 7.5, "surowy cement lub deski."},
-    {10.0, "cegła."},
-};
-
-// Horizontal position of each column in the window; the text rendering orders cells by it.
-struct ColumnPosition {
-    ReportColumn Column;
-    int X;  // pixels
-};
-
-// Columns: column role, screen position.
-constexpr ColumnPosition kScreenColumns[] = {
-    {ReportColumn::Label,          20},
-    {ReportColumn::Pressure,      120},
-    {ReportColumn::Value,         230},
-    {ReportColumn::Pressure2,     330},
-    {ReportColumn::BaseHeader,    330},
-    {ReportColumn::SilencerHeader, 530},
-    {ReportColumn::BaseValue,     370},
-    {ReportColumn::SilencerValue, 570},
-};
-
-int ScreenX(ReportColumn column)
-{
-    for (const ColumnPosition& position : kScreenColumns) {
-        if (position.Column == column)
-            return position.X;
-    }
-    return 0;
-}
+int ScreenX(ReportColumn column) { return ColumnPositionOf(column).ScreenX; }
 
 // Collects the lines of one report.
 class ReportBuilder {
@@ -72,9 +57,9 @@ public:
     }
 
     // A body line with a label and, when `value` is not empty, a value cell.
-    void Labelled(double advance, const char* label, std::string value)
+    void Labelled(double advance, std::string label, std::string value)
     {
-        ReportLine line{advance, ReportFont::Body, {{ReportColumn::Label, label}}};
+        ReportLine line{advance, ReportFont::Body, {{ReportColumn::Label, std::move(label)}}};
         if (!value.empty())
             line.Cells.push_back({ReportColumn::Value, std::move(value)});
         lines_.push_back(std::move(line));
@@ -95,13 +80,18 @@ std::string Equals(const char* fmt, double value, const char* unit)
     return "= " + Num(fmt, value) + unit;
 }
 
-const char* MaterialOf(double roughness)
+// A result row's number with its unit: "<number> [<unit>]".
+std::string WithUnit(const ResultRow& row, const ResultPoint& point)
 {
-    for (const MaterialText& material : kMaterialTexts) {
-        if (material.Roughness == roughness)  // exact: the dialog stores exactly these values
-            return material.Text;
-    }
-    return "";
+    return Num(row.ReportFormat, point.*row.Value) + " [" + row.Unit + "]";
+}
+
+// The label and "= <number> [<unit>]" lines of a block of result rows.
+template <size_t N>
+void AddResultRows(ReportBuilder& report, const ResultRow (&rows)[N], const ResultPoint& point)
+{
+    for (const ResultRow& row : rows)
+        report.Labelled(1, std::string("   ") + row.Label, "= " + WithUnit(row, point));
 }
 
 void AddTitle(ReportBuilder& report)
@@ -125,7 +115,7 @@ void AddInputBlock(ReportBuilder& report, const CalcRecord& r)
     report.Labelled(printer ? 2 : 1, "   Nazwa wentylatora",
                     "= " + designation + " obroty: " + Printf("%d", r.FanSpeed) + " [1/min]");
     report.Labelled(1, "   Gęstość powietrza", Equals("%1.3f", r.AirDensity, " [kg/m3]"));
-    if (r.DuctShape != 0) {
+    if (r.DuctShape != kRectangularDuct) {
         // The printed page has always spelt this label with a plain "l".
         report.Labelled(1, printer ? "   Kanał okrągly o średnicy" : "   Kanał okrągły o średnicy",
                         Equals("%1.3f", r.DuctDiameter, " [m]"));
@@ -134,11 +124,12 @@ void AddInputBlock(ReportBuilder& report, const CalcRecord& r)
                         "= " + Num("%1.3f", r.DuctSideA) + " [m] x " + Num("%1.3f", r.DuctSideB) + " [m]");
         report.Labelled(1, "   Średnica równoważna kanału", Equals("%1.3f", r.DuctDiameter, " [m]"));
     }
-    report.Labelled(1, "   Rodzaj materiału:", MaterialOf(r.DuctRoughness));
+    const Material* material = FindMaterial(r.DuctRoughness);
+    report.Labelled(1, "   Rodzaj materiału:", material ? material->ReportText : "");
     report.Labelled(2, "Budynek wielokondygnacyjny:", "");
     report.Labelled(1, "   Ilość kondygnacji", "= " + Printf("%d", r.StoreyCount) + " [-]");
     report.Labelled(1, "   Wysokość jednej kondygnacji", Equals("%1.2f", r.StoreyHeight, " [m]"));
-    if (r.InstallationKind == 1 || r.InstallationKind == 5) {
+    if (ReportGrilleOf(r.InstallationKind) == GrilleOutline::Rectangular) {
         report.Labelled(1, "   Kratka prostokątna o wymiarach",
                         "= " + Num("%1.3f", r.GrilleSizeA) + " [m] x " + Num("%1.3f", r.GrilleSizeB) + " [m]");
     } else {
@@ -150,11 +141,7 @@ void AddInputBlock(ReportBuilder& report, const CalcRecord& r)
 
 void AddOperatingPoint(ReportBuilder& report, const CalcRecord& r)
 {
-    report.Labelled(1, "   Wydajność na kratce Qi", Equals("%1.1f", r.GrilleFlowHourly, " [m3/h]"));
-    report.Labelled(1, "   Wydajność sekundowa wentylatora Q", Equals("%1.3f", r.FanFlow, " [m3/s]"));
-    report.Labelled(1, "   Wydajność godzinowa wentylatora Qh", Equals("%1.0f", r.FanFlowHourly, " [m3/h]"));
-    report.Labelled(1, "   Podciśnienie wentylatora DPsw", Equals("%1.1f", r.FanPressure, " [Pa]"));
-    report.Labelled(1, "   Prędkość w kanale c", Equals("%1.1f", r.DuctVelocity, " [m/s]"));
+    AddResultRows(report, kOperatingPointRows, FanResultPoint(r));
     report.Labelled(1, "Rozkład ciśnienia w kanale:", "");
 }
 
@@ -205,12 +192,7 @@ void AddStoreyTable(ReportBuilder& report, const CalcRecord& r)
 // The regulated block of the fan alone and of a silencer variant: same lines, own fields.
 void AddRegulatedLines(ReportBuilder& report, const CalcRecord& r, double flow, double pressure)
 {
-    report.Labelled(1, "   Wydajność regulowana Qr", Equals("%1.3f", flow, " [m3/s]"));
-    report.Labelled(1, "   Wydajność regulowana na kratkach Qjrh",
-                    Equals("%1.2f", flow * kSecondsPerHour / r.StoreyCount, " [m3/h]"));
-    report.Labelled(1, "   Wydajność regulowana godzinowa Qrh", Equals("%1.0f", flow * kSecondsPerHour, " [m3/h]"));
-    report.Labelled(1, "   Spiętrzenie statyczne Pstr", Equals("%1.2f", pressure, " [Pa]"));
-    report.Labelled(1, "   Prędkość regulowana w kanale", Equals("%1.2f", flow / r.DuctArea, " [m/s]"));
+    AddResultRows(report, kRegulatedRows, ResultPointOfFlow(r, flow, pressure));
 }
 
 void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
@@ -241,37 +223,24 @@ void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
                      {ReportColumn::SilencerHeader, "Wentylator z tłumikiem cylindrycznym"}});
     }
 
-    const double storeys = r.StoreyCount;
-    auto row = [&](double advance, const char* label, std::string fan, std::string base, std::string silencer) {
+    const ResultPoint fan = FanResultPoint(r);
+    const ResultPoint base = ResultPointOfFlow(r, r.BaseFlow, r.BasePressure);
+    const ResultPoint silencer = ResultPointOfFlow(r, r.SilencerFlow, r.SilencerPressure);
+    double advance = firstAdvance;
+    for (const ResultRow& row : kOperatingPointRows) {
         report.Line(advance, ReportFont::Body,
-                    {{ReportColumn::Label, label},
-                     {ReportColumn::Value, " " + fan},
-                     {ReportColumn::BaseValue, std::move(base)},
-                     {ReportColumn::SilencerValue, std::move(silencer)}});
-    };
-    row(firstAdvance, "   Wydajność na kratce Qi", Num("%1.1f", r.GrilleFlowHourly) + " [m3/h]",
-        Num("%1.1f", r.BaseFlow * kSecondsPerHour / storeys) + " [m3/h]",
-        Num("%1.1f", r.SilencerFlow * kSecondsPerHour / storeys) + " [m3/h]");
-    row(1, "   Wydajność sekundowa wentylatora Q", Num("%1.3f", r.FanFlow) + " [m3/s]",
-        Num("%1.3f", r.BaseFlow) + " [m3/s]", Num("%1.3f", r.SilencerFlow) + " [m3/s]");
-    row(1, "   Wydajność godzinowa wentylatora Qh", Num("%1.0f", r.FanFlowHourly) + " [m3/h]",
-        Num("%1.0f", r.BaseFlow * kSecondsPerHour) + " [m3/h]",
-        Num("%1.0f", r.SilencerFlow * kSecondsPerHour) + " [m3/h]");
-    row(1, "   Podciśnienie wentylatora DPsw", Num("%1.1f", r.FanPressure) + " [Pa]",
-        Num("%1.1f", r.BasePressure) + " [Pa]", Num("%1.1f", r.SilencerPressure) + " [Pa]");
-    row(1, "   Prędkość w kanale c", Num("%1.1f", r.DuctVelocity) + " [m/s]",
-        Num("%1.1f", r.BaseFlow / r.DuctArea) + " [m/s]", Num("%1.1f", r.SilencerFlow / r.DuctArea) + " [m/s]");
+                    {{ReportColumn::Label, std::string("   ") + row.Label},
+                     {ReportColumn::Value, " " + WithUnit(row, fan)},
+                     {ReportColumn::BaseValue, WithUnit(row, base)},
+                     {ReportColumn::SilencerValue, WithUnit(row, silencer)}});
+        advance = 1;
+    }
 }
 
 void AddRegulatedVariant(ReportBuilder& report, const CalcRecord& r)
 {
-    static const char* const kHeadings[] = {
-        "Wyniki obliczeń dla wentylatora.",
-        "Wyniki obliczeń dla wentylatora z podstawą tłumiącą.",
-        "Wyniki obliczeń dla wentylatora z tłumikiem cylindrycznym.",
-    };
-    if (r.RegulationVariant >= 0 && r.RegulationVariant <= 2)
-        report.Line(1, ReportFont::Body, {{ReportColumn::Value, kHeadings[r.RegulationVariant]}});
+    if (const char* heading = RegulatedVariantHeading(r.RegulationVariant))
+        report.Line(1, ReportFont::Body, {{ReportColumn::Value, heading}});
     else
         report.Line(1, ReportFont::Body, {});  // no heading, but the line still advances
     AddRegulatedLines(report, r, r.VariantRegulatedFlow, r.VariantRegulatedPressure);
@@ -285,22 +254,22 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
     // The printed page gates its title and input block by its own kind; both kinds always agree.
     const int32_t headKind = rendering == ReportRendering::Printer ? record.PrintReportKind : record.ScreenReportKind;
     const int32_t kind = record.ScreenReportKind;
-    if (headKind > 0) {
+    if (headKind > kNoReport) {
         AddTitle(report);
         AddInputBlock(report, record);
     }
     switch (kind) {
-    case 1:
-    case 2:
+    case kFanSelectionReport:
+    case kRegulatedSpeedReport:
         AddOperatingPoint(report, record);
         AddStoreyTable(report, record);
-        if (kind == 2)
+        if (kind == kRegulatedSpeedReport)
             AddRegulatedLines(report, record, record.RegulatedFlow, record.RegulatedPressure);
         break;
-    case 3:
+    case kSilencerVariantsReport:
         AddVariantTable(report, record);
         break;
-    case 4:
+    case kRegulatedVariantReport:
         AddRegulatedVariant(report, record);
         break;
     default:

@@ -22,6 +22,17 @@ struct ReportLine {
     std::vector<ReportCell> Cells;  // none: a blank line
 };
 
+// Where each column's text starts in the window and on the printed page. The plain-text rendering
+// orders a line's cells by the window position.
+struct ReportColumnPosition {
+    ReportColumn Column;
+    int ScreenX;  // px of the window's client area
+    int PrintX;   // dots of a 600-dpi page
+};
+constexpr int kReportColumnCount = 8;
+extern const ReportColumnPosition kReportColumns[kReportColumnCount];
+const ReportColumnPosition& ColumnPositionOf(ReportColumn column);
+
 // The town of the maker's seat, ending the report title.
 extern const char kSeatTown[];
 

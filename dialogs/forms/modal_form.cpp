@@ -20,6 +20,7 @@
 #include <QShowEvent>
 
 #include "dialogs/commands.h"
+#include "model/check.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
                   Qt::WindowCloseButtonHint),
       context_(context), id_(id), placement_(shape.Placement), escapeCancels_(shape.EscapeCancels)
 {
-    Q_ASSERT_X(context.Record && context.Problems, "ModalForm", "a form needs the record and the problem list");
+    WENT_CHECK(context.Record && context.Problems, "a form needs the record and the problem list");
     setObjectName(QString::fromLatin1(FactsOf(id).FormName));
     setWindowTitle(QString::fromUtf8(FactsOf(id).Caption));
     setFont(DialogFont());
@@ -127,7 +128,7 @@ void ModalForm::ConfirmChoice(std::initializer_list<const QRadioButton*> radios)
 void ModalForm::FillEditsAtCreation(std::initializer_list<QLineEdit*> edits)
 {
     const std::vector<std::string> texts = EditTextsAtCreation(id_, context_.Dir);
-    Q_ASSERT_X(texts.size() == edits.size(), "FillEditsAtCreation", "one text per edit box of the value file");
+    WENT_CHECK(texts.size() == edits.size(), "one text per edit box of the value file");
     size_t i = 0;
     for (QLineEdit* edit : edits) {
         if (i < texts.size())

@@ -15,6 +15,7 @@ TForm22::TForm22(const DialogContext& context)
     Edit5 = MakeRowEdit("Edit5", 4);
     constexpr int kExampleTop = 240;
     Label7 = MakeLabel("Label7", "Przykładowe wartości współczynnika strat kratek", 16, kExampleTop - 28);
+    // clang-format off
     // Columns: description, loss coefficient. Rows 1-6 form the left column, 7-12 the right.
     ExampleLabels = MakeExampleTable(
         {
@@ -32,6 +33,7 @@ TForm22::TForm22(const DialogContext& context)
             {"Firmy WEXAL Typ G                    0,3x0,3",       "3,3"},
         },
         8, 6, kExampleTop, 22);
+    // clang-format on
 
     PlaceButtons(&TForm22::Button1Click);
     SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Button1, Button2});

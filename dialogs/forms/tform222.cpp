@@ -13,6 +13,7 @@ TForm222::TForm222(const DialogContext& context)
     Edit4 = MakeRowEdit("Edit4", 3);
     constexpr int kExampleTop = 216;
     Label6 = MakeLabel("Label6", "Przykładowe wartości współczynnika strat kratek", 16, kExampleTop - 28);
+    // clang-format off
     // Columns: description, loss coefficient. The first words, read downwards, say what they are.
     ExampleLabels = MakeExampleTable(
         {
@@ -23,6 +24,7 @@ TForm222::TForm222(const DialogContext& context)
             {"Otwarta OKRA-200                   d=0,155",  "4,1"},
         },
         7, 5, kExampleTop, 24);
+    // clang-format on
 
     PlaceButtons(&TForm222::Button1Click);
     SetTabOrder({Edit1, Edit2, Edit3, Edit4, Button1, Button2});

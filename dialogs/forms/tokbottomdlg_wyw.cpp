@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "model/check.h"
+
 namespace {
 
 // FanIndex of the buttons, column by column, top to bottom.
@@ -79,7 +81,7 @@ TOKBottomDlg_wyw::TOKBottomDlg_wyw(const DialogContext& context)
         int top = kFirstRowTop;
         for (const int* k = first; k != last; ++k) {
             const FanEntry* entry = LookupFan(*k);
-            Q_ASSERT_X(entry && entry->ChooserCaption, "TOKBottomDlg_wyw", "every listed entry has a button");
+            WENT_CHECK(entry && entry->ChooserCaption, "every listed entry has a button");
             const QByteArray name = "RadioButton" + QByteArray::number(*k);
             QRadioButton* radio = MakeRadio(name.constData(), QString::fromUtf8(entry->ChooserCaption), left, top,
                                             kRadioWidth);

@@ -61,3 +61,10 @@ TEST(network, storey_pressures_and_trace)
     EXPECT_EQ(CompareWithGolden("model/pstr_three_storeys.txt",
                                 ComputeStoreyPressures(record, BuildNetwork(record, 0.25), 0.1234)), "");
 }
+
+TEST(network, more_storeys_than_the_record_holds_end_the_program)
+{
+    CalcRecord record = Building(kMaxStoreyCount + 1, 0.315, 0.05);
+    EXPECT_DEATH(ComputeStoreyPressures(record, BuildNetwork(record, 0.25), 0.01),
+                 "StoreyPressure has room for 99 storeys only");
+}

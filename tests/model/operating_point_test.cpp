@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/building.h"
@@ -298,4 +299,20 @@ TEST(operating_point, fast_search_equals_the_plain_sweep_on_random_networks)
     EXPECT_GT(crossings, 10);
     EXPECT_GT(stops, 10);
     EXPECT_GT(found, 300);
+}
+
+// The fan's flow runs parallel to the network's, `gap` above it at every step and never crossing:
+// a gap within the window of 0.000005 m3/s per grille is an operating point, one just outside none.
+TEST(operating_point, window_of_the_search)
+{
+    const NetworkModel network{0.0, 0.0, 1.0};  // at rho = 2 the network passes sqrt(dp)
+    const FanScales scales{1.0, 1.0, 1.0};
+    for (const auto& [gap, found] : {std::pair{0.0000045, true}, std::pair{0.0000055, false}}) {
+        FanEntry entry{};
+        entry.FlowCoefficientRange = {0.1, 0.1001};
+        const double psi[5] = {gap * gap, -2.0 * gap, 1.0, 0.0, 0.0};  // (phi - gap)^2
+        std::copy(psi, psi + 5, entry.PressureCoefficients);
+        EXPECT_EQ(FindOperatingPoint(entry, network, scales, 2.0).Found, found) << "gap " << gap;
+        EXPECT_EQ(FindOperatingPointBySweep(entry, network, scales, 2.0).Found, found) << "gap " << gap;
+    }
 }

@@ -78,9 +78,6 @@ TEST(html_reports, rows_chosen_by_the_record)
     using S = ChartSet;
     struct Row { ChartSet Set; void (*Change)(CalcRecord&); const char* Marker; int Count; std::string Expected; };
     const Row rows[] = {
-        {S::Fan, [](auto& r) { r.DuctRoughness = 3.0; }, material, 1, Material("zwyczajnie ocynkowana rura stalowa. ")},
-        {S::Fan, [](auto& r) { r.DuctRoughness = 5.0; }, material, 1, Material("stara rura stalowa zardzewiała. ")},
-        {S::Fan, [](auto& r) { r.DuctRoughness = 7.5; }, material, 1, Material("surowy cement lub deski. ")},
         {S::Fan, [](auto& r) { r.DuctRoughness = 10.0; }, material, 1, Material("cegła. ")},
         {S::Fan, [](auto& r) { r.DuctRoughness = 1.8000000000000003; }, material, 0, ""},
         // Unlike the results report, grille kind 5 is shown round.
