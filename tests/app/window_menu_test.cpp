@@ -94,7 +94,7 @@ private slots:
             run.Form.findChild<QAction*>(item->objectName())->trigger();
             const FakeDialogs& d = run.Dialogs;
             const size_t trace = run.FrontEnd.Repaints + run.FrontEnd.Messages.size() + run.Launcher.Started.size() +
-                                 run.Opener.Opened.size() + d.PrintDialogRuns + d.PrintSetupRuns + d.SaveDialogRuns +
+                                 run.Opener.Opened.size() + d.PrintDialogRuns + d.PrintSetupRuns + d.SaveDialogRuns + d.FolderDialogRuns +
                                  d.Messages.size() + (run.Form.isVisible() ? 0 : 1) + (aboutShown ? 1 : 0);
             QVERIFY2(trace > 0, handler + " does nothing");
             QCOMPARE(d.PrintSetupRuns, handler == "FilePrintSetup" ? 1 : 0);
