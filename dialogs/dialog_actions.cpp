@@ -203,6 +203,7 @@ DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record,
 
     Save(kAirStateFile, {Integer(t), Integer(p), Integer(phi)}, files, problems);
     record.AirDensity = density;
+    record.AirTemperature = t;
     return {};
 }
 
@@ -305,6 +306,7 @@ DialogOutcome ConfirmConstantFlowRoundGrille(const DialogInput& input, const Sto
                      std::exp(grille.A * std::log(static_cast<double>(flow)) + grille.B), record, files, problems);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
+    record.GrilleSetFlowHourly = flow;
     return {};
 }
 
@@ -321,6 +323,7 @@ DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, const Stor
     record.GrilleArea = kConstantFlowRectArea;
     record.GrilleSizeA = kConstantFlowRectSide;
     record.GrilleSizeB = kConstantFlowRectSide;
+    record.GrilleSetFlowHourly = flow;
     return {};
 }
 

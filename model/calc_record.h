@@ -47,6 +47,8 @@ struct CalcRecord {
     double VariantRegulatedPressure; // Pa
     int32_t RegulationVariant;       // - : 0 fan alone, 1 silencing base, 2 cylindrical silencer
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
+    double AirTemperature;           // deg C : typed with the computed density (DensitySource 0)
+    double GrilleSetFlowHourly;      // m3/h : Qs of a constant-flow grille (kinds 4 and 5)
 };
 
 // Empties the record: every number 0, FanDesignation "".
