@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "cli/plotter.h"
+#include "cli/storey_run.h"
 #include "model/fan_catalogue.h"
 #include "output/report.h"
 #include "output/working_dir.h"
@@ -41,6 +43,7 @@ constexpr DialogName kDialogNames[] = {
     {DialogId::OKBottomDlg_wyw,  "OKBottomDlg_wyw",  "Wybór wentylatora"},
     {DialogId::OKBottomDlg1,     "OKBottomDlg1",     "Podaj parametry"},
     {DialogId::OKBottomDlg2,     "OKBottomDlg2",     "Podaj parametry"},
+    {DialogId::OKBottomDlg7,     "OKBottomDlg7",     "Rozkład przepływu na kondygnacjach"},
 };
 
 std::string NameOf(DialogId dialog)
@@ -354,14 +357,18 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     }
 
     // Everything is checked before the first file is touched.
-    const DialogAnswersResult answers = BuildDialogAnswers(input, options.Dir, options.InputName);
+    DialogAnswersResult answers = BuildDialogAnswers(input, options.Dir, options.InputName);
     if (!answers.Ok) {
         err << answers.Error << "\n";
         return kExitBadInput;
     }
     CalcRecord record;
     ResetCalcRecord(record);
-    const std::string refusal = DryRunDialogs(answers.Answers, input, options.Dir, record);
+    std::string refusal = DryRunDialogs(answers.Answers, input, options.Dir, record);
+    if (refusal.empty() && options.Storeys) {
+        AnswerStoreyDialog(answers.Answers, options);
+        refusal = DryRunStoreyDialog(answers.Answers, record);
+    }
     if (!refusal.empty()) {
         err << options.InputName << ": " << refusal << "\n";
         return kExitBadInput;
@@ -382,8 +389,11 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     ui.Attach(session);
 
     int status = kExitOk;
+    // With the CSV the storey table alone goes to standard output.
+    std::ostringstream discarded;
+    std::ostream& reports = options.StoreysCsv ? discarded : out;
     const CommandResult wizard = commands::FileNew(session);
-    PrintScreenReport(record, out);
+    PrintScreenReport(record, reports);
     if (wizard == CommandResult::FanUnsuitable)
         status = kExitFanUnsuitable;
     else if (wizard != CommandResult::Done)
@@ -391,11 +401,13 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
 
     if (ValueOf(input, "regulated_flow")) {
         commands::obr_reg(session);
-        PrintScreenReport(record, out);
+        PrintScreenReport(record, reports);
     }
     if (ValueOf(input, "variant_flow")) {
         commands::par_reg_tlumika(session);
-        PrintScreenReport(record, out);
+        PrintScreenReport(record, reports);
     }
+    if (options.Storeys)
+        status = RunStoreyFlows(session, options, out, status);
     return status;
 }

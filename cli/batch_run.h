@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -20,6 +21,9 @@ struct BatchOptions {
     bool Plot = true;              // run the plotting program on every GIF script
     std::string Plotter = "gnuplot";  // the plotting program, looked up on PATH
     std::string InputName = "-";   // the input's name, at the start of the messages naming a line
+    bool Storeys = false;          // then "Rozkład przepływu na kondygnacjach" and the storey table
+    bool StoreysCsv = false;       // standard output holds only the storey table as CSV
+    std::optional<std::string> OutsideTemperature;  // deg C, as typed : the stack effect is included
 };
 
 // What every dialog holds when its OK is pressed: the texts it showed at creation (its value
@@ -70,5 +74,6 @@ private:
 
 // The whole batch run: validation, then "Nowe obliczenia", "Obroty regulowane" when
 // regulated_flow is given and "Obroty regulowane z tłumikami" when variant_flow is given, each
-// followed by the screen report on `out`. Returns the exit status.
+// followed by the screen report on `out` (none with StoreysCsv), then the storey flows when asked
+// for. Returns the exit status.
 int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err);

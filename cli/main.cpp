@@ -43,7 +43,7 @@ std::string Wrapped(const std::string& text, const std::string& indent, size_t w
 std::string UsageText()
 {
     std::ostringstream text;
-    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] WEJŚCIE\n"
+    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--storeys [--outside-temp T] [--csv]] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
             "WEJŚCIE (UTF-8; „-” to standardowe wejście), potem „Nowe obliczenia”, „Obroty regulowane”\n"
@@ -55,6 +55,15 @@ std::string UsageText()
             "                 (domyślnie bieżący; tworzony, gdy go nie ma)\n"
             "  --no-plot      bez uruchamiania programu gnuplot (domyślnie uruchamiany dla każdego\n"
             "                 skryptu GIF i czeka się na niego)\n"
+            "  --storeys      potem „Rozkład przepływu na kondygnacjach” z wybranym wentylatorem i tabela\n"
+            "                 kondygnacji: przepływ przez kratkę [m3/h], udział w średniej [%], podciśnienie\n"
+            "                 w kanale [Pa], różnica ciśnień na kratce [Pa]; wentylator obok wyniku przy\n"
+            "                 równym podziale (domyślnie bez tego polecenia)\n"
+            "  --outside-temp T\n"
+            "                 z efektem kominowym przy temperaturze zewnętrznej T [°C], od -60 do 60\n"
+            "                 (domyślnie bez efektu kominowego; tylko z --storeys)\n"
+            "  --csv          na standardowym wyjściu tylko tabela kondygnacji jako CSV: wiersz nagłówka\n"
+            "                 z jednostkami, wiersz na kondygnację, kropka dziesiętna (tylko z --storeys)\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -70,7 +79,8 @@ std::string UsageText()
     }
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
-            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane).\n";
+            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane) albo bez rozkładu\n"
+            "przepływu na kondygnacjach.\n";
     return text.str();
 }
 
@@ -108,6 +118,16 @@ int main(int argc, char** argv)
         }
         if (!optionsEnded && arg == "--no-plot") {
             options.Plot = false;
+        } else if (!optionsEnded && arg == "--storeys") {
+            options.Storeys = true;
+        } else if (!optionsEnded && arg == "--csv") {
+            options.StoreysCsv = true;
+        } else if (!optionsEnded && arg == "--outside-temp") {
+            if (i + 1 >= argc)
+                return UsageError("po --outside-temp brak temperatury");
+            options.OutsideTemperature = argv[++i];
+        } else if (!optionsEnded && arg.rfind("--outside-temp=", 0) == 0) {
+            options.OutsideTemperature = arg.substr(std::strlen("--outside-temp="));
         } else if (!optionsEnded && arg == "--dir") {
             if (i + 1 >= argc)
                 return UsageError("po --dir brak katalogu");
@@ -128,6 +148,8 @@ int main(int argc, char** argv)
         return UsageError("brak pliku wejściowego");
     if (options.Dir.empty())
         return UsageError("pusty katalog roboczy");
+    if ((options.StoreysCsv || options.OutsideTemperature) && !options.Storeys)
+        return UsageError("--csv i --outside-temp tylko z --storeys");
 
     std::string text;
     if (!ReadInput(inputName, text)) {

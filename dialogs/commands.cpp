@@ -5,8 +5,10 @@
 
 #include "model/operating_point.h"
 #include "model/regulation.h"
+#include "model/storey_flows.h"
 #include "output/charts.h"
 #include "output/html_reports.h"
+#include "output/storey_charts.h"
 #include "output/text_file.h"
 
 const char kUnsuitableFanMessage[] =
@@ -145,6 +147,33 @@ CommandResult par_reg_tlumika(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
                     ChartSet::RegulatedSilencers, 4);
+}
+
+// The flow of every storey's grille with the selected fan: refused before any operating point,
+// like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
+// HTML report, and report kind 5. Without a solution the previous report stays.
+CommandResult kondygnacje(Session& session)
+{
+    if (!HasOperatingPoint(session.Record)) {
+        session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg7))
+        return Finish(session, CommandResult::Cancelled);
+
+    CalcRecord& record = session.Record;
+    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
+    if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
+        session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
+                                                                            : kStoreyFlowNoNetworkMessage,
+                               kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
+    session.Ui.StartPlotter(FilesOf(ChartSet::StoreyFlows).GifScript);
+    WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
+    SetReportKind(record, 5);
+    return Finish(session, CommandResult::Done);
 }
 
 }  // namespace commands

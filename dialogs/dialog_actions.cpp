@@ -96,6 +96,11 @@ const char kDiameterRefused[] =
     "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.";
 const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
 const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera.";
+const char kOutsideTemperatureRefused[] = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+
+// Outside temperatures the stack effect accepts.
+constexpr double kMinOutsideTemperature = -60.0;  // deg C
+constexpr double kMaxOutsideTemperature = 60.0;   // deg C
 
 // Value files: name and the widths of their lines (the formats stand in the OK handlers).
 const ValueFileLayout kDensityFile{"dialog.sav", {29}};
@@ -109,6 +114,7 @@ const ValueFileLayout kConstantFlowRoundFile{"dialog33333.sav", {19, 19, 19}};
 const ValueFileLayout kConstantFlowRectFile{"dialog333333.sav", {19, 19, 19}};
 const ValueFileLayout kRegulatedFlowFile{"dialog4.sav", {29}};
 const ValueFileLayout kVariantFlowFile{"dialog5.sav", {29}};
+const ValueFileLayout kStackEffectFile{"dialog7.sav", {19, 19}};
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -354,6 +360,21 @@ DialogOutcome ConfirmFlow(const ValueFileLayout& layout, double CalcRecord::*fie
     return {};
 }
 
+// The storey-flow dialog: the check box (saved as 0 or 1) and the outside temperature, which is
+// checked only when the stack effect is asked for.
+DialogOutcome ConfirmStackEffect(const DialogInput& input, CalcRecord& record, const ValueFileTarget& files,
+                                 FileProblems& problems)
+{
+    const int32_t stackEffect = IntegerBox(input, 0) != 0 ? 1 : 0;
+    const double temperature = DecimalBox(input, 1);
+    if (stackEffect != 0 && !(temperature >= kMinOutsideTemperature && temperature <= kMaxOutsideTemperature))
+        return Refuse(kOutsideTemperatureRefused);
+    record.StoreyStackEffect = stackEffect;
+    record.OutsideTemperature = temperature;
+    Save(kStackEffectFile, {Integer(stackEffect), FormatNumber("%1.1f", temperature)}, files, problems);
+    return {};
+}
+
 // The combo items of a grille table, in table order.
 template <typename Grille, size_t N>
 std::vector<std::string> NamesOf(const Grille (&table)[N])
@@ -388,6 +409,7 @@ const ValueFileLayout* ValueFileOf(DialogId dialog)
     case DialogId::Form222222: return &kConstantFlowRectFile;
     case DialogId::OKBottomDlg1: return &kRegulatedFlowFile;
     case DialogId::OKBottomDlg2: return &kVariantFlowFile;
+    case DialogId::OKBottomDlg7: return &kStackEffectFile;
     case DialogId::OKBottomDlg3:
     case DialogId::OKBottomDlg333:
     case DialogId::OKBottomDlg33333:
@@ -415,6 +437,8 @@ std::vector<std::string> InitialEditTexts(DialogId dialog)
     case DialogId::Form22222:
     case DialogId::Form222222:
         return {"Edit1", "Edit2", "Edit4"};
+    // Without the stack effect, a usual winter design temperature ready in the box.
+    case DialogId::OKBottomDlg7: return {"0", "-20.0"};
     case DialogId::OKBottomDlg3:
     case DialogId::OKBottomDlg333:
     case DialogId::OKBottomDlg33333:
@@ -485,6 +509,7 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
             record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
         return outcome;
     }
+    case DialogId::OKBottomDlg7: return ConfirmStackEffect(input, record, files, problems);
     }
     return {};
 }

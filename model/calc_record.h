@@ -9,7 +9,8 @@ constexpr int kStoreyPressureSlots = 100;  // entries 0..StoreyCount, so at most
 constexpr int kMaxStoreyCount = kStoreyPressureSlots - 1;
 
 struct CalcRecord {
-    int32_t ScreenReportKind;        // - : 0 none, 1 fan, 2 regulated, 3 variants, 4 regulated variant
+    int32_t ScreenReportKind;        // - : 0 none, 1 fan, 2 regulated, 3 variants, 4 regulated variant,
+                                     //     5 storey flows
     int32_t PrintReportKind;         // - : always equal to ScreenReportKind
     int32_t DensitySource;           // - : 0 computed from the air state, 1 typed
     int32_t DuctShape;               // - : 0 rectangular, 1 round
@@ -49,6 +50,8 @@ struct CalcRecord {
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
     double AirTemperature;           // deg C : typed with the computed density (DensitySource 0)
     double GrilleSetFlowHourly;      // m3/h : Qs of a constant-flow grille (kinds 4 and 5)
+    int32_t StoreyStackEffect;       // - : storey flows with the stack effect, 0 no, 1 yes
+    double OutsideTemperature;       // deg C : outside air of the stack effect
 };
 
 // Empties the record: every number 0, FanDesignation "".

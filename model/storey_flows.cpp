@@ -15,7 +15,8 @@
 const char kStoreyFlowOffCatalogueMessage[] =
     "Wentylator pracuje poza skatalogowanym zakresem swojej charakterystyki.";
 const char kStoreyFlowNoSolutionMessage[] =
-    "Charakterystyka wentylatora nie przecina charakterystyki sieci: brak rozwiązania.";
+    "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
+    "charakterystyki sieci: brak rozwiązania.";
 const char kStoreyFlowNoNetworkMessage[] = "Brak wentylatora lub kondygnacji do obliczenia przepływów.";
 
 namespace {
@@ -113,6 +114,14 @@ double FanPressureBound(const Riser& riser)
 
 }  // namespace
 
+StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record)
+{
+    StoreyFlowOptions options;
+    options.StackEffect = record.StoreyStackEffect != 0;
+    options.OutsideTemperature = record.OutsideTemperature;
+    return options;
+}
+
 StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& options)
 {
     StoreyFlows result;
@@ -154,7 +163,7 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
                 kGravity * (storeys - i) * record.StoreyHeight * (result.OutsideDensity - rho);
     }
     if (!std::isfinite(riser.SegmentFactor) || !std::isfinite(riser.TransitionFactor) ||
-        !std::isfinite(result.OutsideDensity) || !(riser.TotalFlowScale > 0.0))
+        !std::isfinite(result.OutsideDensity) || !(result.OutsideDensity > 0.0) || !(riser.TotalFlowScale > 0.0))
         return result;
 
     // Bracket: at lo every grille pushes air back, so the network's fan pressure is below -1 Pa

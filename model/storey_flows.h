@@ -46,6 +46,9 @@ struct StoreyFlows {
     int Iterations = 0;                  // halvings the solve took
 };
 
+// The stack effect and outside temperature the record holds; catalogue speed, free flows.
+StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record);
+
 // Solves the record's network with the record's fan (FanIndex). Status NoNetwork without a
 // catalogue fan, with a storey count outside 1..99 or with non-positive areas or density.
 StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& options);

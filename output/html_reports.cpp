@@ -8,6 +8,7 @@
 
 #include "output/cp1250.h"
 #include "output/number_format.h"
+#include "output/storey_html.h"
 #include "output/text_file.h"
 
 namespace {
@@ -242,6 +243,9 @@ std::string HtmlReportText(ChartSet set, const CalcRecord& record)
         if (record.RegulationVariant >= 0 && record.RegulationVariant <= 2)
             page += kVariantLines[record.RegulationVariant];
         AppendRegulated(page, record, record.VariantRegulatedFlow, record.VariantRegulatedPressure);
+        break;
+    case ChartSet::StoreyFlows:
+        AppendStoreyFlowPage(page, record);
         break;
     }
     AppendClosing(page);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "output/number_format.h"
+#include "output/storey_report.h"
 
 const char kSeatTown[] = "Kraków";
 
@@ -78,6 +79,12 @@ public:
         if (!value.empty())
             line.Cells.push_back({ReportColumn::Value, std::move(value)});
         lines_.push_back(std::move(line));
+    }
+
+    void Append(std::vector<ReportLine> lines)
+    {
+        for (ReportLine& line : lines)
+            lines_.push_back(std::move(line));
     }
 
     std::vector<ReportLine> Take() { return std::move(lines_); }
@@ -302,6 +309,9 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
         break;
     case 4:
         AddRegulatedVariant(report, record);
+        break;
+    case 5:
+        report.Append(BuildStoreyFlowLines(record, rendering));
         break;
     default:
         break;
