@@ -27,7 +27,7 @@ struct SpeedButtonRow {
 };
 
 constexpr int kMenuCount = 4;
-constexpr int kMenuItemCount = 27;
+constexpr int kMenuItemCount = 32;
 constexpr int kSpeedButtonCount = 5;
 
 constexpr int kSpeedBarHeight = 33;    // px

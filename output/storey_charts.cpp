@@ -14,7 +14,8 @@ constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
     "\\nobroty=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
-constexpr char kLabels[] = "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\n";
+constexpr char kLabels[] =
+    "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
 constexpr char kPlot[] =
     "plot 'kond.gnu' title 'przeplyw rzeczywisty' with linespoints, 'kond_r.gnu' title 'rowny podzial' with lines \n";
 

@@ -18,7 +18,7 @@ const StoreyColumn kStoreyColumns[kStoreyColumnCount] = {
 
 const char kSolvedHeading[] = "Rzeczywisty";
 const char kEqualHeading[] = "Równy podział";
-const char kSpreadLabel[] = "   Największa / najmniejsza wydajność kratki";
+const char kSpreadLabel[] = "   Wydajność kratki max / min";
 
 namespace {
 

@@ -40,7 +40,7 @@ extern const char kEqualHeading[];   // heading of the equal-flow column
 // equal-flow operating point.
 std::vector<StoreyComparison> CompareWithEqualFlows(const CalcRecord& record, const StoreyFlows& flows);
 
-// "<label>", "= <ratio> [-]" of the largest to the smallest grille flow ("-" when a grille draws
+// The spread: the label and "= <ratio> [-]" of the largest to the smallest grille flow ("-" when a grille draws
 // nothing or passes air back).
 extern const char kSpreadLabel[];
 std::string SpreadText(const StoreyFlows& flows);

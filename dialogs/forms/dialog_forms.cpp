@@ -1,6 +1,7 @@
-// Creation of the sixteen dialogs in the start-up order, and their modal show.
+// Creation of the seventeen dialogs in the start-up order, and their modal show.
 #include "dialogs/forms/dialog_forms.h"
 
+#include "dialogs/forms/stack_effect_form.h"
 #include "dialogs/forms/tform1.h"
 #include "dialogs/forms/tform22.h"
 #include "dialogs/forms/tform222.h"
@@ -37,11 +38,13 @@ DialogForms::DialogForms(const DialogContext& context)
     OKBottomDlg1 = new TOKBottomDlg1(context);
     OKBottomDlg2 = new TOKBottomDlg2(context);
     Form222222 = new TForm222222(context);
+    OKBottomDlg7 = new TOKBottomDlg7(context);
 }
 
 DialogForms::~DialogForms()
 {
     // The forms have no parent; they go in the reverse order of creation.
+    delete OKBottomDlg7;
     delete Form222222;
     delete OKBottomDlg2;
     delete OKBottomDlg1;
@@ -84,6 +87,7 @@ QDialog* DialogForms::Form(DialogId dialog)
     case DialogId::OKBottomDlg_wyw: return OKBottomDlg_wyw;
     case DialogId::OKBottomDlg1: return OKBottomDlg1;
     case DialogId::OKBottomDlg2: return OKBottomDlg2;
+    case DialogId::OKBottomDlg7: return OKBottomDlg7;
     }
     Q_UNREACHABLE();
 }

@@ -24,6 +24,7 @@ const struct {
 } kExpected[] = {
     {0, "FileNewItem", "&Nowe obliczenia", "Obliczenia ilości odciąganego powietrza", "FileNew"},
     {0, "FileWywietrznikItem", "&Wybierz tylko wentylator", "Obliczenia dla nowego wentylatora", "Wentylator"},
+    {0, "FileKondygnacjeItem", "Rozkład &przepływu na kondygnacjach", "Oblicza rzeczywisty przepływ przez kratkę na każdej kondygnacji", "kondygnacje"},
     {0, "", "-", "", ""},
     {0, "FilePrintItem", "&Wydruk wyników", "Drukuje aktualne wyniki", "FilePrint"},
     {0, "FilePrintSetupItem", "&Ustawienia drukarki", "Zmienia ustawienia drukarki", "FilePrintSetup"},
@@ -37,6 +38,10 @@ const struct {
     {1, "obr_reg_wyswietl", "&Wyświetl charakterystykę obrotow regulowanych", "Wyświetla charakterystykę obrotow regulowanych", "obr_reg_wyswietl"},
     {1, "obr_reg_druk", "&Drukuj charakterystykę obrotów regulowanych", "Drukuje charakterystykę obrotow regulowanych", "obr_reg_druk"},
     {1, "char_zapisz2", "&Zapisz charakterystykę obrotów regulowanych", "Zapisuje charakterystykę obrotów regulowanych", "char_zapisz2"},
+    {1, "", "-", "", ""},
+    {1, "kond_wyswietl", "W&yświetl wykres przepływu na kondygnacjach", "Wyświetla wykres przepływu przez kratki na kondygnacjach", "kond_wyswietl"},
+    {1, "kond_druk", "D&rukuj wykres przepływu na kondygnacjach", "Drukuje wykres przepływu przez kratki na kondygnacjach", "kond_druk"},
+    {1, "char_zapisz4", "Z&apisz wykres przepływu na kondygnacjach", "Zapisuje wykres przepływu przez kratki na kondygnacjach", "char_zapisz4"},
     {2, "par_tlumika", "&Parametry z tłumikami", "", "par_tlumika"},
     {2, "char_tlumika", "&Wyświetl charakterystykę z tłumikami", "", "char_tlumika"},
     {2, "druk_tlumika", "&Drukuj charakterystykę z tłumikami", "", "druk_tlumika"},

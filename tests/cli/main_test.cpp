@@ -68,6 +68,12 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
         {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
         {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
+        {{"--csv", "x.txt"}, "", "went_char_cli: --csv i --outside-temp tylko z --storeys\n" + usage},
+        {{"--storeys", "x.txt", "--outside-temp"}, "", "went_char_cli: po --outside-temp brak temperatury\n" + usage},
+        {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"},
+         "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstoreys = 3\nstorey_height = 3\n"
+         "grille_height = 0.2\ngrille_width = 0.2\nloss_coefficient = 15\nfan = 19\n",
+         "-: --outside-temp: Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].\n"},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
          "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
@@ -114,6 +120,38 @@ TEST(main, examples_print_their_reports)
                 EXPECT_EQ(CompareWithGolden("cli/" + std::string(name) + "/" + file, ReadFileForTest(JoinPath(dir, file))), "");
             }
     }
+}
+
+// The storey table after the usual reports, its CSV alone on standard output, and the exit status 3
+// of a fan whose curve ends before the storeys' flows meet it.
+TEST(main, storey_flows)
+{
+    const std::string scratch = ScratchDir("storeys");
+    const std::string dir = WorkDir(scratch);
+    const CliRun table = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--outside-temp", "-20",
+                                          Example("blok_10_kondygnacji_kratki_typ_a")});
+    EXPECT_EQ(table.Status, 0);
+    EXPECT_EQ(table.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji_kratki_typ_a.stdout", table.Out), "");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "1\n-20.0\n");
+    for (const char* file : {"kond.gnu", "kond_r.gnu", "gif_kond.gnu", "wykresy/wykresy_kond.html"})
+        EXPECT_TRUE(fs::exists(JoinPath(dir, file))) << file;
+
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", Example("wiezowiec_30_kondygnacji")});
+    EXPECT_EQ(csv.Status, 0);
+    EXPECT_EQ(csv.Err, "");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n") << "the temperature box keeps its text";
+    EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
+              "Kondygnacja,Przepływ [m3/h],Udział [%],Podciśnienie w kanale [Pa],Różnica ciśnień na kratce [Pa]");
+    EXPECT_EQ(CountOf(csv.Out, "\n"), 31);
+    EXPECT_EQ(CountOf(csv.Out, "\n30,"), 1);
+    EXPECT_EQ(csv.Out.find(' ', csv.Out.find('\n')), std::string::npos) << "rows hold numbers only";
+
+    const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
+    EXPECT_EQ(none.Status, 3);
+    EXPECT_EQ(none.Err, "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
+                        "charakterystyki sieci: brak rozwiązania.\n");
+    EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
 }
 
 TEST(main, plotter_renders_every_picture_before_the_program_ends)

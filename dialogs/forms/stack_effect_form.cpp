@@ -1,0 +1,41 @@
+// Stack-effect dialog of the storey flows; value file "dialog7.sav" (check box as 0 or 1, then
+// the outside temperature). The temperature box is open only while the check box is ticked.
+#include "dialogs/forms/stack_effect_form.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TOKBottomDlg7::TOKBottomDlg7(const DialogContext& context)
+    : ModalForm(context, DialogId::OKBottomDlg7,
+                {"OKBottomDlg7", "Rozkład przepływu na kondygnacjach", QSize(320, 183), kScreenCentre, true})
+{
+    Bevel1 = MakeBevel("Bevel1", 8, 8, 305, 113);
+    Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);
+    CheckBox1 = new QCheckBox(QString::fromUtf8("Uwzględnij efekt kominowy"), this);
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->move(16, 52);
+    CheckBox1->adjustSize();
+    Label1 = MakeLabel("Label1", "Temperatura zewnętrzna [°C]", 16, 84);
+    Edit1 = MakeEdit("Edit1", 184, 84, 121);
+    OKBtn = MakeButton("OKBtn", "OK", 79, 140);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", 159, 140);
+    WireButtons(OKBtn, CancelBtn);
+    connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg7::OKBtnClick);
+    connect(CheckBox1, &QCheckBox::toggled, Edit1, &QLineEdit::setEnabled);
+    SetTabOrder({CheckBox1, Edit1, OKBtn, CancelBtn});
+
+    // The first line of the value file is the check box, the second the temperature box.
+    QLineEdit stackEffect;
+    FillEditsAtCreation({&stackEffect, Edit1});
+    CheckBox1->setChecked(stackEffect.text().toLongLong() != 0);
+    Edit1->setEnabled(CheckBox1->isChecked());
+}
+
+void TOKBottomDlg7::OKBtnClick()
+{
+    DialogInput input;
+    input.Edits = {CheckBox1->isChecked() ? "1" : "0", Utf8(Edit1->text())};
+    Confirm(input);
+}
