@@ -24,6 +24,7 @@ struct BatchOptions {
     bool Storeys = false;          // then "Rozkład przepływu na kondygnacjach" and the storey table
     bool StoreysCsv = false;       // standard output holds only the storey table as CSV
     std::optional<std::string> OutsideTemperature;  // deg C, as typed : the stack effect is included
+    std::optional<std::string> FanSpeed;            // 1/min, as typed : a regulated fan speed
 };
 
 // What every dialog holds when its OK is pressed: the texts it showed at creation (its value

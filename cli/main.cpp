@@ -43,7 +43,8 @@ std::string Wrapped(const std::string& text, const std::string& indent, size_t w
 std::string UsageText()
 {
     std::ostringstream text;
-    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--storeys [--outside-temp T] [--csv]] WEJŚCIE\n"
+    text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--storeys [--outside-temp T] [--speed N] [--csv]]\n"
+            "                     WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
             "WEJŚCIE (UTF-8; „-” to standardowe wejście), potem „Nowe obliczenia”, „Obroty regulowane”\n"
@@ -62,6 +63,8 @@ std::string UsageText()
             "  --outside-temp T\n"
             "                 z efektem kominowym przy temperaturze zewnętrznej T [°C], od -60 do 60\n"
             "                 (domyślnie bez efektu kominowego; tylko z --storeys)\n"
+            "  --speed N      wentylator przy obrotach regulowanych N [1/min], nie większych od obrotów\n"
+            "                 z katalogu (domyślnie obroty z katalogu; tylko z --storeys)\n"
             "  --csv          na standardowym wyjściu tylko tabela kondygnacji jako CSV: wiersz nagłówka\n"
             "                 z jednostkami, wiersz na kondygnację, kropka dziesiętna (tylko z --storeys)\n"
             "  --help         ten tekst\n"
@@ -128,6 +131,12 @@ int main(int argc, char** argv)
             options.OutsideTemperature = argv[++i];
         } else if (!optionsEnded && arg.rfind("--outside-temp=", 0) == 0) {
             options.OutsideTemperature = arg.substr(std::strlen("--outside-temp="));
+        } else if (!optionsEnded && arg == "--speed") {
+            if (i + 1 >= argc)
+                return UsageError("po --speed brak obrotów");
+            options.FanSpeed = argv[++i];
+        } else if (!optionsEnded && arg.rfind("--speed=", 0) == 0) {
+            options.FanSpeed = arg.substr(std::strlen("--speed="));
         } else if (!optionsEnded && arg == "--dir") {
             if (i + 1 >= argc)
                 return UsageError("po --dir brak katalogu");
@@ -148,8 +157,8 @@ int main(int argc, char** argv)
         return UsageError("brak pliku wejściowego");
     if (options.Dir.empty())
         return UsageError("pusty katalog roboczy");
-    if ((options.StoreysCsv || options.OutsideTemperature) && !options.Storeys)
-        return UsageError("--csv i --outside-temp tylko z --storeys");
+    if ((options.StoreysCsv || options.OutsideTemperature || options.FanSpeed) && !options.Storeys)
+        return UsageError("--csv, --outside-temp i --speed tylko z --storeys");
 
     std::string text;
     if (!ReadInput(inputName, text)) {

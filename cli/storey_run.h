@@ -8,10 +8,12 @@
 #include "cli/batch_run.h"
 
 // OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
-// it (the temperature box then keeps the text of "dialog7.sav").
+// it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless
+// --speed gives one.
 void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options);
 
-// "" when the dialog accepts its answer, otherwise a message naming it.
+// "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message
+// naming the option.
 std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& record);
 
 // "Rozkład przepływu na kondygnacjach" on the session, then the storey table (or only its CSV)

@@ -97,6 +97,8 @@ const char kDiameterRefused[] =
 const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
 const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera.";
 const char kOutsideTemperatureRefused[] = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+const char kStoreyFanSpeedRefused[] =
+    "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
 
 // Outside temperatures the stack effect accepts.
 constexpr double kMinOutsideTemperature = -60.0;  // deg C
@@ -114,7 +116,7 @@ const ValueFileLayout kConstantFlowRoundFile{"dialog33333.sav", {19, 19, 19}};
 const ValueFileLayout kConstantFlowRectFile{"dialog333333.sav", {19, 19, 19}};
 const ValueFileLayout kRegulatedFlowFile{"dialog4.sav", {29}};
 const ValueFileLayout kVariantFlowFile{"dialog5.sav", {29}};
-const ValueFileLayout kStackEffectFile{"dialog7.sav", {19, 19}};
+const ValueFileLayout kStackEffectFile{"dialog7.sav", {19, 19, 19}};
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -360,18 +362,24 @@ DialogOutcome ConfirmFlow(const ValueFileLayout& layout, double CalcRecord::*fie
     return {};
 }
 
-// The storey-flow dialog: the check box (saved as 0 or 1) and the outside temperature, which is
-// checked only when the stack effect is asked for.
+// The storey-flow dialog: the check box (saved as 0 or 1), the outside temperature, which is
+// checked only when the stack effect is asked for, and the fan speed: 0 for the catalogue speed,
+// otherwise slower than it (a fan is regulated down, never sped up).
 DialogOutcome ConfirmStackEffect(const DialogInput& input, CalcRecord& record, const ValueFileTarget& files,
                                  FileProblems& problems)
 {
     const int32_t stackEffect = IntegerBox(input, 0) != 0 ? 1 : 0;
     const double temperature = DecimalBox(input, 1);
+    const double speed = DecimalBox(input, 2);
     if (stackEffect != 0 && !(temperature >= kMinOutsideTemperature && temperature <= kMaxOutsideTemperature))
         return Refuse(kOutsideTemperatureRefused);
+    if (!(speed >= 0.0 && speed <= record.FanSpeed))
+        return Refuse(kStoreyFanSpeedRefused);
     record.StoreyStackEffect = stackEffect;
     record.OutsideTemperature = temperature;
-    Save(kStackEffectFile, {Integer(stackEffect), FormatNumber("%1.1f", temperature)}, files, problems);
+    record.StoreyFanSpeed = speed;
+    Save(kStackEffectFile, {Integer(stackEffect), FormatNumber("%1.1f", temperature), FormatNumber("%1.1f", speed)},
+         files, problems);
     return {};
 }
 
@@ -437,8 +445,8 @@ std::vector<std::string> InitialEditTexts(DialogId dialog)
     case DialogId::Form22222:
     case DialogId::Form222222:
         return {"Edit1", "Edit2", "Edit4"};
-    // Without the stack effect, a usual winter design temperature ready in the box.
-    case DialogId::OKBottomDlg7: return {"0", "-20.0"};
+    // Without the stack effect, a usual winter design temperature ready in the box; catalogue speed.
+    case DialogId::OKBottomDlg7: return {"0", "-20.0", "0"};
     case DialogId::OKBottomDlg3:
     case DialogId::OKBottomDlg333:
     case DialogId::OKBottomDlg33333:

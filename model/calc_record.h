@@ -52,6 +52,7 @@ struct CalcRecord {
     double GrilleSetFlowHourly;      // m3/h : Qs of a constant-flow grille (kinds 4 and 5)
     int32_t StoreyStackEffect;       // - : storey flows with the stack effect, 0 no, 1 yes
     double OutsideTemperature;       // deg C : outside air of the stack effect
+    double StoreyFanSpeed;           // 1/min : fan speed of the storey flows, 0 = catalogue speed
 };
 
 // Empties the record: every number 0, FanDesignation "".

@@ -119,6 +119,7 @@ StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record)
     StoreyFlowOptions options;
     options.StackEffect = record.StoreyStackEffect != 0;
     options.OutsideTemperature = record.OutsideTemperature;
+    options.FanSpeed = record.StoreyFanSpeed;
     return options;
 }
 

@@ -46,7 +46,7 @@ struct StoreyFlows {
     int Iterations = 0;                  // halvings the solve took
 };
 
-// The stack effect and outside temperature the record holds; catalogue speed, free flows.
+// The stack effect, outside temperature and fan speed the record holds; free flows.
 StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record);
 
 // Solves the record's network with the record's fan (FanIndex). Status NoNetwork without a

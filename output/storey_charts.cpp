@@ -4,6 +4,7 @@
 
 #include "output/charts.h"
 #include "output/number_format.h"
+#include "output/storey_report.h"
 #include "output/text_file.h"
 
 namespace {
@@ -14,6 +15,9 @@ constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
     "\\nobroty=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
+constexpr char kTitleRegulated[] =
+    "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
+    "\\nobroty=%d[1/min], obr. reg.=%2.1lf[1/min], gestosc=%2.3lf[kg/m3]\"\n";
 constexpr char kLabels[] =
     "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
 constexpr char kPlot[] =
@@ -37,7 +41,7 @@ void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record, con
                   FormatNumber("%f", flows.Storeys[static_cast<size_t>(i)].GrilleFlow * kSecondsPerHour) + "\n";
     WriteOrNote(JoinPath(dir, "kond.gnu"), points, problems);
 
-    const std::string equal = FormatNumber("%f", record.GrilleFlowHourly);
+    const std::string equal = FormatNumber("%f", EqualFlowResult(record).GrilleFlowHourly);
     WriteOrNote(JoinPath(dir, "kond_r.gnu"), "1  " + equal + "\n" + Printf("%d", storeys) + "  " + equal + "\n",
                 problems);
 
@@ -45,7 +49,10 @@ void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record, con
     body += Printf("set xrange [0.5:%d.5]\n", storeys);
     body += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
     body += kPlot;
+    const char* designation = record.FanDesignation ? record.FanDesignation : "";
     const std::string title =
-        FormatTemplate(kTitle, {record.FanDesignation ? record.FanDesignation : "", record.FanSpeed, record.AirDensity});
+        record.StoreyFanSpeed > 0.0
+            ? FormatTemplate(kTitleRegulated, {designation, record.FanSpeed, record.StoreyFanSpeed, record.AirDensity})
+            : FormatTemplate(kTitle, {designation, record.FanSpeed, record.AirDensity});
     WriteChartScripts(dir, ChartSet::StoreyFlows, title, title, body, problems);
 }

@@ -58,18 +58,32 @@ std::array<double, kStoreyColumnCount> StoreyRowValues(const StoreyFlows& flows,
             row.DuctPressure, row.GrillePressure};
 }
 
+EqualFlowPoint EqualFlowResult(const CalcRecord& record)
+{
+    if (!(record.StoreyFanSpeed > 0.0))
+        return {record.FanFlow, record.FanPressure, record.GrilleFlowHourly};
+    StoreyFlowOptions options;
+    options.FanSpeed = record.StoreyFanSpeed;
+    options.EqualFlows = true;
+    const StoreyFlows equal = SolveStoreyFlows(record, options);
+    if (!HasRows(equal))
+        return {0.0, 0.0, 0.0};
+    return {equal.FanFlow, equal.FanPressure, equal.FanFlow * kSecondsPerHour / static_cast<double>(equal.Storeys.size())};
+}
+
 std::vector<StoreyComparison> CompareWithEqualFlows(const CalcRecord& record, const StoreyFlows& flows)
 {
     const double storeys = static_cast<double>(flows.Storeys.size());
+    const EqualFlowPoint equal = EqualFlowResult(record);
     return {
         {"   Wydajność sekundowa wentylatora Q", FormatNumber("%1.3f", flows.FanFlow) + " [m3/s]",
-         FormatNumber("%1.3f", record.FanFlow) + " [m3/s]"},
+         FormatNumber("%1.3f", equal.FanFlow) + " [m3/s]"},
         {"   Wydajność godzinowa wentylatora Qh", FormatNumber("%1.0f", flows.FanFlow * kSecondsPerHour) + " [m3/h]",
-         FormatNumber("%1.0f", record.FanFlowHourly) + " [m3/h]"},
+         FormatNumber("%1.0f", equal.FanFlow * kSecondsPerHour) + " [m3/h]"},
         {"   Podciśnienie wentylatora DPsw", FormatNumber("%1.1f", flows.FanPressure) + " [Pa]",
-         FormatNumber("%1.1f", record.FanPressure) + " [Pa]"},
+         FormatNumber("%1.1f", equal.FanPressure) + " [Pa]"},
         {"   Średnia wydajność na kratce", FormatNumber("%1.1f", flows.FanFlow * kSecondsPerHour / storeys) + " [m3/h]",
-         FormatNumber("%1.1f", record.GrilleFlowHourly) + " [m3/h]"},
+         FormatNumber("%1.1f", equal.GrilleFlowHourly) + " [m3/h]"},
     };
 }
 
@@ -89,6 +103,8 @@ std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyF
     } else {
         notes.push_back("   Bez efektu kominowego");
     }
+    if (record.StoreyFanSpeed > 0.0)
+        notes.push_back("   Obroty regulowane wentylatora = " + FormatNumber("%1.1f", record.StoreyFanSpeed) + " [1/min]");
     if ((record.InstallationKind == 4 || record.InstallationKind == 5) && record.GrilleSetFlowHourly > 0.0)
         notes.push_back("   Kratki stałej wydajności Qs = " + FormatNumber("%1.0f", record.GrilleSetFlowHourly) +
                         " [m3/h]");

@@ -33,11 +33,20 @@ struct StoreyComparison {
     std::string Equal;
 };
 
+// The usual result with every grille passing the same flow, at the fan speed of the storey flows:
+// the record's operating point at the catalogue speed, the equal-flow solve at a regulated one
+// (zeros when it has no point).
+struct EqualFlowPoint {
+    double FanFlow;           // m3/s
+    double FanPressure;       // Pa
+    double GrilleFlowHourly;  // m3/h
+};
+EqualFlowPoint EqualFlowResult(const CalcRecord& record);
+
 extern const char kSolvedHeading[];  // heading of the solved column
 extern const char kEqualHeading[];   // heading of the equal-flow column
 
-// Fan flow per second and per hour, fan pressure, mean grille flow: solved beside the record's
-// equal-flow operating point.
+// Fan flow per second and per hour, fan pressure, mean grille flow: solved beside EqualFlowResult.
 std::vector<StoreyComparison> CompareWithEqualFlows(const CalcRecord& record, const StoreyFlows& flows);
 
 // The spread: the label and "= <ratio> [-]" of the largest to the smallest grille flow ("-" when a grille draws
@@ -45,7 +54,8 @@ std::vector<StoreyComparison> CompareWithEqualFlows(const CalcRecord& record, co
 extern const char kSpreadLabel[];
 std::string SpreadText(const StoreyFlows& flows);
 
-// The lines above the table: the heading, the stack effect, the constant-flow setting and, when
+// The lines above the table: the heading, the stack effect, a regulated fan speed, the
+// constant-flow setting and, when
 // the fan runs off its catalogued curve or nothing was solved, the message saying so.
 std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyFlows& flows);
 

@@ -1,4 +1,4 @@
-// Stack effect and outside temperature for the flow of every storey's grille.
+// Stack effect, outside temperature and fan speed for the flow of every storey's grille.
 #pragma once
 
 #include "dialogs/forms/modal_form.h"
@@ -20,6 +20,9 @@ public:
     QCheckBox* CheckBox1;  // "Uwzględnij efekt kominowy"
     QLabel* Label1;        // "Temperatura zewnętrzna [°C]"
     QLineEdit* Edit1;
+    QLabel* Label3;  // "Obroty wentylatora [1/min]"
+    QLineEdit* Edit2;
+    QLabel* Label4;  // "(0 - obroty z katalogu)"
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 

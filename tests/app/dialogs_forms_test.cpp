@@ -84,7 +84,7 @@ const struct FormRow {
     {DialogId::OKBottomDlg1,     "TOKBottomDlg1",     "Podaj parametry",                   {320, 183}, {},         true,  "OKBtn CancelBtn Edit1"},
     {DialogId::OKBottomDlg2,     "TOKBottomDlg2",     "Podaj parametry",                   {386, 177}, {},         true,  "Edit1 ComboBox1 OKBtn CancelBtn"},
     {DialogId::Form222222,       "TForm222222",       "Parametry budynku",                 {326, 255}, {272, 200}, false, "Edit1 Edit2 ComboBox1 Edit4 Button1 Button2"},
-    {DialogId::OKBottomDlg7,     "TOKBottomDlg7",     "Rozkład przepływu na kondygnacjach", {320, 183}, {},        true,  "CheckBox1 OKBtn CancelBtn"},
+    {DialogId::OKBottomDlg7,     "TOKBottomDlg7",     "Rozkład przepływu na kondygnacjach", {320, 215}, {},        true,  "CheckBox1 Edit2 OKBtn CancelBtn"},
 };
 
 // FanIndex of the chooser's buttons, column by column, top down.
@@ -165,9 +165,11 @@ private slots:
             const QStringList order = TabOrder(row);
             QCOMPARE(TabChain(form, order.front()), order);
             // Without value files every edit box shows its own name; the storey-flow dialog has
-            // the stack effect off, its temperature box closed and a winter temperature ready in it.
+            // the stack effect off, its temperature box closed with a winter temperature ready in
+            // it, and the catalogue speed.
             for (QLineEdit* edit : EditBoxes(form))
-                QCOMPARE(edit->text(), row.Id == DialogId::OKBottomDlg7 ? QStringLiteral("-20.0") : edit->objectName());
+                QCOMPARE(edit->text(), row.Id != DialogId::OKBottomDlg7 ? edit->objectName()
+                                       : edit->objectName() == "Edit1" ? QStringLiteral("-20.0") : QStringLiteral("0"));
             // The radio buttons of a group, the typed density checked in the first dialog, the first elsewhere.
             const bool chooser = row.Id == DialogId::OKBottomDlg_wyw;
             const std::vector<std::string> captions = chooser ? std::vector<std::string>() : RadioCaptions(row.Id);

@@ -68,12 +68,16 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--plot", "x.txt"}, "", "went_char_cli: nieznana opcja „--plot”\n" + usage},
         {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
         {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
-        {{"--csv", "x.txt"}, "", "went_char_cli: --csv i --outside-temp tylko z --storeys\n" + usage},
+        {{"--csv", "x.txt"}, "", "went_char_cli: --csv, --outside-temp i --speed tylko z --storeys\n" + usage},
         {{"--storeys", "x.txt", "--outside-temp"}, "", "went_char_cli: po --outside-temp brak temperatury\n" + usage},
         {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"},
          "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstoreys = 3\nstorey_height = 3\n"
          "grille_height = 0.2\ngrille_width = 0.2\nloss_coefficient = 15\nfan = 19\n",
-         "-: --outside-temp: Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].\n"},
+         "-: --storeys: Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].\n"},
+        {{"--no-plot", "--dir", dir, "--storeys", "--speed", "731", "-"},
+         "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstoreys = 3\nstorey_height = 3\n"
+         "grille_height = 0.2\ngrille_width = 0.2\nloss_coefficient = 15\nfan = 19\n",
+         "-: --storeys: Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.\n"},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\nstoreys = -1\n",
          "-: okno Form22 („Parametry budynku”) nie przyjmuje danych: Ilość kondygnacji musi być liczbą z zakresu "
@@ -133,19 +137,27 @@ TEST(main, storey_flows)
     EXPECT_EQ(table.Status, 0);
     EXPECT_EQ(table.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji_kratki_typ_a.stdout", table.Out), "");
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "1\n-20.0\n");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "1\n-20.0\n0.0\n");
     for (const char* file : {"kond.gnu", "kond_r.gnu", "gif_kond.gnu", "wykresy/wykresy_kond.html"})
         EXPECT_TRUE(fs::exists(JoinPath(dir, file))) << file;
 
-    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", Example("wiezowiec_30_kondygnacji")});
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", "--speed=730",
+                                        Example("wiezowiec_30_kondygnacji")});
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n") << "the temperature box keeps its text";
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n730.0\n") << "the temperature box keeps its text";
     EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
               "Kondygnacja,Przepływ [m3/h],Udział [%],Podciśnienie w kanale [Pa],Różnica ciśnień na kratce [Pa]");
     EXPECT_EQ(CountOf(csv.Out, "\n"), 31);
     EXPECT_EQ(CountOf(csv.Out, "\n30,"), 1);
     EXPECT_EQ(csv.Out.find(' ', csv.Out.find('\n')), std::string::npos) << "rows hold numbers only";
+
+    // A regulated fan moves less air; the equal-flow result beside it is at the same speed.
+    const CliRun slower = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--speed", "500",
+                                           Example("blok_10_kondygnacji_kratki_typ_a")});
+    EXPECT_EQ(slower.Status, 0);
+    EXPECT_EQ(CountOf(slower.Out, "   Obroty regulowane wentylatora = 500.0 [1/min]\n"), 1) << slower.Out;
+    EXPECT_EQ(CountOf(slower.Out, "   Wydajność sekundowa wentylatora Q"), 2) << "the usual report and the comparison";
 
     const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
     EXPECT_EQ(none.Status, 3);

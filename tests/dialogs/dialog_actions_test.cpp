@@ -23,7 +23,7 @@ constexpr double R::*kMarkedDoubles[] = {
     &R::AirDensity,    &R::DuctRoughness,        &R::DuctArea,   &R::DuctDiameter, &R::GrilleArea,
     &R::DuctSideA,     &R::DuctSideB,            &R::GrilleSizeA, &R::GrilleSizeB, &R::StoreyHeight,
     &R::RegulatedFlow, &R::VariantRegulatedFlow, &R::GrilleLossCoefficient, &R::AirTemperature,
-    &R::GrilleSetFlowHourly, &R::OutsideTemperature};
+    &R::GrilleSetFlowHourly, &R::OutsideTemperature, &R::StoreyFanSpeed};
 constexpr int32_t R::*kMarkedInts[] = {&R::DensitySource, &R::DuctShape,   &R::InstallationKind,
                                        &R::FanIndex,      &R::StoreyCount, &R::RegulationVariant,
                                        &R::StoreyStackEffect};
@@ -133,10 +133,10 @@ TEST(dialog_actions, stored_and_kept_values)
         {"variant 1 keeps the other request", D::OKBottomDlg2, Edits({"1.0"}, "", 1),
          {{&R::RegulationVariant, 1}, {&R::RegulatedFlow, 7.0}}},
         {"stack effect at -20.5", D::OKBottomDlg7, Edits({"1", "-20.5"}),
-         {{&R::StoreyStackEffect, 1}, {&R::OutsideTemperature, -20.5}}, "1\n-20.5\n"},
+         {{&R::StoreyStackEffect, 1}, {&R::OutsideTemperature, -20.5}, {&R::StoreyFanSpeed, 0}}, "1\n-20.5\n0.0\n"},
         {"without the stack effect any temperature is kept", D::OKBottomDlg7, Edits({"0", "500"}),
          {{&R::StoreyStackEffect, 0}, {&R::OutsideTemperature, 500}}},
-        {"a ticked box saved as 1", D::OKBottomDlg7, Edits({"5", "60"}), {{&R::StoreyStackEffect, 1}}, "1\n60.0\n"},
+        {"a ticked box saved as 1", D::OKBottomDlg7, Edits({"5", "60"}), {{&R::StoreyStackEffect, 1}}, "1\n60.0\n0.0\n"},
     };
     const std::string dir = ScratchDir("stored");
     for (const Row& row : rows) {
@@ -188,7 +188,7 @@ TEST(dialog_actions, value_files_are_written_exactly)
         {D::Form222222, "dialog333333.sav", {19, 19, 19}, Edits({"2.75", "99", "100"}, "NEVA-30")},
         {D::OKBottomDlg1, "dialog4.sav", {29}, Edits({"0.5"})},
         {D::OKBottomDlg2, "dialog5.sav", {29}, Edits({"0.5"}, "", 2)},
-        {D::OKBottomDlg7, "dialog7.sav", {19, 19}, Edits({"1", "-20"})},
+        {D::OKBottomDlg7, "dialog7.sav", {19, 19, 19}, Edits({"1", "-20", "0"})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.FileName);
@@ -236,6 +236,7 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     const char* storeys = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
     const char* flow = "Wydajność regulowana musi być większa od zera.";
     const char* outside = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+    const char* speed = "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
     struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"}), density},
@@ -253,6 +254,8 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1), flow},
         {"outside -61", D::OKBottomDlg7, Edits({"1", "-61"}), outside},
         {"outside 1e300", D::OKBottomDlg7, Edits({"1", "1e300"}), outside},
+        {"faster than the catalogue", D::OKBottomDlg7, Edits({"0", "0", "1"}), speed},
+        {"negative speed", D::OKBottomDlg7, Edits({"0", "0", "-1"}), speed},
     };
     const std::string dir = ScratchDir("refusals");
     for (const Row& row : rows) {
