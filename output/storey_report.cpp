@@ -7,13 +7,15 @@
 
 #include "output/number_format.h"
 
-// Columns: heading, report format, CSV format, report column.
+// Columns: heading, report format, CSV format, report column. The headings are short enough for
+// the columns of the printed page: the duct's negative pressure at the grille, and the pressure
+// difference across the grille (DP, as in DPsw of the fan).
 const StoreyColumn kStoreyColumns[kStoreyColumnCount] = {
     {"Kondygnacja",                    "%1.0f", "%1.0f", ReportColumn::Label},
     {"Przepływ [m3/h]",                "%1.1f", "%1.3f", ReportColumn::Pressure},
     {"Udział [%]",                     "%1.1f", "%1.2f", ReportColumn::Value},
-    {"Podciśnienie w kanale [Pa]",     "%1.1f", "%1.3f", ReportColumn::Pressure2},
-    {"Różnica ciśnień na kratce [Pa]", "%1.1f", "%1.3f", ReportColumn::SilencerHeader},
+    {"Podciśnienie [Pa]",              "%1.1f", "%1.3f", ReportColumn::Pressure2},
+    {"DP kratki [Pa]",                 "%1.1f", "%1.3f", ReportColumn::SilencerHeader},
 };
 
 const char kSolvedHeading[] = "Rzeczywisty";

@@ -147,7 +147,7 @@ TEST(main, storey_flows)
     EXPECT_EQ(csv.Err, "");
     EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n730.0\n") << "the temperature box keeps its text";
     EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
-              "Kondygnacja,Przepływ [m3/h],Udział [%],Podciśnienie w kanale [Pa],Różnica ciśnień na kratce [Pa]");
+              "Kondygnacja,Przepływ [m3/h],Udział [%],Podciśnienie [Pa],DP kratki [Pa]");
     EXPECT_EQ(CountOf(csv.Out, "\n"), 31);
     EXPECT_EQ(CountOf(csv.Out, "\n30,"), 1);
     EXPECT_EQ(csv.Out.find(' ', csv.Out.find('\n')), std::string::npos) << "rows hold numbers only";
