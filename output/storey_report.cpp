@@ -140,17 +140,15 @@ std::vector<ReportLine> BuildStoreyFlowLines(const CalcRecord& record, ReportRen
         lines.push_back(std::move(row));
     }
 
-    // The comparison: the solved column under the values, the equal-flow one beside it.
+    // The comparison: the solved column beside the equal-flow one. On paper the labels in the
+    // larger font reach past the value column, so the two stand in the last two table columns.
     const bool printer = rendering == ReportRendering::Printer;
-    lines.push_back({printer ? 3.0 : 2.0, ReportFont::Body,
-                     {{ReportColumn::Value, kSolvedHeading}, {ReportColumn::BaseValue, kEqualHeading}}});
-    for (const StoreyComparison& row : CompareWithEqualFlows(record, flows)) {
-        lines.push_back({1, ReportFont::Body,
-                         {{ReportColumn::Label, row.Label},
-                          {ReportColumn::Value, row.Solved},
-                          {ReportColumn::BaseValue, row.Equal}}});
-    }
-    lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, kSpreadLabel}, {ReportColumn::Value, SpreadText(flows)}}});
+    const ReportColumn solved = printer ? ReportColumn::Pressure2 : ReportColumn::Value;
+    const ReportColumn equal = printer ? ReportColumn::SilencerHeader : ReportColumn::BaseValue;
+    lines.push_back({printer ? 3.0 : 2.0, ReportFont::Body, {{solved, kSolvedHeading}, {equal, kEqualHeading}}});
+    for (const StoreyComparison& row : CompareWithEqualFlows(record, flows))
+        lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, row.Label}, {solved, row.Solved}, {equal, row.Equal}}});
+    lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, kSpreadLabel}, {solved, SpreadText(flows)}}});
     return lines;
 }
 
