@@ -33,8 +33,9 @@ double Sum(const StoreyFlows& flows)
 //   fan: Q = phi * 1000 pi^2 0.17^3 / 240 = phi * 0.202039 m3/s,
 //        dp = psi * pi^2 1.2 0.17^2 1000^2 / 7200 = psi * 47.5386 Pa
 // Marching up from the lowest duct pressure p1: q_i = sqrt(p_i / k_g), p_(i+1) = p_i + k_s Q_i^2,
-// the fan needs p_3 + (k_s + k_t) Q_3^2. Trying p1 = 1.8 Pa gives a network above the fan by
-// 0.03 Pa, p1 = 1.85 Pa one 0.03 Pa below; between them p1 = 1.82800 Pa:
+// the fan needs p_3 + (k_s + k_t) Q_3^2. Trying p1 = 1.80 Pa leaves the fan 0.19 Pa above what
+// the network needs, p1 = 1.85 Pa 0.15 Pa below; halving the interval between them ends at
+// p1 = 1.82800 Pa:
 //   q1 = sqrt(1.82800 / 15562.93) = 0.0108378 m3/s = 39.016 m3/h, Q1 = 0.0108378
 //   p2 = 1.82800 + 1209.83 * 0.0108378^2 = 1.97010, q2 = 0.0112512 = 40.504 m3/h, Q2 = 0.0220890
 //   p3 = 1.97010 + 1209.83 * 0.0220890^2 = 2.56041, q3 = 0.0128265 = 46.175 m3/h, Q3 = 0.0349155
