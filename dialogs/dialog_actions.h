@@ -28,7 +28,7 @@ enum class DialogId {
     OKBottomDlg_wyw,   // fan chooser
     OKBottomDlg1,      // requested flow, regulated speed
     OKBottomDlg2,      // requested flow and variant, regulated speed with silencers
-    OKBottomDlg7,      // stack effect and outside temperature of the storey flows
+    OKBottomDlg7,      // stack effect, outside temperature and fan speed of the storey flows
 };
 
 // What the controls of a dialog hold when OK is pressed.
