@@ -262,6 +262,7 @@ void TMainForm::dobor_z_katalogu() { RunCommand(commands::dobor_z_katalogu); }
 void TMainForm::obr_reg() { RunCommand(commands::obr_reg); }
 void TMainForm::par_tlumika() { RunCommand(commands::par_tlumika); }
 void TMainForm::par_reg_tlumika() { RunCommand(commands::par_reg_tlumika); }
+void TMainForm::kondygnacje() { RunCommand(commands::kondygnacje); }
 
 void TMainForm::FilePrint()
 {
@@ -347,3 +348,6 @@ void TMainForm::char_zapisz1() { SaveChartOf(ChartSet::Silencers); }
 void TMainForm::char_reg_tlumika() { DisplayChartOf(ChartSet::RegulatedSilencers); }
 void TMainForm::druk_reg_tlumika() { OpenReportOf(ChartSet::RegulatedSilencers); }
 void TMainForm::char_zapisz3() { SaveChartOf(ChartSet::RegulatedSilencers); }
+void TMainForm::kond_wyswietl() { DisplayChartOf(ChartSet::StoreyFlows); }
+void TMainForm::kond_druk() { OpenReportOf(ChartSet::StoreyFlows); }
+void TMainForm::char_zapisz4() { SaveChartOf(ChartSet::StoreyFlows); }

@@ -116,6 +116,10 @@ public slots:
     void char_reg_tlumika();
     void druk_reg_tlumika();
     void char_zapisz3();
+    void kondygnacje();
+    void kond_wyswietl();
+    void kond_druk();
+    void char_zapisz4();
     void HelpContents();
     void HelpAbout();
     // Shows the long part of the current hint in the status line; "" empties it.

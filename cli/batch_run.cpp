@@ -9,9 +9,11 @@
 #include <iterator>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <vector>
 
 #include "cli/plotter.h"
+#include "cli/storey_run.h"
 #include "model/fan_catalogue.h"
 #include "model/operating_point.h"
 #include "model/regulation.h"
@@ -366,14 +368,18 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     }
 
     // Everything is checked before the first file is touched.
-    const DialogAnswersResult answers = BuildDialogAnswers(input, options.Dir, options.InputName);
+    DialogAnswersResult answers = BuildDialogAnswers(input, options.Dir, options.InputName);
     if (!answers.Ok) {
         err << answers.Error << "\n";
         return kExitBadInput;
     }
     CalcRecord record;
     ResetCalcRecord(record);
-    const std::string refusal = DryRunDialogs(answers.Answers, input, options.Dir, record);
+    std::string refusal = DryRunDialogs(answers.Answers, input, options.Dir, record);
+    if (refusal.empty() && options.Storeys) {
+        AnswerStoreyDialog(answers.Answers, options);
+        refusal = DryRunStoreyDialog(answers.Answers, record);
+    }
     if (!refusal.empty()) {
         err << options.InputName << ": " << refusal << "\n";
         return kExitBadInput;
@@ -398,8 +404,11 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     ui.Attach(session);
 
     int status = kExitOk;
+    // With the CSV the storey table alone goes to standard output.
+    std::ostringstream discarded;
+    std::ostream& reports = options.StoreysCsv ? discarded : out;
     const CommandResult wizard = commands::FileNew(session);
-    PrintScreenReport(record, out);
+    PrintScreenReport(record, reports);
     if (wizard == CommandResult::FanUnsuitable)
         status = kExitFanUnsuitable;
     else if (wizard != CommandResult::Done)
@@ -409,13 +418,15 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     if (ValueOf(input, "regulated_flow")) {
         if (commands::obr_reg(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
-        PrintScreenReport(record, out);
+        PrintScreenReport(record, reports);
     }
     if (ValueOf(input, "variant_flow")) {
         if (commands::par_reg_tlumika(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
-        PrintScreenReport(record, out);
+        PrintScreenReport(record, reports);
     }
+    if (options.Storeys)
+        status = RunStoreyFlows(session, options, out, status);
     if (!preparation.Empty() || session.Problems.AnyEver())
         return kExitNotWritten;
     return status;

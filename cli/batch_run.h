@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -24,6 +25,10 @@ struct BatchOptions {
     std::string Plotter = "gnuplot";  // the plotting program, looked up on PATH
     std::chrono::milliseconds PlotTimeout{60000};  // a plotter still running then is ended
     std::string InputName = "-";   // the input's name, at the start of the messages naming a line
+    bool Storeys = false;          // then "Rozkład przepływu na kondygnacjach" and the storey table
+    bool StoreysCsv = false;       // standard output holds only the storey table as CSV
+    std::optional<std::string> OutsideTemperature;  // deg C, as typed : the stack effect is included
+    std::optional<std::string> FanSpeed;            // 1/min, as typed : a regulated fan speed
 };
 
 // What every dialog holds when its OK is pressed: the texts it showed at creation (its value
@@ -74,6 +79,6 @@ private:
 
 // The whole batch run: validation, then "Nowe obliczenia", "Obroty regulowane" when
 // regulated_flow is given and "Obroty regulowane z tłumikami" when variant_flow is given, each
-// followed by the screen report on `out`. The working folder is locked for the whole run.
-// Returns the exit status.
+// followed by the screen report on `out` (none with StoreysCsv), then the storey flows when asked
+// for. The working folder is locked for the whole run. Returns the exit status.
 int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err);

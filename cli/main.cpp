@@ -55,6 +55,8 @@ std::string UsageText()
 {
     std::ostringstream text;
     text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S] WEJŚCIE\n"
+            "       went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S]\n"
+            "                     --storeys [--outside-temp T] [--speed N] [--csv] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] --rank QI [--csv] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
@@ -73,11 +75,21 @@ std::string UsageText()
             "                 QI [m3/h]; najpierw te, które ją osiągają (najmniejszy nadmiar), potem\n"
             "                 pozostałe (największa wydajność). Klucze fan, regulated_flow,\n"
             "                 variant_flow i variant są pomijane; zapisywane są tylko pliki dialog*.sav\n"
-            "  --csv          z --rank: na standardowym wyjściu tylko tabela CSV (kropka dziesiętna,\n"
-            "                 przecinki, UTF-8, jeden wiersz nagłówka z jednostkami)\n"
             "  --plot-timeout S\n"
             "                 najdłuższy czas oczekiwania na program gnuplot, w sekundach (domyślnie\n"
             "                 60); po nim program jest zatrzymywany, a praca idzie dalej\n"
+            "  --storeys      potem „Rozkład przepływu na kondygnacjach” z wybranym wentylatorem i tabela\n"
+            "                 kondygnacji: przepływ przez kratkę [m3/h], udział w średniej [%], podciśnienie\n"
+            "                 w kanale [Pa], różnica ciśnień na kratce [Pa]; wentylator obok wyniku przy\n"
+            "                 równym podziale (domyślnie bez tego polecenia)\n"
+            "  --outside-temp T\n"
+            "                 z efektem kominowym przy temperaturze zewnętrznej T [°C], od -60 do 60\n"
+            "                 (domyślnie bez efektu kominowego; tylko z --storeys)\n"
+            "  --speed N      wentylator przy obrotach regulowanych N [1/min], nie większych od obrotów\n"
+            "                 z katalogu (domyślnie obroty z katalogu; tylko z --storeys)\n"
+            "  --csv          z --rank albo --storeys: na standardowym wyjściu tylko tabela jako CSV\n"
+            "                 (kropka dziesiętna, przecinki, UTF-8, jeden wiersz nagłówka z jednostkami;\n"
+            "                 przy --storeys wiersz na kondygnację)\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -95,9 +107,10 @@ std::string UsageText()
     }
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
-            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane); 4 nie udało się zapisać\n"
-            "któregoś pliku (wymienionego na standardowym wyjściu błędów; poprzedni rysunek GIF zostaje,\n"
-            "gdy nowy nie powstał w całości) albo katalog roboczy był zajęty przez inny program went_char.\n";
+            "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane) albo bez rozkładu\n"
+            "przepływu na kondygnacjach; 4 nie udało się zapisać któregoś pliku (wymienionego na\n"
+            "standardowym wyjściu błędów; poprzedni rysunek GIF zostaje, gdy nowy nie powstał w całości)\n"
+            "albo katalog roboczy był zajęty przez inny program went_char.\n";
     return text.str();
 }
 
@@ -165,6 +178,7 @@ int Run(int argc, char** argv)
     BatchOptions options;
     RankOptions rank;
     bool ranking = false;
+    bool csv = false;  // --csv: the table of --rank or of --storeys as CSV
     std::string inputName;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -175,6 +189,22 @@ int Run(int argc, char** argv)
         }
         if (!optionsEnded && arg == "--no-plot") {
             options.Plot = false;
+        } else if (!optionsEnded && arg == "--storeys") {
+            options.Storeys = true;
+        } else if (!optionsEnded && arg == "--csv") {
+            csv = true;
+        } else if (!optionsEnded && arg == "--outside-temp") {
+            if (i + 1 >= argc)
+                return UsageError("po --outside-temp brak temperatury");
+            options.OutsideTemperature = argv[++i];
+        } else if (!optionsEnded && arg.rfind("--outside-temp=", 0) == 0) {
+            options.OutsideTemperature = arg.substr(std::strlen("--outside-temp="));
+        } else if (!optionsEnded && arg == "--speed") {
+            if (i + 1 >= argc)
+                return UsageError("po --speed brak obrotów");
+            options.FanSpeed = argv[++i];
+        } else if (!optionsEnded && arg.rfind("--speed=", 0) == 0) {
+            options.FanSpeed = arg.substr(std::strlen("--speed="));
         } else if (!optionsEnded && arg == "--dir") {
             if (i + 1 >= argc)
                 return UsageError("po --dir brak katalogu");
@@ -189,8 +219,6 @@ int Run(int argc, char** argv)
         } else if (!optionsEnded && arg.rfind("--rank=", 0) == 0) {
             ranking = true;
             rank.RequiredFlow = arg.substr(std::strlen("--rank="));
-        } else if (!optionsEnded && arg == "--csv") {
-            rank.Csv = true;
         } else if (!optionsEnded && (arg == "--plot-timeout" || arg.rfind("--plot-timeout=", 0) == 0)) {
             std::string value;
             if (arg == "--plot-timeout") {
@@ -218,8 +246,14 @@ int Run(int argc, char** argv)
         return UsageError("brak pliku wejściowego");
     if (options.Dir.empty())
         return UsageError("pusty katalog roboczy");
-    if (rank.Csv && !ranking)
-        return UsageError("--csv działa tylko z --rank");
+    if (csv && !ranking && !options.Storeys)
+        return UsageError("--csv działa tylko z --rank albo --storeys");
+    if ((options.OutsideTemperature || options.FanSpeed) && !options.Storeys)
+        return UsageError("--outside-temp i --speed tylko z --storeys");
+    if (ranking && options.Storeys)
+        return UsageError("--rank i --storeys nie razem");
+    rank.Csv = csv;
+    options.StoreysCsv = csv;
 
     std::string text;
     if (const std::string problem = ReadInput(inputName, text); !problem.empty()) {

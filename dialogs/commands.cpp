@@ -7,9 +7,11 @@
 
 #include "model/operating_point.h"
 #include "model/regulation.h"
+#include "model/storey_flows.h"
 #include "output/charts.h"
 #include "output/html_reports.h"
 #include "output/picture_guard.h"
+#include "output/storey_charts.h"
 #include "output/text_file.h"
 
 const char kUnsuitableFanMessage[] =
@@ -217,6 +219,36 @@ CommandResult dobor_z_katalogu(Session& session)
     if (row.Configuration != FanConfiguration::Fan)
         SetReportKind(record, kSilencerVariantsReport);
     return Finish(session, result);
+}
+
+// The flow of every storey's grille with the selected fan: refused before any operating point,
+// like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
+// HTML report, and report kind 5. Without a solution the previous report stays.
+CommandResult kondygnacje(Session& session)
+{
+    if (!HasOperatingPoint(session.Record)) {
+        session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    const CommandLock lock(session);
+    if (!lock.Held())
+        return Finish(session, CommandResult::Refused);
+    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg7))
+        return Finish(session, CommandResult::Cancelled);
+
+    CalcRecord& record = session.Record;
+    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
+    if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
+        session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
+                                                                            : kStoreyFlowNoNetworkMessage,
+                               kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
+    WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
+    PlotPicture(session, ChartSet::StoreyFlows);
+    WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
+    SetReportKind(record, kStoreyFlowsReport);
+    return Finish(session, CommandResult::Done);
 }
 
 }  // namespace commands

@@ -48,7 +48,7 @@ struct Session {
 enum class CommandResult {
     Done,           // ran to its end
     Cancelled,      // a dialog was cancelled
-    Refused,        // refused with a message (no operating point to regulate)
+    Refused,        // refused with a message (no operating point to regulate, no storey flows)
     FanUnsuitable,  // the fan selection found no operating point
 };
 
@@ -77,5 +77,6 @@ CommandResult obr_reg(Session& session);          // "&Obroty regulowane"
 CommandResult par_tlumika(Session& session);      // "&Parametry z tłumikami"
 CommandResult par_reg_tlumika(Session& session);  // "&Obroty regulowane z tłumikami"
 CommandResult dobor_z_katalogu(Session& session); // "&Dobór z katalogu"
+CommandResult kondygnacje(Session& session);      // "Rozkład &przepływu na kondygnacjach"
 
 }  // namespace commands

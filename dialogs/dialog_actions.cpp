@@ -95,6 +95,14 @@ const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera."
 const char kRequiredFlowRefused[] = "Wymagana wydajność na kratkę musi być większa od zera.";
 const char kOutOfRange[] = "Liczba w polu „%s” jest poza zakresem.";
 const char kResultsNotFinite[] = "Dla podanych danych nie można obliczyć parametrów.\nProszę poprawić dane.";
+const char kOutsideTemperatureRefused[] = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+const char kStoreyFanSpeedRefused[] =
+    "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
+
+// Outside temperatures the stack effect accepts.
+constexpr double kMinOutsideTemperature = -60.0;  // deg C
+constexpr double kMaxOutsideTemperature = 60.0;   // deg C
+
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
@@ -240,6 +248,7 @@ DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record, Save
 
     saved = {static_cast<double>(t), static_cast<double>(p), static_cast<double>(phi)};
     record.AirDensity = density;
+    record.AirTemperature = t;
     return {};
 }
 
@@ -334,6 +343,7 @@ DialogOutcome ConfirmConstantFlowRoundGrille(const DialogInput& input, const Sto
                      saved);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
+    record.GrilleSetFlowHourly = flow;
     return {};
 }
 
@@ -349,6 +359,7 @@ DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, const Stor
     record.GrilleArea = kConstantFlowRectArea;
     record.GrilleSizeA = kConstantFlowRectSide;
     record.GrilleSizeB = kConstantFlowRectSide;
+    record.GrilleSetFlowHourly = flow;
     return {};
 }
 
@@ -393,6 +404,25 @@ DialogOutcome ConfirmRequiredFlow(const DialogInput& input, CalcRecord& record, 
 bool ChoiceIn(const DialogInput& input, size_t buttons)
 {
     return input.Choice >= 0 && static_cast<size_t>(input.Choice) < buttons;
+}
+
+// The storey-flow dialog: the check box (saved as 0 or 1), the outside temperature, which is
+// checked only when the stack effect is asked for, and the fan speed: 0 for the catalogue speed,
+// otherwise slower than it (a fan is regulated down, never sped up).
+DialogOutcome ConfirmStackEffect(const DialogInput& input, CalcRecord& record, SavedValues& saved)
+{
+    const int32_t stackEffect = IntegerBox(input, 0) != 0 ? 1 : 0;
+    const double temperature = DecimalBox(input, 1);
+    const double speed = DecimalBox(input, 2);
+    if (stackEffect != 0 && !(temperature >= kMinOutsideTemperature && temperature <= kMaxOutsideTemperature))
+        return Refuse(kOutsideTemperatureRefused);
+    if (!(speed >= 0.0 && speed <= record.FanSpeed))
+        return Refuse(kStoreyFanSpeedRefused);
+    record.StoreyStackEffect = stackEffect;
+    record.OutsideTemperature = temperature;
+    record.StoreyFanSpeed = speed;
+    saved = {static_cast<double>(stackEffect), temperature, speed};
+    return {};
 }
 
 // What the dialog's OK stores, on `record`, with the values its value file is to hold.
@@ -440,9 +470,11 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
         return outcome;
     }
     case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, saved);
+    case DialogId::OKBottomDlg7: return ConfirmStackEffect(input, record, saved);
     }
     return {};
 }
+
 
 // The combo items of a grille table, in table order.
 template <typename Grille, size_t N>
@@ -476,7 +508,9 @@ const ValueFileLayout* ValueFileOf(DialogId dialog)
 
 std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir)
 {
-    std::vector<std::string> texts(FactsOf(dialog).Boxes.size());
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < FactsOf(dialog).Boxes.size(); ++i)
+        texts.emplace_back(StartText(dialog, i));
     const ValueFileLayout* layout = ValueFileOf(dialog);
     if (!layout)
         return texts;

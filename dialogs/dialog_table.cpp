@@ -61,6 +61,15 @@ constexpr EditBox kRequiredFlowBoxes[] = {
     {Decimal, "Wymagana wydajność kratki Qi [m3/h]", "rank", "%1.1f", 29},
 };
 
+// The stack-effect flag is a check box, saved as 0 or 1.
+constexpr EditBox kStoreyFlowBoxes[] = {
+    {Integer, "Uwzględnij efekt kominowy",    "stack_effect",  "%d",    19},
+    {Decimal, "Temperatura zewnętrzna [°C]",  "outside_temp",  "%1.1f", 19},
+    {Decimal, "Obroty wentylatora [1/min]",   "speed",         "%1.1f", 19},
+};
+// Without the stack effect, a usual winter design temperature ready in the box; catalogue speed.
+constexpr const char* kStoreyFlowStartTexts[] = {"0", "-20.0", "0"};
+
 constexpr std::span<const EditBox> kNoBoxes;
 
 // Columns: dialog, form name, caption, value file, edit boxes. In the order of DialogId. Form3's
@@ -83,6 +92,7 @@ constexpr DialogFacts kDialogs[] = {
     {DialogId::OKBottomDlg1,     "OKBottomDlg1",     "Podaj parametry",                   "dialog4.sav",      kRegulatedFlowBoxes},
     {DialogId::OKBottomDlg2,     "OKBottomDlg2",     "Podaj parametry",                   "dialog5.sav",      kVariantFlowBoxes},
     {DialogId::OKBottomDlg6,     "OKBottomDlg6",     "Podaj parametry",                   "dialog6.sav",      kRequiredFlowBoxes},
+    {DialogId::OKBottomDlg7,     "OKBottomDlg7",     "Rozkład przepływu na kondygnacjach", "dialog7.sav",     kStoreyFlowBoxes},
 };
 
 // The table is indexed by DialogId; a row out of place is a broken build, found at compile time.
@@ -107,4 +117,11 @@ const DialogFacts& FactsOf(DialogId dialog)
         std::abort();
     }
     return kDialogs[index];
+}
+
+const char* StartText(DialogId dialog, size_t box)
+{
+    if (dialog == DialogId::OKBottomDlg7 && box < std::size(kStoreyFlowStartTexts))
+        return kStoreyFlowStartTexts[box];
+    return "";
 }

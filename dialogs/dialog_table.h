@@ -26,6 +26,7 @@ enum class DialogId {
     OKBottomDlg1,      // requested flow, regulated speed
     OKBottomDlg2,      // requested flow and variant, regulated speed with silencers
     OKBottomDlg6,      // required flow per grille, selection from the catalogue
+    OKBottomDlg7,      // stack effect, outside temperature and fan speed of the storey flows
 };
 
 // One edit box, in the order of its dialog's value file (line i fills box i).
@@ -49,3 +50,6 @@ struct DialogFacts {
 std::span<const DialogFacts> AllDialogs();
 
 const DialogFacts& FactsOf(DialogId dialog);
+
+// What an edit box shows before its dialog has a value file: "" for nearly every box.
+const char* StartText(DialogId dialog, size_t box);

@@ -19,6 +19,7 @@ enum ReportKindCode : int32_t {
     kRegulatedSpeedReport = 2,
     kSilencerVariantsReport = 3,
     kRegulatedVariantReport = 4,
+    kStoreyFlowsReport = 5,
 };
 
 // DensitySource: where the air density comes from.
@@ -91,6 +92,11 @@ struct CalcRecord {
     int32_t RegulationVariant;       // - : RegulationVariantCode; -1 when none was selected
     double VariantRegulatedSpeed;    // 1/min : 0 when the variant cannot be regulated
     double RequiredGrilleFlowHourly; // m3/h : flow per grille asked for by the selection from the catalogue
+    double AirTemperature;           // deg C : typed with the computed density (DensitySource 0)
+    double GrilleSetFlowHourly;      // m3/h : Qs of a constant-flow grille (kinds 4 and 5)
+    int32_t StoreyStackEffect;       // - : storey flows with the stack effect, 0 no, 1 yes
+    double OutsideTemperature;       // deg C : outside air of the stack effect
+    double StoreyFanSpeed;           // 1/min : fan speed of the storey flows, 0 = catalogue speed
 };
 // clang-format on
 

@@ -16,11 +16,12 @@ namespace {
 
 // clang-format off
 // Columns: display script, GIF script, copy script, save script, GIF picture, HTML report.
-constexpr ChartFiles kChartFiles[4] = {
+constexpr ChartFiles kChartFiles[5] = {
     {"wykres.gnu",        "gif.gnu",        "tmp1.gnu", "gifd1.gnu", "wykresy/wykres.gif",        "wykresy/wykresy.html"},
     {"wykres_tl.gnu",     "gif_tl.gnu",     "tmp2.gnu", "gifd2.gnu", "wykresy/wykres_tl.gif",     "wykresy/wykresy_tl.html"},
     {"wykres_reg.gnu",    "gif_reg.gnu",    "tmp3.gnu", "gifd3.gnu", "wykresy/wykres_reg.gif",    "wykresy/wykresy_reg.html"},
     {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu", "gifd4.gnu", "wykresy/wykres_reg_tl.gif", "wykresy/wykresy_reg_tl.html"},
+    {"wykres_kond.gnu",   "gif_kond.gnu",   "tmp5.gnu", "gifd5.gnu", "wykresy/wykres_kond.gif",   "wykresy/wykresy_kond.html"},
 };
 // clang-format on
 
@@ -113,17 +114,24 @@ std::string VariantCurve(const Characteristic& variant, const FanScales& scales)
         [&](double phi, double) { return PressureCoefficient(variant.Coefficients, phi) * scales.Pressure; });
 }
 
-// The three scripts of a set, in the order display, GIF, copy. The display script takes its own
-// title (T1 for the fan charts), the GIF and copy scripts share the other.
+// The scripts of the four flow-pressure sets. The display script takes its own title (T1 for
+// the fan charts), the GIF and copy scripts share the other.
 void WriteScripts(const std::string& dir, ChartSet set, const std::string& displayTitle,
                   const std::string& title, const char* plotLine, FileProblems& problems)
 {
-    const ChartFiles& files = FilesOf(set);
     std::string body = kXLabel;
     body += kYLabel;
     body += kGrid;
     body += plotLine;
+    WriteChartScripts(dir, set, displayTitle, title, body, problems);
+}
 
+}  // namespace
+
+void WriteChartScripts(const std::string& dir, ChartSet set, const std::string& displayTitle,
+                       const std::string& title, const std::string& body, FileProblems& problems)
+{
+    const ChartFiles& files = FilesOf(set);
     const std::string display = displayTitle + body + kPause;
     const std::string gif = "set output '" + std::string(files.Picture) + "'\n" + kTerminal + title + body;
     const std::string copy = title + body;
@@ -132,8 +140,6 @@ void WriteScripts(const std::string& dir, ChartSet set, const std::string& displ
     WriteOrNote(JoinPath(dir, files.GifScript), Utf8ToCp1250(gif), problems);
     WriteOrNote(JoinPath(dir, files.CopyScript), Utf8ToCp1250(copy), problems);
 }
-
-}  // namespace
 
 const ChartFiles& FilesOf(ChartSet set)
 {

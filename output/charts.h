@@ -1,4 +1,4 @@
-// Chart point files and gnuplot scripts of the four chart sets, and the save scripts built from
+// Chart point files and gnuplot scripts of the chart sets, and the save scripts built from
 // the copy scripts. Every file goes into the working directory; the GIF pictures into "wykresy".
 #pragma once
 
@@ -8,7 +8,7 @@
 #include "model/fan_catalogue.h"
 #include "output/file_problems.h"
 
-enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4 };
+enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4, StoreyFlows = 5 };
 
 struct ChartFiles {
     const char* DisplayScript;  // "wykres.gnu", ...
@@ -36,6 +36,12 @@ void WriteRegulatedCharts(const std::string& dir, const CalcRecord& record, File
 // Regulated set with silencers: "reg_tl.gnu", then the scripts with T3, or T2 when
 // VariantRegulatedSpeed is 0.0.
 void WriteRegulatedSilencerCharts(const std::string& dir, const CalcRecord& record, FileProblems& problems);
+
+// The three scripts of a set, in the order display, GIF, copy: `body` (labels, grid, plot line)
+// after the display title and before the pause in the display script, after the picture's name,
+// the terminal and `title` in the GIF script, after `title` alone in the copy script.
+void WriteChartScripts(const std::string& dir, ChartSet set, const std::string& displayTitle,
+                       const std::string& title, const std::string& body, FileProblems& problems);
 
 // The save script of a set: "set terminal gif", "set output '<absolute path>'" (a quote in the
 // path doubled) and the copy script byte for byte. False (nothing written) when the copy script

@@ -12,6 +12,7 @@
 #include "output/cp1250.h"
 #include "output/number_format.h"
 #include "output/result_rows.h"
+#include "output/storey_html.h"
 #include "output/text_file.h"
 
 namespace {
@@ -210,6 +211,9 @@ std::string HtmlReportText(ChartSet set, const CalcRecord& record)
         if (const char* heading = RegulatedVariantHeading(record.RegulationVariant))
             page += std::string("<tr><td colspan=\"2\">") + heading + "</td></tr>\n";
         AppendRegulated(page, record, record.VariantRegulatedFlow, record.VariantRegulatedPressure);
+        break;
+    case ChartSet::StoreyFlows:
+        AppendStoreyFlowPage(page, record);
         break;
     }
     AppendClosing(page);

@@ -14,6 +14,7 @@
 #include "model/materials.h"
 #include "output/number_format.h"
 #include "output/result_rows.h"
+#include "output/storey_report.h"
 
 const char kSeatTown[] = "Kraków";
 
@@ -63,6 +64,12 @@ public:
         if (!value.empty())
             line.Cells.push_back({ReportColumn::Value, std::move(value)});
         lines_.push_back(std::move(line));
+    }
+
+    void Append(std::vector<ReportLine> lines)
+    {
+        for (ReportLine& line : lines)
+            lines_.push_back(std::move(line));
     }
 
     std::vector<ReportLine> Take() { return std::move(lines_); }
@@ -271,6 +278,9 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
         break;
     case kRegulatedVariantReport:
         AddRegulatedVariant(report, record);
+        break;
+    case 5:
+        report.Append(BuildStoreyFlowLines(record, rendering));
         break;
     default:
         break;

@@ -1,7 +1,8 @@
-// Creation of the sixteen dialogs in the start-up order, and their modal show.
+// Creation of the seventeen dialogs in the start-up order, and their modal show.
 #include "dialogs/forms/dialog_forms.h"
 
 #include "dialogs/forms/catalogue_choice_form.h"
+#include "dialogs/forms/stack_effect_form.h"
 #include "dialogs/forms/tform1.h"
 #include "dialogs/forms/tform22.h"
 #include "dialogs/forms/tform222.h"
@@ -40,11 +41,13 @@ DialogForms::DialogForms(const DialogContext& context)
     Form222222 = new TForm222222(context);
     OKBottomDlg6 = new TOKBottomDlg6(context);
     KatalogDlg = new TKatalogDlg();
+    OKBottomDlg7 = new TOKBottomDlg7(context);
 }
 
 DialogForms::~DialogForms()
 {
     // The forms have no parent; they go in the reverse order of creation.
+    delete OKBottomDlg7;
     delete KatalogDlg;
     delete OKBottomDlg6;
     delete Form222222;
@@ -90,6 +93,7 @@ QDialog* DialogForms::Form(DialogId dialog)
     case DialogId::OKBottomDlg1: return OKBottomDlg1;
     case DialogId::OKBottomDlg2: return OKBottomDlg2;
     case DialogId::OKBottomDlg6: return OKBottomDlg6;
+    case DialogId::OKBottomDlg7: return OKBottomDlg7;
     }
     Q_UNREACHABLE();
 }

@@ -1,4 +1,4 @@
-// The sixteen modal dialogs of the window program, created once at start-up and kept for the
+// The seventeen modal dialogs of the window program, created once at start-up and kept for the
 // whole run, so that every dialog shows the state it was left in. The window's FrontEnd shows
 // them through Exec.
 #pragma once
@@ -28,6 +28,7 @@ class TOKBottomDlg2;
 class TForm222222;
 class TOKBottomDlg6;
 class TKatalogDlg;
+class TOKBottomDlg7;
 
 // What every form's OK works on: the one record, the working directory of the value files and
 // the list of files that could not be written during the current command.
@@ -37,10 +38,11 @@ struct DialogContext {
     FileProblems* Problems;
 };
 
-// The 16 modal dialogs of the program, created once in the start-up order (after MainForm and
+// The 17 modal dialogs of the program, created once in the start-up order (after MainForm and
 // AboutBox): OKBottomDlg, Form1, Form3, Form4, OKBottomDlg3, OKBottomDlg333, OKBottomDlg3333,
 // OKBottomDlg33333, OKBottomDlg_wyw, Form22, Form222, Form2222, Form22222, OKBottomDlg1,
-// OKBottomDlg2, Form222222; each input dialog fills its edit boxes from its value file at creation.
+// OKBottomDlg2, Form222222, OKBottomDlg7; each input dialog fills its edit boxes from its value
+// file at creation.
 class DialogForms {
 public:
     explicit DialogForms(const DialogContext& context);
@@ -69,4 +71,5 @@ public:
     TForm222222* Form222222;
     TOKBottomDlg6* OKBottomDlg6;  // required flow of the selection from the catalogue
     TKatalogDlg* KatalogDlg;      // its table; shown through TKatalogDlg::Choose, not Exec
+    TOKBottomDlg7* OKBottomDlg7;
 };

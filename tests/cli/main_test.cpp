@@ -85,11 +85,20 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"a.txt", "b.txt"}, "", "went_char_cli: podano więcej niż jeden plik wejściowy\n" + usage},
         {{"x.txt", "--dir"}, "", "went_char_cli: po --dir brak katalogu\n" + usage},
         {{"x.txt", "--rank"}, "", "went_char_cli: po --rank brak wydajności QI\n" + usage},
-        {{"--csv", "x.txt"}, "", "went_char_cli: --csv działa tylko z --rank\n" + usage},
+        {{"--csv", "x.txt"}, "", "went_char_cli: --csv działa tylko z --rank albo --storeys\n" + usage},
         {{"--rank", "0", "--dir", dir, Example("blok_10_kondygnacji")}, "",
          Example("blok_10_kondygnacji") + ": Qi: Wymagana wydajność na kratkę musi być większa od zera.\n"},
         {{"--plot-timeout", "0", "x.txt"}, "", "went_char_cli: „0” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
         {{"--plot-timeout=1e400", "x.txt"}, "", "went_char_cli: „1e400” po --plot-timeout nie jest liczbą sekund od 0 do 86400\n" + usage},
+        {{"--storeys", "x.txt", "--outside-temp"}, "", "went_char_cli: po --outside-temp brak temperatury\n" + usage},
+        {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"},
+         "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstoreys = 3\nstorey_height = 3\n"
+         "grille_height = 0.2\ngrille_width = 0.2\nloss_coefficient = 15\nfan = 19\n",
+         "-: --storeys: Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].\n"},
+        {{"--no-plot", "--dir", dir, "--storeys", "--speed", "731", "-"},
+         "density = 1.2\nduct_shape = round\nduct_diameter = 0.315\nstoreys = 3\nstorey_height = 3\n"
+         "grille_height = 0.2\ngrille_width = 0.2\nloss_coefficient = 15\nfan = 19\n",
+         "-: --storeys: Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.\n"},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n", "-: wiersz 2: brak znaku „=” w „storeys: 10”\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\n",
          "-: brak klucza „density” (okno OKBottomDlg („Dobór parametrów”)): Pole „Gęstość Ro [kg/m3]” jest "
@@ -196,6 +205,46 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(CountOf(csv.Out, "\n"), 1 + 3 * 55);
     EXPECT_EQ(CountOf(csv.Out, ","), 8 * (1 + 3 * 55)) << "nine fields in every row";
     EXPECT_EQ(CountOf(csv.Out, "\n3,BRESA-1/1370obr,Wentylator z tłumikiem cylindrycznym,64.1,0.178,17.1,2.29,tak,972\n"), 1);
+}
+
+// The storey table after the usual reports, its CSV alone on standard output, and the exit status 3
+// of a fan whose curve ends before the storeys' flows meet it.
+TEST(main, storey_flows)
+{
+    const std::string scratch = ScratchDir("storeys");
+    const std::string dir = WorkDir(scratch);
+    const CliRun table = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--outside-temp", "-20",
+                                          Example("blok_10_kondygnacji_kratki_typ_a")});
+    EXPECT_EQ(table.Status, 0);
+    EXPECT_EQ(table.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji_kratki_typ_a.stdout", table.Out), "");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "1\n-20.0\n0.0\n");
+    for (const char* file : {"kond.gnu", "kond_r.gnu", "gif_kond.gnu", "wykresy/wykresy_kond.html"})
+        EXPECT_TRUE(fs::exists(JoinPath(dir, file))) << file;
+
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", "--speed=730",
+                                        Example("wiezowiec_30_kondygnacji")});
+    EXPECT_EQ(csv.Status, 0);
+    EXPECT_EQ(csv.Err, "");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n730.0\n") << "the temperature box keeps its text";
+    EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
+              "Kondygnacja,Przepływ [m3/h],Udział [%],Podciśnienie [Pa],DP kratki [Pa]");
+    EXPECT_EQ(CountOf(csv.Out, "\n"), 31);
+    EXPECT_EQ(CountOf(csv.Out, "\n30,"), 1);
+    EXPECT_EQ(csv.Out.find(' ', csv.Out.find('\n')), std::string::npos) << "rows hold numbers only";
+
+    // A regulated fan moves less air; the equal-flow result beside it is at the same speed.
+    const CliRun slower = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--speed", "500",
+                                           Example("blok_10_kondygnacji_kratki_typ_a")});
+    EXPECT_EQ(slower.Status, 0);
+    EXPECT_EQ(CountOf(slower.Out, "   Obroty regulowane wentylatora = 500.0 [1/min]\n"), 1) << slower.Out;
+    EXPECT_EQ(CountOf(slower.Out, "   Wydajność sekundowa wentylatora Q"), 2) << "the usual report and the comparison";
+
+    const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
+    EXPECT_EQ(none.Status, 3);
+    EXPECT_EQ(none.Err, "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
+                        "charakterystyki sieci: brak rozwiązania.\n");
+    EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
 }
 
 TEST(main, plotter_renders_every_picture_before_the_program_ends)

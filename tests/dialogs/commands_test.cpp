@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/regulation.h"
+#include "model/storey_flows.h"
 #include "output/text_file.h"
 #include "output/working_dir.h"
 #include "support/test_support.h"
@@ -40,7 +41,8 @@ std::map<DialogId, DialogInput> BlockAnswers()
             {D::Form222222, {{"3", "10", "20"}, 0, "NEVA-30", -1}},
             {D::OKBottomDlg_wyw, {{}, 19, "", -1}},        {D::OKBottomDlg1, {{"0.6"}, 0, "", -1}},
             {D::OKBottomDlg2, {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1}},
-            {D::OKBottomDlg6, {{"50"}, 0, "", -1}}};
+            {D::OKBottomDlg6, {{"50"}, 0, "", -1}},
+            {D::OKBottomDlg7, {{"1", "-20", "0"}, 0, "", -1}}};
 }
 
 // A fresh record and working directory; records every call as text ("dialog X", "cancel X",
@@ -169,6 +171,37 @@ TEST(commands, wizard_then_every_other_command)
         EXPECT_EQ(f.record.PrintReportKind, step.kind);
         EXPECT_EQ(f.Calls, step.calls);
     }
+
+    // With equal flows CORVA-4 runs near the end of its curve; the upper storeys' larger share
+    // takes it past, so there are no storey flows and the report stays.
+    f.Calls.clear();
+    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Refused);
+    EXPECT_EQ(f.Calls, (Texts{"dialog OKBottomDlg7", Message(kStoreyFlowNoSolutionMessage), "repaint"}));
+    EXPECT_EQ(f.record.ScreenReportKind, 1);
+    EXPECT_FALSE(f.Exists("kond.gnu"));
+}
+
+TEST(commands, storey_flows_with_their_files)
+{
+    std::map<DialogId, DialogInput> answers = BlockAnswers();
+    answers[D::Form22].Edits = {"3", "10", "0.15", "0.15", "15"};  // grilles of more loss
+    Harness f("storey_flows", answers);
+    EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
+    f.Calls.clear();
+    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Done);
+    EXPECT_EQ(f.Calls, (Texts{"dialog OKBottomDlg7", "plot gif_kond.gnu", "repaint"}));
+    EXPECT_EQ(f.record.ScreenReportKind, 5);
+    EXPECT_EQ(f.record.PrintReportKind, 5);
+    EXPECT_EQ(f.record.StoreyStackEffect, 1);
+    for (const char* name : {"kond.gnu", "kond_r.gnu", "gif_kond.gnu"})
+        EXPECT_TRUE(std::count(f.FilesAtPlot["gif_kond.gnu"].begin(), f.FilesAtPlot["gif_kond.gnu"].end(), name))
+            << name << " is written before the plot";
+    EXPECT_TRUE(f.Exists("wykresy/wykresy_kond.html"));
+
+    f.Calls.clear();
+    f.cancelAt = D::OKBottomDlg7;
+    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Cancelled);
+    EXPECT_EQ(f.Calls, (Texts{"cancel OKBottomDlg7", "repaint"}));
 }
 
 TEST(commands, cancel_at_each_step_ends_the_chain)
@@ -234,7 +267,8 @@ TEST(commands, regulation_is_refused_before_any_fan)
 {
     for (const auto& [command, valueFile, pointFile] :
          {std::tuple{&commands::obr_reg, "dialog4.sav", "reg.gnu"},
-          std::tuple{&commands::par_reg_tlumika, "dialog5.sav", "reg_tl.gnu"}}) {
+          std::tuple{&commands::par_reg_tlumika, "dialog5.sav", "reg_tl.gnu"},
+          std::tuple{&commands::kondygnacje, "dialog7.sav", "kond.gnu"}}) {
         SCOPED_TRACE(valueFile);
         Harness f(std::string("refused_") + valueFile);
         EXPECT_EQ(command(f.session), CommandResult::Refused);

@@ -24,9 +24,11 @@ using R = CalcRecord;
 constexpr double R::*kMarkedDoubles[] = {
     &R::AirDensity,    &R::DuctRoughness,        &R::DuctArea,   &R::DuctDiameter, &R::GrilleArea,
     &R::DuctSideA,     &R::DuctSideB,            &R::GrilleSizeA, &R::GrilleSizeB, &R::StoreyHeight,
-    &R::RegulatedFlow, &R::VariantRegulatedFlow, &R::GrilleLossCoefficient};
+    &R::RegulatedFlow, &R::VariantRegulatedFlow, &R::GrilleLossCoefficient, &R::AirTemperature,
+    &R::GrilleSetFlowHourly, &R::OutsideTemperature, &R::StoreyFanSpeed};
 constexpr int32_t R::*kMarkedInts[] = {&R::DensitySource, &R::DuctShape,   &R::InstallationKind,
-                                       &R::FanIndex,      &R::StoreyCount, &R::RegulationVariant};
+                                       &R::FanIndex,      &R::StoreyCount, &R::RegulationVariant,
+                                       &R::StoreyStackEffect};
 
 CalcRecord MarkedRecord()
 {
@@ -79,7 +81,7 @@ TEST(dialog_actions, stored_and_kept_values)
     constexpr double kEquivalent = 2 * 0.2 * 0.3 / (0.2 + 0.3);  // m : of a 0.2 x 0.3 duct
     struct Row { const char* Name; DialogId Dialog; DialogInput Input; std::vector<Expect> Expected; const char* File = nullptr; };
     const Row rows[] = {
-        {"air state", D::Form3, Edits({"20", "1013", "50"}), {{&R::AirDensity, 1.1992, 0.00005}}},
+        {"air state", D::Form3, Edits({"20", "1013", "50"}), {{&R::AirDensity, 1.1992, 0.00005}, {&R::AirTemperature, 20}}},
         {"dry air: R is exactly 287.04", D::Form3, Edits({"20", "1013", "0"}),
          {{&R::AirDensity, 101300.0 / (293.0 * 287.04)}}},
         {"rectangular duct 0.5 x 0.5", D::Form1, Edits({"0.5", "0.5"}),
@@ -108,8 +110,10 @@ TEST(dialog_actions, stored_and_kept_values)
         {"LUMA 160, terms in their order", D::Form2222, Edits({"3", "5", "13"}, "LUMA 160"),
          {{kZeta, 0.001142 * std::pow(13.0, 4) + -0.08547 * std::pow(13.0, 3) + 2.38995 * std::pow(13.0, 2) +
                       -30.2484 * 13.0 + 153.971}}},
-        {"100 mm at 30", D::Form22222, Edits({"3", "5", "30"}, "100 mm"), {{kZeta, 77.15, 0.005}}},
-        {"Qs 10 is 15", D::Form22222, Edits({"3", "5", "10"}, "100 mm"), {{kZeta, 263.64, 0.005}}},
+        {"100 mm at 30", D::Form22222, Edits({"3", "5", "30"}, "100 mm"),
+         {{kZeta, 77.15, 0.005}, {&R::GrilleSetFlowHourly, 30}}},
+        {"Qs 10 is 15", D::Form22222, Edits({"3", "5", "10"}, "100 mm"),
+         {{kZeta, 263.64, 0.005}, {&R::GrilleSetFlowHourly, 15}}},
         {"Qs 120 is 90", D::Form22222, Edits({"3", "5", "120"}, "100 mm"), {{kZeta, 11.00, 0.005}}, "3.00\n5\n90\n"},
         {"116 mm at 30", D::Form22222, Edits({"3", "5", "30"}, "116 mm"),
          {{kZeta, 140.64, 0.005}, {&R::GrilleSizeA, 0.116}, {&R::GrilleArea, 0.0105683, 0.00000005},
@@ -117,7 +121,7 @@ TEST(dialog_actions, stored_and_kept_values)
         {"125 mm at 47, in its order", D::Form22222, Edits({"3", "5", "47"}, "125 mm"),
          {{kZeta, std::exp(-1.7399 * std::log(47.0) + 11.1626)}}},
         {"NEVA-70 at 10", D::Form222222, Edits({"3", "5", "10"}, "NEVA-70"),
-         {{kZeta, 35.094, 0.0005}, {&R::GrilleArea, 0.01}, {&R::GrilleSizeA, 0.1}, {&R::GrilleSizeB, 0.1}}},
+         {{kZeta, 35.094, 0.0005}, {&R::GrilleSetFlowHourly, 10}, {&R::GrilleArea, 0.01}, {&R::GrilleSizeA, 0.1}, {&R::GrilleSizeB, 0.1}}},
         {"NEVA-20 far outside its range", D::Form222222, Edits({"3", "5", "60"}, "NEVA-20"),
          {{kZeta, 35020, 0.5}, {&R::GrilleArea, 0.01}, {&R::GrilleSizeA, 0.1}, {&R::GrilleSizeB, 0.1}}},
         {"unknown text is the first type", D::Form222222, Edits({"3", "5", "60"}, "NEVA-99"), {{kZeta, 35020, 0.5}}},
@@ -131,6 +135,11 @@ TEST(dialog_actions, stored_and_kept_values)
          {{&R::RegulationVariant, 1}, {&R::RegulatedFlow, 7.0}}},
         {"required flow: every digit kept, one decimal saved", D::OKBottomDlg6, Edits({"52.47"}),
          {{&R::RequiredGrilleFlowHourly, 52.47}}, "52.5\n"},
+        {"stack effect at -20.5", D::OKBottomDlg7, Edits({"1", "-20.5", "0"}),
+         {{&R::StoreyStackEffect, 1}, {&R::OutsideTemperature, -20.5}, {&R::StoreyFanSpeed, 0}}, "1\n-20.5\n0.0\n"},
+        {"without the stack effect any temperature is kept", D::OKBottomDlg7, Edits({"0", "500", "0"}),
+         {{&R::StoreyStackEffect, 0}, {&R::OutsideTemperature, 500}}},
+        {"a ticked box saved as 1", D::OKBottomDlg7, Edits({"5", "60", "0"}), {{&R::StoreyStackEffect, 1}}, "1\n60.0\n0.0\n"},
     };
     const std::string dir = ScratchDir("stored");
     for (const Row& row : rows) {
@@ -180,6 +189,7 @@ TEST(dialog_actions, value_files_are_written_exactly)
         {D::OKBottomDlg1, "dialog4.sav", {29}, Edits({"0.5"})},
         {D::OKBottomDlg2, "dialog5.sav", {29}, Edits({"0.5"}, "", 2)},
         {D::OKBottomDlg6, "dialog6.sav", {29}, Edits({"50"})},
+        {D::OKBottomDlg7, "dialog7.sav", {19, 19, 19}, Edits({"1", "-20", "0"})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.FileName);
@@ -235,6 +245,8 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     const char* storeys = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
     const char* flow = "Wydajność regulowana musi być większa od zera.";
     const char* required = "Wymagana wydajność na kratkę musi być większa od zera.";
+    const char* outside = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+    const char* speed = "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
     struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"}), density},
@@ -273,6 +285,10 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
          "Liczba w polu „Wysokość jednej kondygnacji [m]” jest poza zakresem."},
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1), flow},
         {"required flow 0", D::OKBottomDlg6, Edits({"0"}), required},
+        {"outside -61", D::OKBottomDlg7, Edits({"1", "-61", "0"}), outside},
+        {"outside 1e300", D::OKBottomDlg7, Edits({"1", "1e300", "0"}), outside},
+        {"faster than the catalogue", D::OKBottomDlg7, Edits({"0", "0", "1"}), speed},
+        {"negative speed", D::OKBottomDlg7, Edits({"0", "0", "-1"}), speed},
     };
     const std::string dir = ScratchDir("refusals");
     for (const Row& row : rows) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/operating_point.h"
+#include "output/storey_charts.h"
 #include "output/text_file.h"
 #include "support/test_support.h"
 
@@ -46,6 +47,11 @@ TEST(charts, files_of_every_set)
     CalcRecord zeros;
     ResetCalcRecord(zeros);
     zeros.RegulatedFlow = 0.0 / zeros.AirDensity;  // a quotient by zero
+    // Three storeys, the lowest one passing air back into its flat.
+    StoreyFlows flows;
+    flows.Storeys = {{-0.001, 1.0, -0.5}, {0.02, 2.0, 2.0}, {0.031, 3.5, 3.5}};
+    CalcRecord storeys = ChartRecord();
+    storeys.GrilleFlowHourly = 60.0;
     FanEntry emptyRange = kTestFan;
     emptyRange.FlowCoefficientRange = {0.2, 0.1};
     using Writer = std::function<void(const std::string&, FileProblems&)>;
@@ -73,6 +79,9 @@ TEST(charts, files_of_every_set)
          {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu"}, {{"reg_tl.gnu", "0.350000  30.625000\n"}}},
         {"regulated_silencers_zero", [&](auto& dir, auto& p) { WriteRegulatedSilencerCharts(dir, notRegulated, p); },
          {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu"}, {}},
+        {"storey_flows", [&](auto& dir, auto& p) { WriteStoreyFlowCharts(dir, storeys, flows, p); },
+         {"wykres_kond.gnu", "gif_kond.gnu", "tmp5.gnu"},
+         {{"kond.gnu", "1  -3.600000\n2  72.000000\n3  111.600000\n"}, {"kond_r.gnu", "1  60.000000\n3  60.000000\n"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Area);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "model/operating_point.h"
 #include "output/cp1250.h"
 #include "output/text_file.h"
 #include "support/test_support.h"
@@ -48,6 +49,12 @@ TEST(html_reports, golden_pages)
     none.SilencerFlow = none.SilencerPressure = 0.0;
     CalcRecord empty;  // right after the reset every quotient has divisor 0: those values show "-"
     ResetCalcRecord(empty);
+    // The storey flows of three storeys with round constant-flow grilles of 100 mm at 30 m3/h
+    // and CORVA-1/1460, after its fan selection.
+    CalcRecord storeys = ReportRecord(3);
+    storeys.FanIndex = 8; storeys.InstallationKind = 4; storeys.GrilleSetFlowHourly = 30.0;
+    storeys.GrilleLossCoefficient = 77.15; storeys.GrilleArea = 0.00785398; storeys.GrilleSizeA = 0.1;
+    SelectFan(storeys);
     struct Case { const char* Name; ChartSet Set; CalcRecord Record; };
     const Case cases[] = {
         {"fan_8_storeys", ChartSet::Fan, ReportRecord(8)}, {"fan_9_storeys_round", ChartSet::Fan, round9},
@@ -57,11 +64,13 @@ TEST(html_reports, golden_pages)
         {"regulated_silencers", ChartSet::RegulatedSilencers, ReportRecord(3)},
         {"empty_silencers", ChartSet::Silencers, empty},
         {"empty_regulated_silencers", ChartSet::RegulatedSilencers, empty},
+        {"storey_flows", ChartSet::StoreyFlows, storeys}, {"empty_storey_flows", ChartSet::StoreyFlows, empty},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CompareWithGolden(std::string("output/html/") + c.Name + ".html", HtmlReportText(c.Set, c.Record)),
                   "");
-    for (ChartSet set : {ChartSet::Fan, ChartSet::Silencers, ChartSet::Regulated, ChartSet::RegulatedSilencers}) {
+    for (ChartSet set : {ChartSet::Fan, ChartSet::Silencers, ChartSet::Regulated, ChartSet::RegulatedSilencers,
+                         ChartSet::StoreyFlows}) {
         const std::string page = Cp1250ToUtf8(HtmlReportText(set, empty));
         EXPECT_EQ(page.find("nan"), std::string::npos) << page;
         EXPECT_EQ(page.find("inf"), std::string::npos) << page;

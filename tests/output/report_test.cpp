@@ -67,6 +67,7 @@ TEST(report, golden_reports_of_every_kind_and_rendering)
     const Case cases[] = {
         {"kind0", 0, false, 4}, {"kind1", 1, false, 4}, {"kind2", 2, true, 12},     {"kind3", 3, true, 4},
         {"kind4", 4, false, 4}, {"zeros_kind3", 3, false, -1}, {"zeros_kind4", 4, false, -1},
+        {"kind5", 5, false, 4}, {"zeros_kind5", 5, false, -1},
     };
     for (const Case& c : cases) {
         CalcRecord r = SampleRecord(c.Kind);
@@ -82,6 +83,10 @@ TEST(report, golden_reports_of_every_kind_and_rendering)
             r.StoreyPressure[i] = 100.0 + 10.55 * i;
         if (c.Name == std::string("kind3"))
             r.SilencerFlow = 0.0;  // one message line and a column of zeros
+        if (c.Name == std::string("kind5")) {  // the storey flows of CORVA-4/1440, winter stack effect
+            r.StoreyStackEffect = 1;
+            r.OutsideTemperature = -20.0;
+        }
         for (ReportRendering rendering : {ReportRendering::Screen, ReportRendering::Printer}) {
             const std::string name = std::string("report/") + c.Name +
                                      (rendering == ReportRendering::Screen ? "_screen.txt" : "_printer.txt");

@@ -1,0 +1,21 @@
+// The storey flows in the batch front end: the answer of the stack-effect dialog taken from the
+// command line, its check before any file is written, and the run that prints the storey table.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "cli/batch_run.h"
+
+// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
+// it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless
+// --speed gives one.
+void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options);
+
+// "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message
+// naming the option.
+std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& record);
+
+// "Rozkład przepływu na kondygnacjach" on the session, then the storey table (or only its CSV)
+// on `out`. Returns `status`, or kExitFanUnsuitable when the command found no storey flows.
+int RunStoreyFlows(Session& session, const BatchOptions& options, std::ostream& out, int status);
