@@ -16,7 +16,8 @@ const char kStoreyFlowOffCatalogueMessage[] =
     "Wentylator pracuje poza skatalogowanym zakresem swojej charakterystyki.";
 const char kStoreyFlowNoSolutionMessage[] =
     "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
-    "charakterystyki sieci: brak rozwiązania.";
+    "charakterystyki sieci w skatalogowanym zakresie: brak rozwiązania.\n"
+    "Proszę wybrać większy wentylator albo kratki o większym oporze.";
 const char kStoreyFlowNoNetworkMessage[] = "Brak wentylatora lub kondygnacji do obliczenia przepływów.";
 
 namespace {
@@ -176,7 +177,9 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
     double loResidual = MarchUp(riser, lo, nullptr).Residual;
     double hiResidual = MarchUp(riser, hi, nullptr).Residual;
     int iterations = 0;
-    while (hi - lo > kStoreyFlowTolerance && iterations < kStoreyFlowIterationLimit) {
+    bool converged = false;
+    double solved = 0.0;  // the lowest duct pressure whose residual is within the tolerance
+    while (!converged && iterations < kStoreyFlowIterationLimit) {
         const double mid = 0.5 * (lo + hi);
         if (mid <= lo || mid >= hi)
             break;  // neighbouring doubles
@@ -188,17 +191,19 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
             hi = mid;
             hiResidual = residual;
         }
+        converged = std::fabs(residual) <= kStoreyFlowTolerance;
+        solved = mid;
         ++iterations;
     }
     result.Iterations = iterations;
 
     result.Storeys.resize(static_cast<size_t>(storeys));
-    const March march = MarchUp(riser, 0.5 * (lo + hi), &result.Storeys);
+    const March march = MarchUp(riser, converged ? solved : 0.5 * (lo + hi), &result.Storeys);
     result.FanFlow = march.FanFlow;
     result.FanPressure = march.FanPressure;
     result.FlowCoefficient = march.FanFlow / riser.TotalFlowScale;
 
-    if (loResidual - hiResidual > kCrossingJump || march.FanFlow < 0.0) {
+    if ((!converged && loResidual - hiResidual > kCrossingJump) || march.FanFlow < 0.0) {
         result.Status = StoreyFlowStatus::NoSolution;
         return result;
     }

@@ -11,10 +11,13 @@ constexpr double kGravity = 9.81;           // m/s2
 constexpr double kIndoorTemperature = 20.0;  // deg C : indoor air when the density was typed
 constexpr double kCelsiusToKelvin = 273.15;  // K
 
-// The solve stops when the lowest storey's duct pressure is bracketed this closely, or after
-// kStoreyFlowIterationLimit halvings, whichever comes first.
+// The solve stops when the fan's pressure and the network's at the fan agree this closely, when the
+// bracket of the lowest storey's duct pressure cannot be halved any more (neighbouring doubles), or
+// after kStoreyFlowIterationLimit halvings, whichever comes first. The bracket is closed on the
+// residual, not on the duct pressure: in a tall riser with a narrow duct the lowest storey sees a
+// tiny fraction of a pascal, and a fixed step in it would jump over the crossing.
 constexpr double kStoreyFlowTolerance = 1e-7;  // Pa
-constexpr int kStoreyFlowIterationLimit = 200;
+constexpr int kStoreyFlowIterationLimit = 1100;  // enough to reach neighbouring doubles anywhere
 
 struct StoreyFlowOptions {
     bool StackEffect = false;

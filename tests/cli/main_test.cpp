@@ -243,7 +243,8 @@ TEST(main, storey_flows)
     const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
     EXPECT_EQ(none.Status, 3);
     EXPECT_EQ(none.Err, "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
-                        "charakterystyki sieci: brak rozwiązania.\n");
+                        "charakterystyki sieci w skatalogowanym zakresie: brak rozwiązania.\n"
+                        "Proszę wybrać większy wentylator albo kratki o większym oporze.\n");
     EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
 }
 

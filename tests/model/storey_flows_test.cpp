@@ -189,6 +189,20 @@ TEST(storey_flows, stack_effect)
     EXPECT_NEAR(Sum(hot), hot.FanFlow, 1e-12);
 }
 
+// A tall riser with a narrow duct: the lowest storeys see a tiny fraction of a pascal, and the
+// network's pressure at the fan rises steeply with it. The crossing is still found (the bracket
+// closes on the residual), the top storeys taking nearly all the air.
+TEST(storey_flows, tall_narrow_riser_is_solved)
+{
+    for (int32_t storeys : {40, 99}) {
+        const CalcRecord record = Building(storeys, 0.27, 0.05, 41);
+        const StoreyFlows flows = SolveStoreyFlows(record, {});
+        ASSERT_EQ(flows.Status, StoreyFlowStatus::Solved) << storeys;
+        EXPECT_NEAR(Sum(flows), flows.FanFlow, 1e-12) << storeys;
+        EXPECT_GT(flows.Storeys.back().GrilleFlow, 100.0 * flows.Storeys.front().GrilleFlow) << storeys;
+    }
+}
+
 TEST(storey_flows, no_solution_and_no_network)
 {
     // Open grilles ask less than CORVA-4 gives at the end of its curve: with equal flows its
