@@ -285,7 +285,7 @@ std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
     CalcRecord copy = record;
     DryRunFrontEnd ui(answers, input, copy, dir);
     Session session{copy, dir, ui, {}};
-    commands::FileNew(session);
+    commands::NewCalculation(session);
     if (!ui.Error().empty())
         return ui.Error();
     if (!ui.ReachedChooser())
@@ -407,7 +407,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     // With the CSV the storey table alone goes to standard output.
     std::ostringstream discarded;
     std::ostream& reports = options.StoreysCsv ? discarded : out;
-    const CommandResult wizard = commands::FileNew(session);
+    const CommandResult wizard = commands::NewCalculation(session);
     PrintScreenReport(record, reports);
     if (wizard == CommandResult::FanUnsuitable)
         status = kExitFanUnsuitable;
@@ -416,12 +416,12 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
 
     // A refused regulation is a failed run, unless the fan's own status already says so.
     if (ValueOf(input, "regulated_flow")) {
-        if (commands::obr_reg(session) == CommandResult::Refused && status == kExitOk)
+        if (commands::RegulateSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);
     }
     if (ValueOf(input, "variant_flow")) {
-        if (commands::par_reg_tlumika(session) == CommandResult::Refused && status == kExitOk)
+        if (commands::RegulateVariantSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);
     }

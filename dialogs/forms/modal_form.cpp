@@ -19,7 +19,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "model/check.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Requested-flow dialog of the regulated speed; value file "dialog4.sav".
-#include "dialogs/forms/tokbottomdlg1.h"
+#include "dialogs/forms/regulated_flow_form.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The calculation commands of the main window, written once against FrontEnd: the wizard, the
 // fan selection with its files, the silencer view and the two regulation commands. Each command
 // reports the files it could not write in one message at its end and repaints last.
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 
 #include <optional>
 
@@ -128,7 +128,7 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
 
 namespace commands {
 
-CommandResult FileNew(Session& session)
+CommandResult NewCalculation(Session& session)
 {
     CalcRecord& record = session.Record;
     FrontEnd& ui = session.Ui;
@@ -158,7 +158,7 @@ CommandResult FileNew(Session& session)
     return Finish(session, SelectFanWithFiles(session));
 }
 
-CommandResult Wentylator(Session& session)
+CommandResult SelectFanOnly(Session& session)
 {
     const CommandLock lock(session);
     if (!lock.Held())
@@ -166,13 +166,13 @@ CommandResult Wentylator(Session& session)
     return Finish(session, SelectFanWithFiles(session));
 }
 
-CommandResult obr_reg(Session& session)
+CommandResult RegulateSpeed(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg1, ComputeRegulatedSpeed, WriteRegulatedCharts,
                     ChartSet::Regulated, kRegulatedSpeedReport);
 }
 
-CommandResult par_tlumika(Session& session)
+CommandResult ShowSilencerVariants(Session& session)
 {
     // Without a selected fan the variants' report would show nothing but zeros.
     if (!session.Record.FanDesignation || !*session.Record.FanDesignation) {
@@ -183,13 +183,13 @@ CommandResult par_tlumika(Session& session)
     return Finish(session, CommandResult::Done);
 }
 
-CommandResult par_reg_tlumika(Session& session)
+CommandResult RegulateVariantSpeed(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
                     ChartSet::RegulatedSilencers, kRegulatedVariantReport);
 }
 
-CommandResult dobor_z_katalogu(Session& session)
+CommandResult SelectFromCatalogue(Session& session)
 {
     CalcRecord& record = session.Record;
     if (!HasNetworkInputs(record)) {
@@ -224,7 +224,7 @@ CommandResult dobor_z_katalogu(Session& session)
 // The flow of every storey's grille with the selected fan: refused before any operating point,
 // like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
 // HTML report, and report kind 5. Without a solution the previous report stays.
-CommandResult kondygnacje(Session& session)
+CommandResult StoreyFlowDistribution(Session& session)
 {
     if (!HasOperatingPoint(session.Record)) {
         session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
