@@ -34,10 +34,6 @@ std::string NameOf(DialogId dialog)
     return std::string(facts.FormName) + " („" + facts.Caption + "”)";
 }
 
-// The building dialogs, whose combo box (kinds 3..5) the key "grille" answers.
-constexpr DialogId kComboBuildingDialogs[] = {DialogId::Form2222, DialogId::Form22222,
-                                              DialogId::Form222222};
-
 std::optional<int> ParseWholeNumber(const std::string& text)
 {
     int value = 0;
@@ -183,9 +179,11 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
         builder.Number("material", 1, static_cast<int>(std::size(kMaterials)), 1) - 1;
     answers.Inputs[DialogId::OKBottomDlg3333].Choice =
         builder.Number("installation", 1, static_cast<int>(std::size(kInstallationKinds)), 1) - 1;
+    // The key "grille" answers the combo box of every building dialog (those without one ignore it).
     if (const std::string* grille = ValueOf(input, "grille"))
-        for (DialogId dialog : kComboBuildingDialogs)
-            answers.Inputs[dialog].ComboText = *grille;
+        for (const InstallationKindRow& kind : kInstallationKinds)
+            if (const std::optional<DialogId> building = BuildingDialogOf(kind.Kind))
+                answers.Inputs[*building].ComboText = *grille;
     DialogInput& variant = answers.Inputs[DialogId::OKBottomDlg2];
     variant.ComboIndex = builder.Variant();
     if (variant.ComboIndex >= 0)

@@ -94,12 +94,12 @@ CommandResult SelectChosenFanWithFiles(Session& session)
     return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
 
-// One regulation command: refused with a message before any operating point exists, instead of
-// the undefined ratios of its calculation; otherwise its flow dialog, the regulated speed, its
-// charts, plot and HTML report, then its report kind.
-CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
-                       void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
-                       ChartSet charts, ReportKindCode reportKind)
+// The start of the commands that work on the network's operating point: refused with a message
+// before any operating point exists, instead of the undefined ratios of their calculations; then
+// the folder lock, held to the end, and the command's dialog. `body` does the rest once the
+// dialog is confirmed.
+template <typename Body>
+CommandResult RunOnOperatingPoint(Session& session, DialogId dialog, Body body)
 {
     if (!HasOperatingPoint(session.Record)) {
         session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
@@ -108,20 +108,30 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
     const CommandLock lock(session);
     if (!lock.Held())
         return Finish(session, CommandResult::Refused);
-    if (!session.Ui.ShowDialog(flowDialog))
+    if (!session.Ui.ShowDialog(dialog))
         return Finish(session, CommandResult::Cancelled);
+    return Finish(session, body());
+}
 
-    CalcRecord& record = session.Record;
-    const RegulationOutcome outcome = compute(record);
-    if (!outcome.Accepted) {
-        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    writeCharts(session.Dir, record, session.Problems);
-    PlotPicture(session, charts);
-    WriteHtmlReport(session.Dir, charts, record, session.Problems);
-    SetReportKind(record, reportKind);
-    return Finish(session, CommandResult::Done);
+// One regulation command: its flow dialog, the regulated speed, its charts, plot and HTML
+// report, then its report kind.
+CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
+                       void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
+                       ChartSet charts, ReportKindCode reportKind)
+{
+    return RunOnOperatingPoint(session, flowDialog, [&] {
+        CalcRecord& record = session.Record;
+        const RegulationOutcome outcome = compute(record);
+        if (!outcome.Accepted) {
+            session.Ui.ShowMessage(outcome.Message, kMessageCaption);
+            return CommandResult::Refused;
+        }
+        writeCharts(session.Dir, record, session.Problems);
+        PlotPicture(session, charts);
+        WriteHtmlReport(session.Dir, charts, record, session.Problems);
+        SetReportKind(record, reportKind);
+        return CommandResult::Done;
+    });
 }
 
 }  // namespace
@@ -223,32 +233,24 @@ CommandResult SelectFromCatalogue(Session& session)
 
 // The flow of every storey's grille with the selected fan: refused before any operating point,
 // like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
-// HTML report, and report kind 5. Without a solution the previous report stays.
+// HTML report, and the storey-flow report. Without a solution the previous report stays.
 CommandResult StoreyFlowDistribution(Session& session)
 {
-    if (!HasOperatingPoint(session.Record)) {
-        session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    const CommandLock lock(session);
-    if (!lock.Held())
-        return Finish(session, CommandResult::Refused);
-    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg7))
-        return Finish(session, CommandResult::Cancelled);
-
-    CalcRecord& record = session.Record;
-    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
-    if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
-        session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
-                                                                            : kStoreyFlowNoNetworkMessage,
-                               kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
-    PlotPicture(session, ChartSet::StoreyFlows);
-    WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
-    SetReportKind(record, kStoreyFlowsReport);
-    return Finish(session, CommandResult::Done);
+    return RunOnOperatingPoint(session, DialogId::OKBottomDlg7, [&] {
+        CalcRecord& record = session.Record;
+        const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
+        if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
+            session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
+                                                                                : kStoreyFlowNoNetworkMessage,
+                                   kMessageCaption);
+            return CommandResult::Refused;
+        }
+        WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
+        PlotPicture(session, ChartSet::StoreyFlows);
+        WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
+        SetReportKind(record, kStoreyFlowsReport);
+        return CommandResult::Done;
+    });
 }
 
 }  // namespace commands

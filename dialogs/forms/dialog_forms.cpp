@@ -1,24 +1,27 @@
 // Creation of the seventeen dialogs in the start-up order, and their modal show.
 #include "dialogs/forms/dialog_forms.h"
 
+#include <initializer_list>
+
+#include "dialogs/forms/adjustable_grille_form.h"
+#include "dialogs/forms/air_state_form.h"
 #include "dialogs/forms/catalogue_choice_form.h"
-#include "dialogs/forms/stack_effect_form.h"
+#include "dialogs/forms/constant_flow_rectangular_grille_form.h"
+#include "dialogs/forms/constant_flow_round_grille_form.h"
+#include "dialogs/forms/density_source_form.h"
+#include "dialogs/forms/duct_material_form.h"
+#include "dialogs/forms/duct_shape_form.h"
+#include "dialogs/forms/fan_choice_form.h"
+#include "dialogs/forms/installation_kind_form.h"
 #include "dialogs/forms/rectangular_duct_form.h"
 #include "dialogs/forms/rectangular_grille_form.h"
-#include "dialogs/forms/round_grille_form.h"
-#include "dialogs/forms/adjustable_grille_form.h"
-#include "dialogs/forms/constant_flow_round_grille_form.h"
-#include "dialogs/forms/constant_flow_rectangular_grille_form.h"
-#include "dialogs/forms/air_state_form.h"
-#include "dialogs/forms/round_duct_form.h"
-#include "dialogs/forms/typed_density_form.h"
 #include "dialogs/forms/regulated_flow_form.h"
+#include "dialogs/forms/round_duct_form.h"
+#include "dialogs/forms/round_grille_form.h"
+#include "dialogs/forms/stack_effect_form.h"
+#include "dialogs/forms/typed_density_form.h"
 #include "dialogs/forms/variant_flow_form.h"
-#include "dialogs/forms/density_source_form.h"
-#include "dialogs/forms/duct_shape_form.h"
-#include "dialogs/forms/installation_kind_form.h"
-#include "dialogs/forms/duct_material_form.h"
-#include "dialogs/forms/fan_choice_form.h"
+#include "model/check.h"
 
 DialogForms::DialogForms(const DialogContext& context)
 {
@@ -42,6 +45,14 @@ DialogForms::DialogForms(const DialogContext& context)
     OKBottomDlg6 = new TOKBottomDlg6(context);
     KatalogDlg = new TKatalogDlg();
     OKBottomDlg7 = new TOKBottomDlg7(context);
+
+    // Each form under the id of its dialog, for Exec and Form.
+    byId_.assign(AllDialogs().size(), nullptr);
+    for (ModalForm* form : std::initializer_list<ModalForm*>{
+             OKBottomDlg, Form1, Form3, Form4, OKBottomDlg3, OKBottomDlg333, OKBottomDlg3333, OKBottomDlg33333,
+             OKBottomDlg_wyw, Form22, Form222, Form2222, Form22222, OKBottomDlg1, OKBottomDlg2, Form222222,
+             OKBottomDlg6, OKBottomDlg7})
+        byId_.at(static_cast<size_t>(form->Id())) = form;
 }
 
 DialogForms::~DialogForms()
@@ -75,25 +86,7 @@ bool DialogForms::Exec(DialogId dialog)
 
 QDialog* DialogForms::Form(DialogId dialog)
 {
-    switch (dialog) {
-    case DialogId::OKBottomDlg3: return OKBottomDlg3;
-    case DialogId::OKBottomDlg: return OKBottomDlg;
-    case DialogId::Form3: return Form3;
-    case DialogId::OKBottomDlg333: return OKBottomDlg333;
-    case DialogId::Form1: return Form1;
-    case DialogId::Form4: return Form4;
-    case DialogId::OKBottomDlg33333: return OKBottomDlg33333;
-    case DialogId::OKBottomDlg3333: return OKBottomDlg3333;
-    case DialogId::Form22: return Form22;
-    case DialogId::Form222: return Form222;
-    case DialogId::Form2222: return Form2222;
-    case DialogId::Form22222: return Form22222;
-    case DialogId::Form222222: return Form222222;
-    case DialogId::OKBottomDlg_wyw: return OKBottomDlg_wyw;
-    case DialogId::OKBottomDlg1: return OKBottomDlg1;
-    case DialogId::OKBottomDlg2: return OKBottomDlg2;
-    case DialogId::OKBottomDlg6: return OKBottomDlg6;
-    case DialogId::OKBottomDlg7: return OKBottomDlg7;
-    }
-    Q_UNREACHABLE();
+    const size_t index = static_cast<size_t>(dialog);
+    WENT_CHECK(index < byId_.size() && byId_[index], "every dialog of the dialog table has its form");
+    return byId_[index];
 }

@@ -3,6 +3,8 @@
 // them through Exec.
 #pragma once
 
+#include <vector>
+
 #include "dialogs/dialog_actions.h"
 #include "dialogs/forms/modal_form.h"
 
@@ -61,4 +63,7 @@ public:
     TOKBottomDlg6* OKBottomDlg6;  // required flow of the selection from the catalogue
     TKatalogDlg* KatalogDlg;      // its table; shown through TKatalogDlg::Choose, not Exec
     TOKBottomDlg7* OKBottomDlg7;
+
+private:
+    std::vector<QDialog*> byId_;  // the form of each dialog, indexed by DialogId
 };
