@@ -3,6 +3,7 @@
 // them through Exec.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "dialogs/dialog_actions.h"
@@ -65,5 +66,9 @@ public:
     TOKBottomDlg7* OKBottomDlg7;
 
 private:
-    std::vector<QDialog*> byId_;  // the form of each dialog, indexed by DialogId
+    template <typename Form, typename... Args>
+    Form* Create(Args&&... args);
+
+    std::vector<std::unique_ptr<QDialog>> owned_;  // every form, in the order of creation
+    std::vector<QDialog*> byId_;                   // the form of each dialog, indexed by DialogId
 };
