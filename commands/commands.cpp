@@ -16,7 +16,6 @@
 
 const char kUnsuitableFanMessage[] =
     "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";
-const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
 const char kNoNetworkMessage[] =
     "Brak danych sieci.\nProszę najpierw wykonać nowe obliczenia.";
 const char kNoFanSelectedMessage[] =

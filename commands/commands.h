@@ -53,7 +53,6 @@ enum class CommandResult {
 };
 
 extern const char kUnsuitableFanMessage[];
-extern const char kMessageCaption[];
 extern const char kNoNetworkMessage[];
 extern const char kNoFanSelectedMessage[];
 
