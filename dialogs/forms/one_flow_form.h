@@ -12,10 +12,10 @@ class QPushButton;
 
 // Where a one-flow dialog places its controls; each dialog has its own design.
 struct OneFlowLayout {
-    QSize Client;    // fixed client area, the bevel 15 px narrower
-    int EditLeft;    // the edit box, at the label's height
+    QSize Client;  // fixed client area, the bevel 15 px narrower
+    int EditLeft;  // the edit box, at the label's height
     int EditWidth;
-    int OkLeft;      // OK and Anuluj below the bevel
+    int OkLeft;  // OK and Anuluj below the bevel
     int CancelLeft;
 };
 
