@@ -7,7 +7,7 @@
 
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "output/folder_lock.h"
 #include "output/picture_guard.h"
 #include "output/text_file.h"

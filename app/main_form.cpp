@@ -256,13 +256,13 @@ void TMainForm::RunCommand(CommandResult (*command)(Session&))
     command(session_);
 }
 
-void TMainForm::FileNew() { RunCommand(commands::FileNew); }
-void TMainForm::Wentylator() { RunCommand(commands::Wentylator); }
-void TMainForm::dobor_z_katalogu() { RunCommand(commands::dobor_z_katalogu); }
-void TMainForm::obr_reg() { RunCommand(commands::obr_reg); }
-void TMainForm::par_tlumika() { RunCommand(commands::par_tlumika); }
-void TMainForm::par_reg_tlumika() { RunCommand(commands::par_reg_tlumika); }
-void TMainForm::kondygnacje() { RunCommand(commands::kondygnacje); }
+void TMainForm::FileNew() { RunCommand(commands::NewCalculation); }
+void TMainForm::Wentylator() { RunCommand(commands::SelectFanOnly); }
+void TMainForm::dobor_z_katalogu() { RunCommand(commands::SelectFromCatalogue); }
+void TMainForm::obr_reg() { RunCommand(commands::RegulateSpeed); }
+void TMainForm::par_tlumika() { RunCommand(commands::ShowSilencerVariants); }
+void TMainForm::par_reg_tlumika() { RunCommand(commands::RegulateVariantSpeed); }
+void TMainForm::kondygnacje() { RunCommand(commands::StoreyFlowDistribution); }
 
 void TMainForm::FilePrint()
 {

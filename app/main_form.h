@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "output/charts.h"
 
 class QAction;

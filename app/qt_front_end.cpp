@@ -6,7 +6,7 @@
 #include "app/system_dialogs.h"
 #include "dialogs/forms/catalogue_choice_form.h"
 #include "dialogs/forms/dialog_forms.h"
-#include "dialogs/forms/tokbottomdlg_wyw.h"
+#include "dialogs/forms/fan_choice_form.h"
 
 #include <QRadioButton>
 

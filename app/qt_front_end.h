@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 
 class DialogForms;
 class ProcessLauncher;

@@ -6,28 +6,14 @@
 
 #include <cstdint>
 
+#include "bench/bench_building.h"
 #include "model/catalogue_ranking.h"
 #include "model/operating_point.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 // Ten storeys of 3 m, round steel duct of 0.315 m, grilles of zeta 2.5 and 0.2 x 0.25 m.
-CalcRecord ExampleBuilding()
-{
-    CalcRecord record;
-    ResetCalcRecord(record);
-    record.AirDensity = 1.2;
-    record.DuctRoughness = 1.8;
-    record.DuctDiameter = 0.315;
-    record.DuctArea = kPi * 0.315 * 0.315 * 0.25;
-    record.GrilleLossCoefficient = 2.5;
-    record.GrilleArea = 0.2 * 0.25;
-    record.StoreyCount = 10;
-    record.StoreyHeight = 3.0;
-    return record;
-}
+CalcRecord ExampleBuilding() { return BenchRecord({10, 3.0, 0.315, 2.5, 0.2 * 0.25}); }
 
 // Steps the plain operating-point sweep of one entry takes, up to the end of the range or the first
 // negative pressure (the fast search visits few of them).

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "model/operating_point.h"
 #include "output/working_dir.h"
 
@@ -90,7 +90,7 @@ void SelectionWithFiles(benchmark::State& state)
     ChooserOnly ui(record);
     for (auto _ : state) {
         Session session{record, dir.Path(), ui, {}};
-        if (commands::Wentylator(session) != CommandResult::Done)
+        if (commands::SelectFanOnly(session) != CommandResult::Done)
             state.SkipWithError("the fan has no operating point");
         benchmark::DoNotOptimize(record.FanFlow);
     }

@@ -2,25 +2,15 @@
 // of fixed grilles, and the same with constant-flow grilles and the stack effect.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_building.h"
 #include "model/storey_flows.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 // 99 storeys of 3 m, round duct of 0.5 m, grilles 0.15 x 0.15 m of zeta 15, CORVA-4 at 730 1/min.
 CalcRecord TallBuilding()
 {
-    CalcRecord record;
-    ResetCalcRecord(record);
-    record.AirDensity = 1.2;
-    record.DuctRoughness = 1.8;
-    record.DuctDiameter = 0.5;
-    record.DuctArea = kPi * 0.5 * 0.5 * 0.25;
-    record.GrilleLossCoefficient = 15.0;
-    record.GrilleArea = 0.15 * 0.15;
-    record.StoreyCount = kMaxStoreyCount;
-    record.StoreyHeight = 3.0;
+    CalcRecord record = BenchRecord({kMaxStoreyCount, 3.0, 0.5, 15.0, 0.15 * 0.15});
     record.FanIndex = 19;
     return record;
 }

@@ -3,9 +3,12 @@
 
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "dialogs/dialog_actions.h"
 #include "output/quoted_input.h"
 #include "model/installation_kinds.h"
 #include "model/materials.h"
@@ -36,9 +39,43 @@ std::string KindName(const InstallationKindRow& kind)
     return std::string(caption.substr(caption.find(" - ") + 3));
 }
 
+// Items joined by ", ".
+std::string ListOf(const std::vector<std::string>& items)
+{
+    std::string list;
+    for (const std::string& item : items)
+        list += (list.empty() ? "" : ", ") + item;
+    return list;
+}
+
+// The grille list of every installation kind whose building dialog has one.
+std::string GrilleMeaning()
+{
+    std::string kinds;
+    for (size_t i = 0; i < std::size(kInstallationKinds); ++i) {
+        const std::optional<DialogId> building = BuildingDialogOf(kInstallationKinds[i].Kind);
+        const std::vector<std::string> grilles = building ? ComboItems(*building) : std::vector<std::string>();
+        if (!grilles.empty())
+            kinds += (kinds.empty() ? "" : "; ") + ("rodzaj " + std::to_string(i + 1)) + ": " + ListOf(grilles);
+    }
+    return "kratka z listy (" + kinds + "); tekst spoza listy to pierwsza pozycja";
+}
+
+// The variants by number and by item text.
+std::string VariantMeaning()
+{
+    const std::vector<std::string>& items = ComboItems(DialogId::OKBottomDlg2);
+    std::string numbers;
+    for (size_t i = 0; i < items.size(); ++i)
+        numbers += (i ? ", " : "") + std::to_string(i);
+    return "wariant " + numbers + " albo tekst pozycji: " + ListOf(items);
+}
+
 const std::string kMaterialMeaning =
     NumberedChoices("materiał kanału", " (przyciski od góry)", kMaterials, MaterialName);
 const std::string kInstallationMeaning = NumberedChoices("rodzaj instalacji", "", kInstallationKinds, KindName);
+const std::string kGrilleMeaning = GrilleMeaning();
+const std::string kVariantMeaning = VariantMeaning();
 
 // clang-format off
 // Columns: key, unit, default when the key is missing, the box or choice it answers.
@@ -60,13 +97,13 @@ const BatchKey kKeys[] = {
     {"grille_width",     "m",     "wiersz dialog33.sav, bez niego wymagany", "szerokość kratki (rodzaj 1)"},
     {"grille_diameter",  "m",     "wiersz dialog333.sav, bez niego wymagany", "średnica kratki (rodzaj 2)"},
     {"loss_coefficient", "",      "wiersz pliku okna budynku, bez niego wymagany", "współczynnik strat kratki (rodzaje 1 i 2)"},
-    {"grille",           "",      "pierwsza pozycja listy",         "kratka z listy (rodzaj 3: LUMA 75/80, LUMA 100, LUMA 125, LUMA 160, LUMA 200; rodzaj 4: 100 mm, 116 mm, 125 mm; rodzaj 5: NEVA-20, NEVA-30, NEVA-50, NEVA-70); tekst spoza listy to pierwsza pozycja"},
+    {"grille",           "",      "pierwsza pozycja listy",         kGrilleMeaning.c_str()},
     {"turns",            "",      "wiersz dialog3333.sav, bez niego wymagany", "otwarcie kratki w obrotach tarczy 0..20, liczba całkowita (rodzaj 3)"},
     {"constant_flow",    "m3/h",  "wiersz pliku okna budynku, bez niego wymagany", "stała wydajność kratki Qs, liczba całkowita (rodzaje 4 i 5)"},
     {"fan",              "",      "brak: klucz wymagany",           "numer wentylatora w katalogu (1..58, tylko z przyciskiem w oknie wyboru)"},
     {"regulated_flow",   "m3/s",  "brak: bez obrotów regulowanych", "wydajność regulowana Qr; uruchamia „Obroty regulowane”"},
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
-    {"variant",          "",      "żaden wybrany (jak 0)",          "wariant 0, 1, 2 albo tekst pozycji: Wentylator, Wentylator z podstawą tłumiącą, Wentylator z tłumikiem cylindrycznym"},
+    {"variant",          "",      "żaden wybrany (jak 0)",          kVariantMeaning.c_str()},
 };
 // clang-format on
 

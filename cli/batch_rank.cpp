@@ -49,7 +49,7 @@ private:
 std::string ConfirmAll(RankFrontEnd& ui, Session& session)
 {
     ui.Attach(session);
-    commands::FileNew(session);  // ends at the cancelled chooser
+    commands::NewCalculation(session);  // ends at the cancelled chooser
     if (!ui.Message().empty())
         return ui.Message();
     if (!ui.ShowDialog(DialogId::OKBottomDlg6))

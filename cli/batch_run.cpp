@@ -34,10 +34,6 @@ std::string NameOf(DialogId dialog)
     return std::string(facts.FormName) + " („" + facts.Caption + "”)";
 }
 
-// The building dialogs, whose combo box (kinds 3..5) the key "grille" answers.
-constexpr DialogId kComboBuildingDialogs[] = {DialogId::Form2222, DialogId::Form22222,
-                                              DialogId::Form222222};
-
 std::optional<int> ParseWholeNumber(const std::string& text)
 {
     int value = 0;
@@ -183,9 +179,11 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
         builder.Number("material", 1, static_cast<int>(std::size(kMaterials)), 1) - 1;
     answers.Inputs[DialogId::OKBottomDlg3333].Choice =
         builder.Number("installation", 1, static_cast<int>(std::size(kInstallationKinds)), 1) - 1;
+    // The key "grille" answers the combo box of every building dialog (those without one ignore it).
     if (const std::string* grille = ValueOf(input, "grille"))
-        for (DialogId dialog : kComboBuildingDialogs)
-            answers.Inputs[dialog].ComboText = *grille;
+        for (const InstallationKindRow& kind : kInstallationKinds)
+            if (const std::optional<DialogId> building = BuildingDialogOf(kind.Kind))
+                answers.Inputs[*building].ComboText = *grille;
     DialogInput& variant = answers.Inputs[DialogId::OKBottomDlg2];
     variant.ComboIndex = builder.Variant();
     if (variant.ComboIndex >= 0)
@@ -285,7 +283,7 @@ std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
     CalcRecord copy = record;
     DryRunFrontEnd ui(answers, input, copy, dir);
     Session session{copy, dir, ui, {}};
-    commands::FileNew(session);
+    commands::NewCalculation(session);
     if (!ui.Error().empty())
         return ui.Error();
     if (!ui.ReachedChooser())
@@ -407,7 +405,7 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     // With the CSV the storey table alone goes to standard output.
     std::ostringstream discarded;
     std::ostream& reports = options.StoreysCsv ? discarded : out;
-    const CommandResult wizard = commands::FileNew(session);
+    const CommandResult wizard = commands::NewCalculation(session);
     PrintScreenReport(record, reports);
     if (wizard == CommandResult::FanUnsuitable)
         status = kExitFanUnsuitable;
@@ -416,12 +414,12 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
 
     // A refused regulation is a failed run, unless the fan's own status already says so.
     if (ValueOf(input, "regulated_flow")) {
-        if (commands::obr_reg(session) == CommandResult::Refused && status == kExitOk)
+        if (commands::RegulateSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);
     }
     if (ValueOf(input, "variant_flow")) {
-        if (commands::par_reg_tlumika(session) == CommandResult::Refused && status == kExitOk)
+        if (commands::RegulateVariantSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);
     }

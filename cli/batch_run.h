@@ -10,7 +10,7 @@
 #include <string>
 
 #include "cli/batch_input.h"
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 
 // Exit statuses of went_char_cli.
 constexpr int kExitOk = 0;

@@ -173,6 +173,40 @@ std::optional<std::chrono::milliseconds> ParseSeconds(const std::string& text)
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0 + 0.5));
 }
 
+// The options that take a value, given as "--name V" or "--name=V", and what is missing when V is not.
+struct ValueOption {
+    const char* Name;
+    const char* Missing;
+};
+// clang-format off
+// Columns: option, what is missing without its value.
+constexpr ValueOption kValueOptions[] = {
+    {"--outside-temp", "temperatury"},
+    {"--speed",        "obrotów"},
+    {"--dir",          "katalogu"},
+    {"--rank",         "wydajności QI"},
+    {"--plot-timeout", "liczby sekund"},
+};
+// clang-format on
+
+const ValueOption* FindValueOption(const std::string& arg)
+{
+    for (const ValueOption& option : kValueOptions)
+        if (arg == option.Name)
+            return &option;
+    return nullptr;
+}
+
+// True when `arg` is "name=V", with V in `value`.
+bool Given(const std::string& arg, const char* name, std::string& value)
+{
+    const size_t length = std::strlen(name);
+    if (arg.compare(0, length, name) != 0 || arg.size() <= length || arg[length] != '=')
+        return false;
+    value = arg.substr(length + 1);
+    return true;
+}
+
 int Run(int argc, char** argv)
 {
     BatchOptions options;
@@ -182,7 +216,14 @@ int Run(int argc, char** argv)
     std::string inputName;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        std::string arg = argv[i];
+        std::string value;
+        // "--name V" is read as "--name=V".
+        if (const ValueOption* option = optionsEnded ? nullptr : FindValueOption(arg)) {
+            if (i + 1 >= argc)
+                return UsageError(std::string("po ") + option->Name + " brak " + option->Missing);
+            arg += "=" + std::string(argv[++i]);
+        }
         if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             std::cout << UsageText();
             return kExitOk;
@@ -193,41 +234,16 @@ int Run(int argc, char** argv)
             options.Storeys = true;
         } else if (!optionsEnded && arg == "--csv") {
             csv = true;
-        } else if (!optionsEnded && arg == "--outside-temp") {
-            if (i + 1 >= argc)
-                return UsageError("po --outside-temp brak temperatury");
-            options.OutsideTemperature = argv[++i];
-        } else if (!optionsEnded && arg.rfind("--outside-temp=", 0) == 0) {
-            options.OutsideTemperature = arg.substr(std::strlen("--outside-temp="));
-        } else if (!optionsEnded && arg == "--speed") {
-            if (i + 1 >= argc)
-                return UsageError("po --speed brak obrotów");
-            options.FanSpeed = argv[++i];
-        } else if (!optionsEnded && arg.rfind("--speed=", 0) == 0) {
-            options.FanSpeed = arg.substr(std::strlen("--speed="));
-        } else if (!optionsEnded && arg == "--dir") {
-            if (i + 1 >= argc)
-                return UsageError("po --dir brak katalogu");
-            options.Dir = argv[++i];
-        } else if (!optionsEnded && arg.rfind("--dir=", 0) == 0) {
-            options.Dir = arg.substr(std::strlen("--dir="));
-        } else if (!optionsEnded && arg == "--rank") {
-            if (i + 1 >= argc)
-                return UsageError("po --rank brak wydajności QI");
+        } else if (!optionsEnded && Given(arg, "--outside-temp", value)) {
+            options.OutsideTemperature = value;
+        } else if (!optionsEnded && Given(arg, "--speed", value)) {
+            options.FanSpeed = value;
+        } else if (!optionsEnded && Given(arg, "--dir", value)) {
+            options.Dir = value;
+        } else if (!optionsEnded && Given(arg, "--rank", value)) {
             ranking = true;
-            rank.RequiredFlow = argv[++i];
-        } else if (!optionsEnded && arg.rfind("--rank=", 0) == 0) {
-            ranking = true;
-            rank.RequiredFlow = arg.substr(std::strlen("--rank="));
-        } else if (!optionsEnded && (arg == "--plot-timeout" || arg.rfind("--plot-timeout=", 0) == 0)) {
-            std::string value;
-            if (arg == "--plot-timeout") {
-                if (i + 1 >= argc)
-                    return UsageError("po --plot-timeout brak liczby sekund");
-                value = argv[++i];
-            } else {
-                value = arg.substr(std::strlen("--plot-timeout="));
-            }
+            rank.RequiredFlow = value;
+        } else if (!optionsEnded && Given(arg, "--plot-timeout", value)) {
             const std::optional<std::chrono::milliseconds> limit = ParseSeconds(value);
             if (!limit)
                 return UsageError("„" + value + "” po --plot-timeout nie jest liczbą sekund od 0 do 86400");

@@ -28,7 +28,7 @@ std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& r
 
 int RunStoreyFlows(Session& session, const BatchOptions& options, std::ostream& out, int status)
 {
-    if (commands::kondygnacje(session) != CommandResult::Done)
+    if (commands::StoreyFlowDistribution(session) != CommandResult::Done)
         return kExitFanUnsuitable;
     const CalcRecord& record = session.Record;
     const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));

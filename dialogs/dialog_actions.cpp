@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "dialogs/text_to_number.h"
@@ -363,18 +364,55 @@ DialogOutcome ConfirmConstantFlowRectGrille(const DialogInput& input, const Stor
     return {};
 }
 
-DialogOutcome ConfirmBuilding(DialogId dialog, const DialogInput& input, CalcRecord& record, SavedValues& saved)
+// The combo items of a grille table, in table order.
+template <typename Grille, size_t N>
+std::vector<std::string> NamesOf(const Grille (&table)[N])
+{
+    std::vector<std::string> names;
+    for (const Grille& grille : table)
+        names.emplace_back(grille.Name);
+    return names;
+}
+
+// The building dialog of an installation kind: the storeys and the grille on every storey.
+struct BuildingDialog {
+    InstallationKindCode Kind;
+    DialogId Dialog;
+    // Stores the grille rows once the storeys are accepted.
+    DialogOutcome (*ConfirmGrille)(const DialogInput&, const Storeys&, CalcRecord&, SavedValues&);
+    std::vector<std::string> Grilles;  // its combo box items; empty without a combo box
+};
+
+// Every installation kind's building dialog. Built on first use, so that the grille lists are
+// ready for whatever asks first, whichever file's static data that is.
+std::span<const BuildingDialog> BuildingDialogs()
+{
+    // Columns: installation kind, its building dialog, the OK of its grille rows, its grille list.
+    static const BuildingDialog kBuildingDialogs[] = {
+        {kRectangularGrille,             DialogId::Form22,     ConfirmRectGrille,              {}},
+        {kRoundGrille,                   DialogId::Form222,    ConfirmRoundGrille,             {}},
+        {kAdjustableRoundGrille,         DialogId::Form2222,   ConfirmAdjustableGrille,        NamesOf(kAdjustableGrilles)},
+        {kConstantFlowRoundGrille,       DialogId::Form22222,  ConfirmConstantFlowRoundGrille, NamesOf(kConstantFlowRoundGrilles)},
+        {kConstantFlowRectangularGrille, DialogId::Form222222, ConfirmConstantFlowRectGrille,  NamesOf(kConstantFlowRectGrilles)},
+    };
+    return kBuildingDialogs;
+}
+
+const BuildingDialog* FindBuildingDialog(DialogId dialog)
+{
+    for (const BuildingDialog& building : BuildingDialogs())
+        if (building.Dialog == dialog)
+            return &building;
+    return nullptr;
+}
+
+DialogOutcome ConfirmBuilding(const BuildingDialog& building, const DialogInput& input, CalcRecord& record,
+                              SavedValues& saved)
 {
     const Storeys storeys = ReadStoreys(input);
     if (!StoreyCountAccepted(storeys.Count))
         return DialogOutcome{false, kStoreyCountRefused, 1};
-    switch (dialog) {
-    case DialogId::Form22: return ConfirmRectGrille(input, storeys, record, saved);
-    case DialogId::Form222: return ConfirmRoundGrille(input, storeys, record, saved);
-    case DialogId::Form2222: return ConfirmAdjustableGrille(input, storeys, record, saved);
-    case DialogId::Form22222: return ConfirmConstantFlowRoundGrille(input, storeys, record, saved);
-    default: return ConfirmConstantFlowRectGrille(input, storeys, record, saved);
-    }
+    return building.ConfirmGrille(input, storeys, record, saved);
 }
 
 // The requested flow of the two regulation dialogs: a flow of 0 or less has no regulated speed.
@@ -428,6 +466,8 @@ DialogOutcome ConfirmStackEffect(const DialogInput& input, CalcRecord& record, S
 // What the dialog's OK stores, on `record`, with the values its value file is to hold.
 DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& record, SavedValues& saved)
 {
+    if (const BuildingDialog* building = FindBuildingDialog(dialog))
+        return ConfirmBuilding(*building, input, record, saved);
     switch (dialog) {
     case DialogId::OKBottomDlg3:
         if (ChoiceIn(input, 2))
@@ -449,12 +489,6 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
         if (ChoiceIn(input, std::size(kInstallationKinds)))
             record.InstallationKind = kInstallationKinds[input.Choice].Kind;
         return {};
-    case DialogId::Form22:
-    case DialogId::Form222:
-    case DialogId::Form2222:
-    case DialogId::Form22222:
-    case DialogId::Form222222:
-        return ConfirmBuilding(dialog, input, record, saved);
     case DialogId::OKBottomDlg_wyw: {
         // Only an entry with a button in the chooser can be chosen; otherwise the choice is kept.
         const FanEntry* entry = LookupFan(input.Choice);
@@ -471,19 +505,8 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
     }
     case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, saved);
     case DialogId::OKBottomDlg7: return ConfirmStackEffect(input, record, saved);
+    default: return {};  // the building dialogs, confirmed above
     }
-    return {};
-}
-
-
-// The combo items of a grille table, in table order.
-template <typename Grille, size_t N>
-std::vector<std::string> NamesOf(const Grille (&table)[N])
-{
-    std::vector<std::string> names;
-    for (const Grille& grille : table)
-        names.emplace_back(grille.Name);
-    return names;
 }
 
 const std::vector<std::string> kNoTexts;
@@ -591,21 +614,14 @@ DialogOutcome CheckEditText(DialogId dialog, size_t box, std::string_view text)
 
 const std::vector<std::string>& ComboItems(DialogId dialog)
 {
-    static const std::vector<std::string> adjustable = NamesOf(kAdjustableGrilles);
-    static const std::vector<std::string> constantFlowRound = NamesOf(kConstantFlowRoundGrilles);
-    static const std::vector<std::string> constantFlowRect = NamesOf(kConstantFlowRectGrilles);
     // In the order of RegulationVariant 0, 1, 2.
     static const std::vector<std::string> variants = {ConfigurationName(FanConfiguration::Fan),
                                                       ConfigurationName(FanConfiguration::Base),
                                                       ConfigurationName(FanConfiguration::Silencer)};
-
-    switch (dialog) {
-    case DialogId::Form2222: return adjustable;
-    case DialogId::Form22222: return constantFlowRound;
-    case DialogId::Form222222: return constantFlowRect;
-    case DialogId::OKBottomDlg2: return variants;
-    default: return kNoTexts;
-    }
+    if (dialog == DialogId::OKBottomDlg2)
+        return variants;
+    const BuildingDialog* building = FindBuildingDialog(dialog);
+    return building ? building->Grilles : kNoTexts;
 }
 
 const std::vector<std::string>& RadioCaptions(DialogId dialog)
@@ -637,19 +653,7 @@ const std::vector<std::string>& RadioCaptions(DialogId dialog)
 
 std::optional<DialogId> BuildingDialogOf(int32_t installationKind)
 {
-    struct BuildingDialog {
-        InstallationKindCode Kind;
-        DialogId Dialog;
-    };
-    // Columns: installation kind, its building dialog.
-    static constexpr BuildingDialog kBuildingDialogs[] = {
-        {kRectangularGrille,             DialogId::Form22},
-        {kRoundGrille,                   DialogId::Form222},
-        {kAdjustableRoundGrille,         DialogId::Form2222},
-        {kConstantFlowRoundGrille,       DialogId::Form22222},
-        {kConstantFlowRectangularGrille, DialogId::Form222222},
-    };
-    for (const BuildingDialog& building : kBuildingDialogs) {
+    for (const BuildingDialog& building : BuildingDialogs()) {
         if (building.Kind == installationKind)
             return building.Dialog;
     }

@@ -107,6 +107,8 @@ static_assert(InDialogIdOrder(), "kDialogs rows must follow the order of DialogI
 
 }  // namespace
 
+const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
+
 std::span<const DialogFacts> AllDialogs() { return kDialogs; }
 
 const DialogFacts& FactsOf(DialogId dialog)

@@ -46,6 +46,9 @@ struct DialogFacts {
     std::span<const EditBox> Boxes;   // empty for dialogs without edit boxes
 };
 
+// The caption of every message box of the program: the dialogs' refusals and the commands' messages.
+extern const char kMessageCaption[];
+
 // Every dialog, in the order of DialogId.
 std::span<const DialogFacts> AllDialogs();
 

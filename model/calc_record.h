@@ -60,7 +60,7 @@ struct CalcRecord {
     int32_t InstallationKind;        // - : InstallationKindCode, 0 never chosen
     int32_t FanIndex;                // - : catalogue number 1..58, 0 after the reset
     double AirDensity;               // kg/m3
-    double DuctRoughness;            // - : 1.8, 2.5, 3.0, 5.0, 7.5 or 10.0; 0 never chosen
+    double DuctRoughness;            // - : the Roughness of a row of kMaterials; 0 never chosen
     double DuctArea;                 // m2 : pi * DuctDiameter^2 / 4
     double DuctDiameter;             // m : round duct diameter or 2ab/(a+b)
     double GrilleLossCoefficient;    // - : zeta of one grille

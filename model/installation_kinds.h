@@ -1,5 +1,6 @@
 // The installation kinds: the grille on every storey, as the installation kind dialog offers them
-// and as the reports describe the grille. A new kind is a new row here plus its building dialog.
+// and as the reports describe the grille. A new kind is a new row here plus its building dialog
+// (a row of the building-dialog table in dialogs/dialog_actions.cpp and its form).
 #pragma once
 
 #include <cstdint>
@@ -14,18 +15,19 @@ struct InstallationKindRow {
     const char* Caption;         // radio caption of the installation kind dialog, top to bottom
     GrilleOutline ReportGrille;  // grille line of the results report
     GrilleOutline HtmlGrille;    // grille row of the HTML reports
+    bool ConstantFlow;           // the grille keeps a set flow (GrilleSetFlowHourly) whatever the pressure
 };
 
 // The HTML reports have always shown the constant-flow rectangular grille by its diameter row
 // (GrilleSizeA, 0.1 m), while the results report shows its two sides.
 // clang-format off
-// Columns: kind, dialog caption, results report grille, HTML grille.
+// Columns: kind, dialog caption, results report grille, HTML grille, constant flow.
 inline constexpr InstallationKindRow kInstallationKinds[] = {
-    {kRectangularGrille,             "Budynek wielokondygnacyjny - kratka prostokątna",                   GrilleOutline::Rectangular, GrilleOutline::Rectangular},
-    {kRoundGrille,                   "Budynek wielokondygnacyjny - kratka okrągła nieregulowana",         GrilleOutline::Round,       GrilleOutline::Round},
-    {kAdjustableRoundGrille,         "Budynek wielokondygnacyjny - kratka okrągła regulowana",            GrilleOutline::Round,       GrilleOutline::Round},
-    {kConstantFlowRoundGrille,       "Budynek wielokondygnacyjny - kratka okrągła stałej wydajności",     GrilleOutline::Round,       GrilleOutline::Round},
-    {kConstantFlowRectangularGrille, "Budynek wielokondygnacyjny - kratka prostokątna stałej wydajności", GrilleOutline::Rectangular, GrilleOutline::Round},
+    {kRectangularGrille,             "Budynek wielokondygnacyjny - kratka prostokątna",                   GrilleOutline::Rectangular, GrilleOutline::Rectangular, false},
+    {kRoundGrille,                   "Budynek wielokondygnacyjny - kratka okrągła nieregulowana",         GrilleOutline::Round,       GrilleOutline::Round,       false},
+    {kAdjustableRoundGrille,         "Budynek wielokondygnacyjny - kratka okrągła regulowana",            GrilleOutline::Round,       GrilleOutline::Round,       false},
+    {kConstantFlowRoundGrille,       "Budynek wielokondygnacyjny - kratka okrągła stałej wydajności",     GrilleOutline::Round,       GrilleOutline::Round,       true},
+    {kConstantFlowRectangularGrille, "Budynek wielokondygnacyjny - kratka prostokątna stałej wydajności", GrilleOutline::Rectangular, GrilleOutline::Round,       true},
 };
 // clang-format on
 
@@ -49,4 +51,11 @@ inline GrilleOutline HtmlGrilleOf(int32_t kind)
 {
     const InstallationKindRow* row = FindInstallationKind(kind);
     return row ? row->HtmlGrille : GrilleOutline::Round;
+}
+
+// Whether the grilles of `kind` keep a set flow; false for a value without a row.
+inline bool IsConstantFlowKind(int32_t kind)
+{
+    const InstallationKindRow* row = FindInstallationKind(kind);
+    return row && row->ConstantFlow;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "model/fan_catalogue.h"
+#include "model/installation_kinds.h"
 #include "model/network.h"
 #include "model/operating_point.h"
 
@@ -141,8 +142,7 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
     riser.GrilleFactor = record.GrilleLossCoefficient * rho / 2.0 / (record.GrilleArea * record.GrilleArea);
     riser.SegmentFactor = network.FrictionPerMetre * record.StoreyHeight * rho / 2.0 / ductArea2;
     riser.TransitionFactor = network.TransitionLoss * rho / 2.0 / ductArea2;
-    riser.ConstantFlow = (record.InstallationKind == 4 || record.InstallationKind == 5) &&
-                         record.GrilleSetFlowHourly > 0.0;
+    riser.ConstantFlow = IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0;
     riser.SetFlow = record.GrilleSetFlowHourly / 3600.0;
     riser.EqualFlows = options.EqualFlows;
     riser.Fan = fan;

@@ -279,7 +279,7 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
     case kRegulatedVariantReport:
         AddRegulatedVariant(report, record);
         break;
-    case 5:
+    case kStoreyFlowsReport:
         report.Append(BuildStoreyFlowLines(record, rendering));
         break;
     default:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "model/installation_kinds.h"
 #include "output/number_format.h"
 
 // Columns: heading, report format, CSV format, report column. The headings are short enough for
@@ -107,7 +108,7 @@ std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyF
     }
     if (record.StoreyFanSpeed > 0.0)
         notes.push_back("   Obroty regulowane wentylatora = " + FormatNumber("%1.1f", record.StoreyFanSpeed) + " [1/min]");
-    if ((record.InstallationKind == 4 || record.InstallationKind == 5) && record.GrilleSetFlowHourly > 0.0)
+    if (IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0)
         notes.push_back("   Kratki stałej wydajności Qs = " + FormatNumber("%1.0f", record.GrilleSetFlowHourly) +
                         " [m3/h]");
     switch (flows.Status) {

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,24 +36,8 @@ public:
 }  // namespace
 
 TOKBottomDlg6::TOKBottomDlg6(const DialogContext& context)
-    : ModalForm(context, DialogId::OKBottomDlg6,
-                {QSize(344, 183), kScreenCentre, true})
+    : OneFlowForm(context, DialogId::OKBottomDlg6, {QSize(344, 183), 216, 113, 91, 171})
 {
-    Bevel1 = MakeBevel("Bevel1", 8, 8, 329, 105);
-    Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);
-    Label1 = MakeLabel("Label1", "Wymagana wydajność kratki Qi [m3/h]", 16, 56);
-    Edit1 = MakeEdit("Edit1", 216, 56, 113);
-    OKBtn = MakeButton("OKBtn", "OK", 91, 140);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", 171, 140);
-    WireButtons(OKBtn, CancelBtn);
-    connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg6::OKBtnClick);
-    SetTabOrder({OKBtn, CancelBtn, Edit1});
-    FillEditsAtCreation({Edit1});
-}
-
-void TOKBottomDlg6::OKBtnClick()
-{
-    ConfirmTexts({Edit1});
 }
 
 TKatalogDlg::TKatalogDlg()

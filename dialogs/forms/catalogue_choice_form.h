@@ -7,31 +7,19 @@
 #include <optional>
 #include <vector>
 
-#include "dialogs/forms/modal_form.h"
+#include "dialogs/forms/one_flow_form.h"
 #include "model/catalogue_ranking.h"
 
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
 // Required flow per grille; value file "dialog6.sav".
-class TOKBottomDlg6 : public ModalForm {
+class TOKBottomDlg6 : public OneFlowForm {
     Q_OBJECT
 
 public:
     explicit TOKBottomDlg6(const DialogContext& context);
-
-    QFrame* Bevel1;
-    QLabel* Label2;  // "Proszę podać parametry"
-    QLabel* Label1;  // "Wymagana wydajność kratki Qi [m3/h]"
-    QLineEdit* Edit1;
-    QPushButton* OKBtn;      // first in tab order: Enter accepts the flow shown
-    QPushButton* CancelBtn;
-
-public slots:
-    void OKBtnClick();
 };
 
 // The ranked configurations. OK (or a double click on a row) chooses the current row.

@@ -3,11 +3,11 @@
 // them through Exec.
 #pragma once
 
-#include <string>
+#include <memory>
+#include <vector>
 
 #include "dialogs/dialog_actions.h"
-#include "model/calc_record.h"
-#include "output/file_problems.h"
+#include "dialogs/forms/modal_form.h"
 
 class QDialog;
 class TOKBottomDlg;
@@ -29,14 +29,6 @@ class TForm222222;
 class TOKBottomDlg6;
 class TKatalogDlg;
 class TOKBottomDlg7;
-
-// What every form's OK works on: the one record, the working directory of the value files and
-// the list of files that could not be written during the current command.
-struct DialogContext {
-    CalcRecord* Record;
-    std::string Dir;
-    FileProblems* Problems;
-};
 
 // The 17 modal dialogs of the program, created once in the start-up order (after MainForm and
 // AboutBox): OKBottomDlg, Form1, Form3, Form4, OKBottomDlg3, OKBottomDlg333, OKBottomDlg3333,
@@ -72,4 +64,11 @@ public:
     TOKBottomDlg6* OKBottomDlg6;  // required flow of the selection from the catalogue
     TKatalogDlg* KatalogDlg;      // its table; shown through TKatalogDlg::Choose, not Exec
     TOKBottomDlg7* OKBottomDlg7;
+
+private:
+    template <typename Form, typename... Args>
+    Form* Create(Args&&... args);
+
+    std::vector<std::unique_ptr<QDialog>> owned_;  // every form, in the order of creation
+    std::vector<QDialog*> byId_;                   // the form of each dialog, indexed by DialogId
 };

@@ -19,7 +19,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "dialogs/commands.h"
 #include "model/check.h"
 
 namespace {

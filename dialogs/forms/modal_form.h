@@ -15,7 +15,8 @@
 #include <QString>
 
 #include "dialogs/dialog_actions.h"
-#include "dialogs/forms/dialog_forms.h"
+#include "model/calc_record.h"
+#include "output/file_problems.h"
 
 class QComboBox;
 class QFrame;
@@ -25,6 +26,14 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QShowEvent;
+
+// What every form's OK works on: the one record, the working directory of the value files and
+// the list of files that could not be written during the current command.
+struct DialogContext {
+    CalcRecord* Record;
+    std::string Dir;
+    FileProblems* Problems;
+};
 
 // How a form is placed when it is shown: centred on the screen every time, or left where it is
 // (at its design position until the user moves it).

@@ -19,10 +19,10 @@
 #include <QScreen>
 
 #include "app/dialogs_modal_driver.h"
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
-#include "dialogs/forms/tokbottomdlg2.h"
-#include "dialogs/forms/tokbottomdlg_wyw.h"
+#include "dialogs/forms/variant_flow_form.h"
+#include "dialogs/forms/fan_choice_form.h"
 #include "model/fan_catalogue.h"
 #include "support/test_support.h"
 

@@ -19,9 +19,9 @@
 
 #include "app/dialogs_modal_driver.h"
 #include "app/window_program.h"
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
-#include "dialogs/forms/tokbottomdlg_wyw.h"
+#include "dialogs/forms/fan_choice_form.h"
 #include "output/report.h"
 #include "output/working_dir.h"
 #include "support/test_support.h"
@@ -238,11 +238,11 @@ private slots:
         Confirmed(driver, steps, steps.size(), s.ByEnter);
         std::vector<CommandResult> results;
         std::string reports;
-        std::vector<CommandResult (*)(Session&)> run = {commands::FileNew};
+        std::vector<CommandResult (*)(Session&)> run = {commands::NewCalculation};
         if (Has(s.Keys, "regulated_flow"))
-            run.push_back(commands::obr_reg);
+            run.push_back(commands::RegulateSpeed);
         if (Has(s.Keys, "variant_flow"))
-            run.push_back(commands::par_reg_tlumika);
+            run.push_back(commands::RegulateVariantSpeed);
         driver.Drive([&] {
             for (auto command : run) {
                 results.push_back(command(w.Session_));
@@ -330,7 +330,7 @@ private slots:
                 }
             }
         });
-        QCOMPARE(driver.Drive([&] { return commands::FileNew(w.Session_); }), CommandResult::Cancelled);
+        QCOMPARE(driver.Drive([&] { return commands::NewCalculation(w.Session_); }), CommandResult::Cancelled);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
         if (cancelBy == Escape && !escapeBound)
             QVERIFY2(escapeIgnored, "Escape closed a dialog that has no cancel button bound to it");
@@ -426,14 +426,14 @@ private slots:
         const std::vector<Step> steps = WizardSteps(kScenarios[1].Keys);
         ModalDriver first, second;
         Confirmed(first, steps, steps.size());
-        QCOMPARE(first.Drive([&] { return commands::FileNew(w.Session_); }), CommandResult::Done);
+        QCOMPARE(first.Drive([&] { return commands::NewCalculation(w.Session_); }), CommandResult::Done);
         QVERIFY2(first.Ok(), first.Problems().c_str());
         const CalcRecord afterFirst = w.Record;
         fs::remove(dir + "/dialog1.sav");
 
         for (const Step& step : steps)
             second.Then(QString::fromLatin1(step.Name), [](QWidget* f) { ClickOk(f); });
-        QCOMPARE(second.Drive([&] { return commands::FileNew(w.Session_); }), CommandResult::Done);
+        QCOMPARE(second.Drive([&] { return commands::NewCalculation(w.Session_); }), CommandResult::Done);
         QVERIFY2(second.Ok(), second.Problems().c_str());
         QCOMPARE(RecordDifferences(w.Record, afterFirst), std::string());
         QCOMPARE(ReadFileForTest(dir + "/dialog1.sav"), std::string("20\n1013\n50\n"));

@@ -11,7 +11,7 @@
 #include "app/main_form.h"
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
 #include "model/calc_record.h"
 #include "support/test_support.h"

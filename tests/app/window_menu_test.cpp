@@ -19,7 +19,7 @@
 #include "app/about_box.h"
 #include "app/dialogs_modal_driver.h"
 #include "app/window_program.h"
-#include "dialogs/forms/tform22.h"
+#include "dialogs/forms/rectangular_grille_form.h"
 #include "window_fakes.h"
 
 namespace fs = std::filesystem;

@@ -1,5 +1,5 @@
 // The main window's commands driven by a scripted front end that records every call.
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +126,7 @@ TEST(commands, wizard_branches_show_their_dialogs_in_order)
         answers[D::OKBottomDlg333].Choice = row.ductShape;
         answers[D::OKBottomDlg3333].Choice = row.kind - 1;
         Harness f("branch_" + std::to_string(row.kind), answers);
-        commands::FileNew(f.session);
+        commands::NewCalculation(f.session);
         Texts expected;
         for (DialogId dialog : {D::OKBottomDlg3, row.dialogs[0], D::OKBottomDlg333, row.dialogs[1],
                                 D::OKBottomDlg33333, D::OKBottomDlg3333, row.dialogs[2]})
@@ -141,7 +141,7 @@ TEST(commands, wizard_then_every_other_command)
 {
     Harness f("wizard_full");
     f.record.ScreenReportKind = 3;
-    EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::NewCalculation(f.session), CommandResult::Done);
     EXPECT_EQ(f.record.ScreenReportKind, 1);
     EXPECT_EQ(f.record.PrintReportKind, 1);
     // Each plot starts after its files and before its HTML report; the variants come after the fan.
@@ -157,11 +157,11 @@ TEST(commands, wizard_then_every_other_command)
 
     struct Step { const char* name; CommandResult (*command)(Session&); int32_t kind; Texts calls; };
     const Step steps[] = {
-        {"obr_reg", commands::obr_reg, 2, {"dialog OKBottomDlg1", "plot gif_reg.gnu", "repaint"}},
-        {"par_tlumika", commands::par_tlumika, 3, {"repaint"}},
-        {"par_reg_tlumika", commands::par_reg_tlumika, 4, {"dialog OKBottomDlg2", "plot gif_reg_tl.gnu", "repaint"}},
-        {"par_tlumika again", commands::par_tlumika, 3, {"repaint"}},
-        {"Wentylator", commands::Wentylator, 1, kFanEnd},
+        {"obr_reg", commands::RegulateSpeed, 2, {"dialog OKBottomDlg1", "plot gif_reg.gnu", "repaint"}},
+        {"par_tlumika", commands::ShowSilencerVariants, 3, {"repaint"}},
+        {"par_reg_tlumika", commands::RegulateVariantSpeed, 4, {"dialog OKBottomDlg2", "plot gif_reg_tl.gnu", "repaint"}},
+        {"par_tlumika again", commands::ShowSilencerVariants, 3, {"repaint"}},
+        {"Wentylator", commands::SelectFanOnly, 1, kFanEnd},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
@@ -175,7 +175,7 @@ TEST(commands, wizard_then_every_other_command)
     // With equal flows CORVA-4 runs near the end of its curve; the upper storeys' larger share
     // takes it past, so there are no storey flows and the report stays.
     f.Calls.clear();
-    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Refused);
+    EXPECT_EQ(commands::StoreyFlowDistribution(f.session), CommandResult::Refused);
     EXPECT_EQ(f.Calls, (Texts{"dialog OKBottomDlg7", Message(kStoreyFlowNoSolutionMessage), "repaint"}));
     EXPECT_EQ(f.record.ScreenReportKind, 1);
     EXPECT_FALSE(f.Exists("kond.gnu"));
@@ -186,9 +186,9 @@ TEST(commands, storey_flows_with_their_files)
     std::map<DialogId, DialogInput> answers = BlockAnswers();
     answers[D::Form22].Edits = {"3", "10", "0.15", "0.15", "15"};  // grilles of more loss
     Harness f("storey_flows", answers);
-    EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::NewCalculation(f.session), CommandResult::Done);
     f.Calls.clear();
-    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::StoreyFlowDistribution(f.session), CommandResult::Done);
     EXPECT_EQ(f.Calls, (Texts{"dialog OKBottomDlg7", "plot gif_kond.gnu", "repaint"}));
     EXPECT_EQ(f.record.ScreenReportKind, 5);
     EXPECT_EQ(f.record.PrintReportKind, 5);
@@ -200,7 +200,7 @@ TEST(commands, storey_flows_with_their_files)
 
     f.Calls.clear();
     f.cancelAt = D::OKBottomDlg7;
-    EXPECT_EQ(commands::kondygnacje(f.session), CommandResult::Cancelled);
+    EXPECT_EQ(commands::StoreyFlowDistribution(f.session), CommandResult::Cancelled);
     EXPECT_EQ(f.Calls, (Texts{"cancel OKBottomDlg7", "repaint"}));
 }
 
@@ -213,7 +213,7 @@ TEST(commands, cancel_at_each_step_ends_the_chain)
         Harness f("cancel_" + NameOf(steps[cancelled]));
         SetReportKind(f.record, 1);  // left from an earlier calculation
         f.cancelAt = steps[cancelled];
-        EXPECT_EQ(commands::FileNew(f.session), CommandResult::Cancelled);
+        EXPECT_EQ(commands::NewCalculation(f.session), CommandResult::Cancelled);
         Texts expected;
         for (size_t i = 0; i < cancelled; ++i)
             expected.push_back("dialog " + NameOf(steps[i]));
@@ -231,7 +231,7 @@ TEST(commands, cancel_at_each_step_ends_the_chain)
     f.record.FanIndex = 7;
     SetReportKind(f.record, 2);
     f.cancelAt = D::OKBottomDlg_wyw;
-    EXPECT_EQ(commands::Wentylator(f.session), CommandResult::Cancelled);
+    EXPECT_EQ(commands::SelectFanOnly(f.session), CommandResult::Cancelled);
     EXPECT_EQ(f.Calls, (Texts{"cancel OKBottomDlg_wyw", "repaint"}));
     EXPECT_EQ(f.record.FanIndex, 7);
     EXPECT_EQ(f.record.ScreenReportKind, 2) << "a cancelled fan selection changes nothing";
@@ -250,7 +250,7 @@ TEST(commands, unsuitable_fan_keeps_the_plain_fan_files_and_rewrites_the_variant
             ASSERT_TRUE(WriteFileAtomically(JoinPath(f.dir, name), "earlier run\n"));
     SetReportKind(f.record, 1);
 
-    EXPECT_EQ(commands::FileNew(f.session), CommandResult::FanUnsuitable);
+    EXPECT_EQ(commands::NewCalculation(f.session), CommandResult::FanUnsuitable);
     EXPECT_EQ(Texts(f.Calls.end() - 4, f.Calls.end()),
               (Texts{"dialog OKBottomDlg_wyw",
                      "message Program doboru wentylatorów dachowych Firmy KORALINEX: Dla założonej sieci "
@@ -266,9 +266,9 @@ TEST(commands, unsuitable_fan_keeps_the_plain_fan_files_and_rewrites_the_variant
 TEST(commands, regulation_is_refused_before_any_fan)
 {
     for (const auto& [command, valueFile, pointFile] :
-         {std::tuple{&commands::obr_reg, "dialog4.sav", "reg.gnu"},
-          std::tuple{&commands::par_reg_tlumika, "dialog5.sav", "reg_tl.gnu"},
-          std::tuple{&commands::kondygnacje, "dialog7.sav", "kond.gnu"}}) {
+         {std::tuple{&commands::RegulateSpeed, "dialog4.sav", "reg.gnu"},
+          std::tuple{&commands::RegulateVariantSpeed, "dialog5.sav", "reg_tl.gnu"},
+          std::tuple{&commands::StoreyFlowDistribution, "dialog7.sav", "kond.gnu"}}) {
         SCOPED_TRACE(valueFile);
         Harness f(std::string("refused_") + valueFile);
         EXPECT_EQ(command(f.session), CommandResult::Refused);
@@ -288,7 +288,7 @@ TEST(commands, unwritable_files_are_reported_once_per_command)
         return std::count_if(f.Calls.begin(), f.Calls.end(), [](const std::string& c) { return c.find("message ") == 0; });
     };
 
-    EXPECT_EQ(commands::FileNew(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::NewCalculation(f.session), CommandResult::Done);
     ASSERT_EQ(messages(), 1) << "one message for the wizard and its fan selection";
     EXPECT_EQ(f.Calls[f.Calls.size() - 2], Message("Nie można zapisać plików:\n" + JoinPath(f.dir, "dialog.sav") +
                                                            "\n" + JoinPath(f.dir, "pstr.txt")));
@@ -296,12 +296,12 @@ TEST(commands, unwritable_files_are_reported_once_per_command)
     EXPECT_TRUE(f.session.Problems.Empty());
 
     f.Calls.clear();
-    EXPECT_EQ(commands::obr_reg(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::RegulateSpeed(f.session), CommandResult::Done);
     ASSERT_EQ(messages(), 1);
     EXPECT_EQ(f.Calls[f.Calls.size() - 2], Message("Nie można zapisać pliku:\n" + JoinPath(f.dir, "reg.gnu")));
 
     f.Calls.clear();
-    EXPECT_EQ(commands::par_tlumika(f.session), CommandResult::Done);
+    EXPECT_EQ(commands::ShowSilencerVariants(f.session), CommandResult::Done);
     EXPECT_EQ(messages(), 0) << "problems of an earlier command are not reported again";
 }
 
@@ -310,11 +310,11 @@ TEST(commands, unwritable_files_are_reported_once_per_command)
 TEST(commands, selection_from_the_catalogue)
 {
     Harness f("catalogue");
-    EXPECT_EQ(commands::dobor_z_katalogu(f.session), CommandResult::Refused);
+    EXPECT_EQ(commands::SelectFromCatalogue(f.session), CommandResult::Refused);
     EXPECT_EQ(f.Calls, (Texts{Message(kNoNetworkMessage), "repaint"})) << "no network before any calculation";
 
     f.cancelAt = D::OKBottomDlg_wyw;  // the wizard's inputs only
-    commands::FileNew(f.session);
+    commands::NewCalculation(f.session);
     f.cancelAt.reset();
     const Texts wizardFiles = FileNamesBelow(f.dir);
     struct Step { const char* name; std::optional<DialogId> cancelAt; Texts calls; };
@@ -326,7 +326,7 @@ TEST(commands, selection_from_the_catalogue)
         SCOPED_TRACE(step.name);
         f.Calls.clear();
         f.cancelAt = step.cancelAt;
-        EXPECT_EQ(commands::dobor_z_katalogu(f.session), CommandResult::Cancelled);
+        EXPECT_EQ(commands::SelectFromCatalogue(f.session), CommandResult::Cancelled);
         EXPECT_EQ(f.Calls, step.calls);
         EXPECT_EQ(f.record.FanIndex, 0);
     }
@@ -344,16 +344,16 @@ TEST(commands, selection_from_the_catalogue)
         fs::copy(f.dir, chooser.dir, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         f.Calls.clear();
         f.chooseRow = row;
-        const CommandResult result = commands::dobor_z_katalogu(f.session);
+        const CommandResult result = commands::SelectFromCatalogue(f.session);
         const Texts calls = f.Calls;
         const CalcRecord chosen = f.record;
         std::map<std::string, std::string> files;
         for (const std::string& name : FileNamesBelow(f.dir))
             files[name] = f.File(name);
 
-        EXPECT_EQ(commands::Wentylator(chooser.session), result);
+        EXPECT_EQ(commands::SelectFanOnly(chooser.session), result);
         if (row.second != FanConfiguration::Fan)
-            commands::par_tlumika(chooser.session);
+            commands::ShowSilencerVariants(chooser.session);
         EXPECT_EQ(std::memcmp(&chooser.record, &chosen, sizeof chosen), 0);
         EXPECT_EQ(FileNamesBelow(chooser.dir), FileNamesBelow(f.dir));
         for (const auto& [name, text] : files)

@@ -1,6 +1,6 @@
 // Requested-flow and variant dialog of the regulated speed with silencers; value file
 // "dialog5.sav". The variant is the selected combo item, not the combo text.
-#include "dialogs/forms/tokbottomdlg2.h"
+#include "dialogs/forms/variant_flow_form.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // Fan chooser dialog. The 55 buttons stand in three columns, listed top to bottom by FanIndex;
 // the tab order runs down the columns one after another.
-#include "dialogs/forms/tokbottomdlg_wyw.h"
+#include "dialogs/forms/fan_choice_form.h"
 
 #include <iterator>
 

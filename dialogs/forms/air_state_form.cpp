@@ -1,5 +1,5 @@
 // Air state dialog; its value file "dialog1.sav" holds the three integers.
-#include "dialogs/forms/tform3.h"
+#include "dialogs/forms/air_state_form.h"
 
 #include <QLineEdit>
 

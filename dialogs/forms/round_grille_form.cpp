@@ -1,5 +1,5 @@
 // Building dialog of kind 2 (round grille, loss coefficient typed); value file "dialog333.sav".
-#include "dialogs/forms/tform222.h"
+#include "dialogs/forms/round_grille_form.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -53,7 +53,6 @@ enum class CommandResult {
 };
 
 extern const char kUnsuitableFanMessage[];
-extern const char kMessageCaption[];
 extern const char kNoNetworkMessage[];
 extern const char kNoFanSelectedMessage[];
 
@@ -71,12 +70,13 @@ private:
 
 namespace commands {
 
-CommandResult FileNew(Session& session);          // "&Nowe obliczenia"
-CommandResult Wentylator(Session& session);       // "&Wybierz tylko wentylator"
-CommandResult obr_reg(Session& session);          // "&Obroty regulowane"
-CommandResult par_tlumika(Session& session);      // "&Parametry z tłumikami"
-CommandResult par_reg_tlumika(Session& session);  // "&Obroty regulowane z tłumikami"
-CommandResult dobor_z_katalogu(Session& session); // "&Dobór z katalogu"
-CommandResult kondygnacje(Session& session);      // "Rozkład &przepływu na kondygnacjach"
+// Each runs the menu item named beside it; the main window's slot of that item calls it.
+CommandResult NewCalculation(Session& session);          // "&Nowe obliczenia"
+CommandResult SelectFanOnly(Session& session);           // "&Wybierz tylko wentylator"
+CommandResult RegulateSpeed(Session& session);           // "&Obroty regulowane"
+CommandResult ShowSilencerVariants(Session& session);    // "&Parametry z tłumikami"
+CommandResult RegulateVariantSpeed(Session& session);    // "&Obroty regulowane z tłumikami"
+CommandResult SelectFromCatalogue(Session& session);     // "&Dobór z katalogu"
+CommandResult StoreyFlowDistribution(Session& session);  // "Rozkład &przepływu na kondygnacjach"
 
 }  // namespace commands

@@ -1,5 +1,5 @@
 // Density source dialog: DensitySource 0 for the computed density, 1 for the typed one.
-#include "dialogs/forms/tokbottomdlg3.h"
+#include "dialogs/forms/density_source_form.h"
 
 #include <QGroupBox>
 #include <QPushButton>

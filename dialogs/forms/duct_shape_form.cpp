@@ -1,5 +1,5 @@
 // Duct shape dialog: DuctShape 0 for a rectangular duct, 1 for a round one.
-#include "dialogs/forms/tokbottomdlg333.h"
+#include "dialogs/forms/duct_shape_form.h"
 
 #include <QGroupBox>
 #include <QPushButton>

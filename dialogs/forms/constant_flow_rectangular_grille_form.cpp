@@ -1,5 +1,5 @@
 // Building dialog of kind 5 (constant-flow rectangular grille); value file "dialog333333.sav".
-#include "dialogs/forms/tform222222.h"
+#include "dialogs/forms/constant_flow_rectangular_grille_form.h"
 
 #include <algorithm>
 

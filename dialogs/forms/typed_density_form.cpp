@@ -1,5 +1,5 @@
 // Typed air density dialog; its value file is "dialog.sav".
-#include "dialogs/forms/tokbottomdlg.h"
+#include "dialogs/forms/typed_density_form.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 // The calculation commands of the main window, written once against FrontEnd: the wizard, the
 // fan selection with its files, the silencer view and the two regulation commands. Each command
 // reports the files it could not write in one message at its end and repaints last.
-#include "dialogs/commands.h"
+#include "commands/commands.h"
 
 #include <optional>
 
@@ -16,7 +16,6 @@
 
 const char kUnsuitableFanMessage[] =
     "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";
-const char kMessageCaption[] = "Program doboru wentylatorów dachowych Firmy KORALINEX";
 const char kNoNetworkMessage[] =
     "Brak danych sieci.\nProszę najpierw wykonać nowe obliczenia.";
 const char kNoFanSelectedMessage[] =
@@ -94,12 +93,12 @@ CommandResult SelectChosenFanWithFiles(Session& session)
     return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
 
-// One regulation command: refused with a message before any operating point exists, instead of
-// the undefined ratios of its calculation; otherwise its flow dialog, the regulated speed, its
-// charts, plot and HTML report, then its report kind.
-CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
-                       void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
-                       ChartSet charts, ReportKindCode reportKind)
+// The start of the commands that work on the network's operating point: refused with a message
+// before any operating point exists, instead of the undefined ratios of their calculations; then
+// the folder lock, held to the end, and the command's dialog. `body` does the rest once the
+// dialog is confirmed.
+template <typename Body>
+CommandResult RunOnOperatingPoint(Session& session, DialogId dialog, Body body)
 {
     if (!HasOperatingPoint(session.Record)) {
         session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
@@ -108,27 +107,37 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
     const CommandLock lock(session);
     if (!lock.Held())
         return Finish(session, CommandResult::Refused);
-    if (!session.Ui.ShowDialog(flowDialog))
+    if (!session.Ui.ShowDialog(dialog))
         return Finish(session, CommandResult::Cancelled);
+    return Finish(session, body());
+}
 
-    CalcRecord& record = session.Record;
-    const RegulationOutcome outcome = compute(record);
-    if (!outcome.Accepted) {
-        session.Ui.ShowMessage(outcome.Message, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    writeCharts(session.Dir, record, session.Problems);
-    PlotPicture(session, charts);
-    WriteHtmlReport(session.Dir, charts, record, session.Problems);
-    SetReportKind(record, reportKind);
-    return Finish(session, CommandResult::Done);
+// One regulation command: its flow dialog, the regulated speed, its charts, plot and HTML
+// report, then its report kind.
+CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
+                       void (*writeCharts)(const std::string&, const CalcRecord&, FileProblems&),
+                       ChartSet charts, ReportKindCode reportKind)
+{
+    return RunOnOperatingPoint(session, flowDialog, [&] {
+        CalcRecord& record = session.Record;
+        const RegulationOutcome outcome = compute(record);
+        if (!outcome.Accepted) {
+            session.Ui.ShowMessage(outcome.Message, kMessageCaption);
+            return CommandResult::Refused;
+        }
+        writeCharts(session.Dir, record, session.Problems);
+        PlotPicture(session, charts);
+        WriteHtmlReport(session.Dir, charts, record, session.Problems);
+        SetReportKind(record, reportKind);
+        return CommandResult::Done;
+    });
 }
 
 }  // namespace
 
 namespace commands {
 
-CommandResult FileNew(Session& session)
+CommandResult NewCalculation(Session& session)
 {
     CalcRecord& record = session.Record;
     FrontEnd& ui = session.Ui;
@@ -158,7 +167,7 @@ CommandResult FileNew(Session& session)
     return Finish(session, SelectFanWithFiles(session));
 }
 
-CommandResult Wentylator(Session& session)
+CommandResult SelectFanOnly(Session& session)
 {
     const CommandLock lock(session);
     if (!lock.Held())
@@ -166,13 +175,13 @@ CommandResult Wentylator(Session& session)
     return Finish(session, SelectFanWithFiles(session));
 }
 
-CommandResult obr_reg(Session& session)
+CommandResult RegulateSpeed(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg1, ComputeRegulatedSpeed, WriteRegulatedCharts,
                     ChartSet::Regulated, kRegulatedSpeedReport);
 }
 
-CommandResult par_tlumika(Session& session)
+CommandResult ShowSilencerVariants(Session& session)
 {
     // Without a selected fan the variants' report would show nothing but zeros.
     if (!session.Record.FanDesignation || !*session.Record.FanDesignation) {
@@ -183,13 +192,13 @@ CommandResult par_tlumika(Session& session)
     return Finish(session, CommandResult::Done);
 }
 
-CommandResult par_reg_tlumika(Session& session)
+CommandResult RegulateVariantSpeed(Session& session)
 {
     return Regulate(session, DialogId::OKBottomDlg2, ComputeVariantRegulatedSpeed, WriteRegulatedSilencerCharts,
                     ChartSet::RegulatedSilencers, kRegulatedVariantReport);
 }
 
-CommandResult dobor_z_katalogu(Session& session)
+CommandResult SelectFromCatalogue(Session& session)
 {
     CalcRecord& record = session.Record;
     if (!HasNetworkInputs(record)) {
@@ -223,32 +232,24 @@ CommandResult dobor_z_katalogu(Session& session)
 
 // The flow of every storey's grille with the selected fan: refused before any operating point,
 // like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
-// HTML report, and report kind 5. Without a solution the previous report stays.
-CommandResult kondygnacje(Session& session)
+// HTML report, and the storey-flow report. Without a solution the previous report stays.
+CommandResult StoreyFlowDistribution(Session& session)
 {
-    if (!HasOperatingPoint(session.Record)) {
-        session.Ui.ShowMessage(kNoOperatingPointMessage, kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    const CommandLock lock(session);
-    if (!lock.Held())
-        return Finish(session, CommandResult::Refused);
-    if (!session.Ui.ShowDialog(DialogId::OKBottomDlg7))
-        return Finish(session, CommandResult::Cancelled);
-
-    CalcRecord& record = session.Record;
-    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
-    if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
-        session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
-                                                                            : kStoreyFlowNoNetworkMessage,
-                               kMessageCaption);
-        return Finish(session, CommandResult::Refused);
-    }
-    WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
-    PlotPicture(session, ChartSet::StoreyFlows);
-    WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
-    SetReportKind(record, kStoreyFlowsReport);
-    return Finish(session, CommandResult::Done);
+    return RunOnOperatingPoint(session, DialogId::OKBottomDlg7, [&] {
+        CalcRecord& record = session.Record;
+        const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
+        if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
+            session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
+                                                                                : kStoreyFlowNoNetworkMessage,
+                                   kMessageCaption);
+            return CommandResult::Refused;
+        }
+        WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
+        PlotPicture(session, ChartSet::StoreyFlows);
+        WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
+        SetReportKind(record, kStoreyFlowsReport);
+        return CommandResult::Done;
+    });
 }
 
 }  // namespace commands

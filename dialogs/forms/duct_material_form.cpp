@@ -1,5 +1,5 @@
 // Duct material dialog: the chosen material's roughness goes into DuctRoughness.
-#include "dialogs/forms/tokbottomdlg33333.h"
+#include "dialogs/forms/duct_material_form.h"
 
 #include <QGroupBox>
 #include <QPushButton>

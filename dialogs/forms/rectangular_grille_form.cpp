@@ -1,5 +1,5 @@
 // Building dialog of kind 1 (rectangular grille, loss coefficient typed); value file "dialog33.sav".
-#include "dialogs/forms/tform22.h"
+#include "dialogs/forms/rectangular_grille_form.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // Rectangular duct dialog; its value file is "dialog2.sav".
-#include "dialogs/forms/tform1.h"
+#include "dialogs/forms/rectangular_duct_form.h"
 
 #include <QLineEdit>
 

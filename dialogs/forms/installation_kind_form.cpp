@@ -1,5 +1,5 @@
 // Installation kind dialog: InstallationKind is the number of the chosen radio button.
-#include "dialogs/forms/tokbottomdlg3333.h"
+#include "dialogs/forms/installation_kind_form.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // Round duct dialog; its value file is "dialog22.sav".
-#include "dialogs/forms/tform4.h"
+#include "dialogs/forms/round_duct_form.h"
 
 #include <QLineEdit>
 
