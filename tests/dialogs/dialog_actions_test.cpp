@@ -250,10 +250,8 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"}), density},
-        {"pressure 0 without humidity", D::Form3, Edits({"20", "0", "0"}), density},
         {"temperature -273", D::Form3, Edits({"-273", "1013", "50"}), density},
         {"a + b = 0", D::Form1, Edits({"0.5", "-0.5"}), diameter},
-        {"both sides 0", D::Form1, Edits({"0", "0"}), diameter},
         {"sides too large", D::Form1, Edits({"1e300", "1e300"}), diameter},
         {"-1 storeys", D::Form22, Edits({"3", "-1", "0.2", "0.2", "2"}), storeys},
         {"100 storeys", D::Form222, Edits({"3", "100", "0.1", "2"}), storeys},
@@ -286,7 +284,6 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1), flow},
         {"required flow 0", D::OKBottomDlg6, Edits({"0"}), required},
         {"outside -61", D::OKBottomDlg7, Edits({"1", "-61", "0"}), outside},
-        {"outside 1e300", D::OKBottomDlg7, Edits({"1", "1e300", "0"}), outside},
         {"faster than the catalogue", D::OKBottomDlg7, Edits({"0", "0", "1"}), speed},
         {"negative speed", D::OKBottomDlg7, Edits({"0", "0", "-1"}), speed},
     };
