@@ -105,8 +105,6 @@ private slots:
     {
         TestWindow window("title", SampleRecord(0));
         TMainForm& form = window.Form;
-        const QString title = QStringLiteral("Program doboru wentylatorów dachowych firmy KORALINEX");
-        QCOMPARE(form.windowTitle(), title);
         QVERIFY(form.windowState() & Qt::WindowMaximized);
         QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.SpeedBar->width(), 33));
         QCOMPARE(form.StatusLine->height(), 23);
