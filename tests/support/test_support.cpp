@@ -63,3 +63,21 @@ int CountOf(const std::string& text, const std::string& part)
         ++count;
     return count;
 }
+
+std::string DifferentFiles(const std::string& dir, const std::string& other)
+{
+    const auto joined = [](const std::vector<std::string>& items) {
+        std::string text;
+        for (const std::string& item : items)
+            text += (text.empty() ? "" : "; ") + item;
+        return text;
+    };
+    const std::vector<std::string> names = FileNamesBelow(dir), otherNames = FileNamesBelow(other);
+    if (names != otherNames)
+        return joined(names) + " | " + joined(otherNames);
+    std::vector<std::string> differ;
+    for (const std::string& name : names)
+        if (ReadFileForTest(dir + "/" + name) != ReadFileForTest(other + "/" + name))
+            differ.push_back(name);
+    return joined(differ);
+}

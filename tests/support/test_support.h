@@ -21,3 +21,7 @@ std::vector<std::string> FileNamesBelow(const std::string& dir);
 
 // How many times `part` stands in `text` (overlapping occurrences counted).
 int CountOf(const std::string& text, const std::string& part);
+
+// "" when both directories hold the same files with the same bytes; otherwise the names of the
+// files that differ, or both lists of names where these differ.
+std::string DifferentFiles(const std::string& dir, const std::string& other);
