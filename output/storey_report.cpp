@@ -4,6 +4,7 @@
 #include "output/storey_report.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "model/installation_kinds.h"
 #include "output/number_format.h"
@@ -111,11 +112,18 @@ std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyF
     if (IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0)
         notes.push_back("   Kratki stałej wydajności Qs = " + FormatNumber("%1.0f", record.GrilleSetFlowHourly) +
                         " [m3/h]");
+    const char* status = nullptr;
     switch (flows.Status) {
     case StoreyFlowStatus::Solved: break;
-    case StoreyFlowStatus::OffCatalogue: notes.push_back(kStoreyFlowOffCatalogueMessage); break;
-    case StoreyFlowStatus::NoSolution: notes.push_back(kStoreyFlowNoSolutionMessage); break;
-    case StoreyFlowStatus::NoNetwork: notes.push_back(kStoreyFlowNoNetworkMessage); break;
+    case StoreyFlowStatus::OffCatalogue: status = kStoreyFlowOffCatalogueMessage; break;
+    case StoreyFlowStatus::NoSolution: status = kStoreyFlowNoSolutionMessage; break;
+    case StoreyFlowStatus::NoNetwork: status = kStoreyFlowNoNetworkMessage; break;
+    }
+    // A message of several lines becomes several report lines: a canvas draws one line per text.
+    for (std::string_view rest = status ? status : ""; !rest.empty();) {
+        const size_t end = rest.find('\n');
+        notes.emplace_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
     return notes;
 }

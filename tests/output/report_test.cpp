@@ -1,5 +1,6 @@
 // The results report: golden files of every kind, the storey table, chosen lines.
 #include "output/report.h"
+#include "output/storey_report.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,23 @@ TEST(report, lines_chosen_by_the_record)
         const std::string text = ScreenText(r);
         EXPECT_NE(text.find(row.Expected), std::string::npos) << row.Expected << " not in\n" << text;
     }
+}
+
+// Every status message of the storey flows stands on report lines of its own: a canvas draws a
+// text as one line, so a line break inside a note would print past the page.
+TEST(report, storey_flow_notes_hold_no_line_break)
+{
+    const CalcRecord r = SampleRecord(5);
+    for (StoreyFlowStatus status : {StoreyFlowStatus::OffCatalogue, StoreyFlowStatus::NoSolution,
+                                    StoreyFlowStatus::NoNetwork}) {
+        StoreyFlows flows;
+        flows.Status = status;
+        const std::vector<std::string> notes = StoreyFlowNotes(r, flows);
+        for (const std::string& note : notes)
+            EXPECT_EQ(note.find('\n'), std::string::npos) << note;
+        EXPECT_GT(notes.size(), 2u);
+    }
+    StoreyFlows none;
+    none.Status = StoreyFlowStatus::NoSolution;
+    EXPECT_EQ(StoreyFlowNotes(r, none).back(), "Proszę wybrać większy wentylator albo kratki o większym oporze.");
 }
