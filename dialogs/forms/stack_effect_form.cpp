@@ -1,6 +1,6 @@
 // Stack-effect dialog of the storey flows; value file "dialog7.sav" (check box as 0 or 1, the
 // outside temperature, the fan speed). The temperature box is open only while the check box is
-// ticked.
+// ticked. The form is wide enough for its caption to show whole in the title bar.
 #include "dialogs/forms/stack_effect_form.h"
 
 #include <QCheckBox>
@@ -10,21 +10,21 @@
 
 TOKBottomDlg7::TOKBottomDlg7(const DialogContext& context)
     : ModalForm(context, DialogId::OKBottomDlg7,
-                {QSize(320, 215), kScreenCentre, true})
+                {QSize(400, 215), kScreenCentre, true})
 {
-    Bevel1 = MakeBevel("Bevel1", 8, 8, 305, 153);
+    Bevel1 = MakeBevel("Bevel1", 8, 8, 385, 153);
     Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);
     CheckBox1 = new QCheckBox(QString::fromUtf8("Uwzględnij efekt kominowy"), this);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->move(16, 52);
     CheckBox1->adjustSize();
     Label1 = MakeLabel("Label1", "Temperatura zewnętrzna [°C]", 16, 84);
-    Edit1 = MakeEdit("Edit1", 184, 84, 121);
+    Edit1 = MakeEdit("Edit1", 264, 84, 121);
     Label3 = MakeLabel("Label3", "Obroty wentylatora [1/min]", 16, 116);
-    Edit2 = MakeEdit("Edit2", 184, 116, 121);
+    Edit2 = MakeEdit("Edit2", 264, 116, 121);
     Label4 = MakeLabel("Label4", "(0 - obroty z katalogu)", 16, 136);
-    OKBtn = MakeButton("OKBtn", "OK", 79, 172);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", 159, 172);
+    OKBtn = MakeButton("OKBtn", "OK", 119, 172);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", 199, 172);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg7::OKBtnClick);
     connect(CheckBox1, &QCheckBox::toggled, Edit1, &QLineEdit::setEnabled);
