@@ -228,6 +228,7 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         {"failing", "exit 1", "program % zakończył pracę nad „gif.gnu” z kodem 1\n"
                               "program % zakończył pracę nad „gif_tl.gnu” z kodem 1\n"},
         {"torn", "printf 'GIF89a12' > \"$out\"", ""},
+        {"endless", "rm -f \"$out\"; ln -s /dev/zero \"$out\"", ""},
         {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
                              "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
     };
@@ -246,6 +247,17 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
         EXPECT_FALSE(fs::exists(picture + ".old~"));
     }
+
+    // A link planted under a picture's name is replaced, never written through.
+    const std::string victim = JoinPath(scratch, "victim");
+    ASSERT_TRUE(WriteFileAtomically(victim, "not a picture\n"));
+    fs::remove(picture);
+    fs::create_symlink(victim, picture);
+    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
+    EXPECT_EQ(RunInProcess(kBlock, dir, options).Status, kExitOk);
+    EXPECT_EQ(ReadFileForTest(victim), "not a picture\n");
+    EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
+    EXPECT_FALSE(fs::is_symlink(picture));
 
     options.Plotter = "went-char-no-such-plotter";
     run = RunInProcess(kBlock + regulation, dir, options);
