@@ -406,7 +406,7 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
         EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
         EXPECT_EQ(run.Status, 4);
         EXPECT_EQ(run.Out, "");
-        EXPECT_EQ(run.Err, "Katalog roboczy „" + dir + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
+        EXPECT_EQ(run.Err, "Katalog roboczy „" + QuotedInput(dir) + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
                            "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
         EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
     }
