@@ -55,6 +55,7 @@ empty) : > "$out" ;;
 fifo) rm -f "$out"; mkfifo "$out" ;;
 zero) rm -f "$out"; ln -s /dev/zero "$out" ;;
 fail) echo "gnuplot: cannot open file" >&2; exit 1 ;;
+slow*) sleep 0.1; printf 'GIF89a\\001\\000\\001\\000\\000\\000\\000%s;' "$FAKE_MODE" > "$out" ;;
 *) printf 'GIF89a\\001\\000\\001\\000\\000\\000\\000%s;' "$FAKE_MODE" > "$out" ;;
 esac
 """
@@ -445,6 +446,39 @@ class Campaign:
             if self.snapshot(folder) != refs[new]:
                 self.fault("torn", "run after kill round %d" % r, repr(self.differences(self.snapshot(folder), refs)))
 
+    def phase_plot_kills(self, rounds):
+        """Killed while its plotter works: every picture is the old or the new one, none is lost,
+        and the next whole run leaves nothing aside."""
+        example = os.path.join(ROOT, "examples", "blok_10_kondygnacji.txt")
+        folder = os.path.join(self.fresh("plotkill"), "w")
+        self.run(["--dir", folder, example], "plot kill preparation", plot_mode="slow0")
+        for r in range(rounds):
+            if time.time() > self.deadline:
+                return
+            before = self.snapshot(folder)
+            proc = self.start(["--dir", folder, example], plot_mode="slow%d" % (r + 1))
+            time.sleep(self.rng.uniform(0.0, 0.9))
+            try:
+                os.killpg(proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            status, _, _ = self.finish(proc, "killed plotting run %d" % r, killed=True)
+            self.figures["kills"] += status == -signal.SIGKILL
+            time.sleep(0.3)  # a plotter of the killed run may still finish its picture
+            after = self.snapshot(folder)
+            what = "plot kill round %d" % r
+            for name, entry in before.items():
+                if name.endswith(".gif") and name not in after:
+                    self.fault("lost", what, name + (" (left under .old~)" if name + ".old~" in after else ""))
+                elif name.endswith(".gif") and after[name] != entry:
+                    with open(os.path.join(folder, name), "rb") as f:
+                        if not f.read().startswith(b"GIF89a\x01\x00\x01\x00\x00\x00\x00slow"):
+                            self.fault("torn", what, name)
+            status, _, _ = self.run(["--dir", folder, example], "plotting run after a kill", plot_mode="slow")
+            for name in self.snapshot(folder):
+                if name.endswith(".old~"):
+                    self.fault("leftovers", "plotting run after kill round %d" % r, name)
+
     def phase_plotter(self, rounds):
         example = os.path.join(ROOT, "examples", "blok_10_kondygnacji.txt")
         folder = os.path.join(self.fresh("plot"), "w")
@@ -515,6 +549,7 @@ def main():
         started = time.time()
         campaign.phase_inputs()
         campaign.phase_plotter(max(7, options.runs // 50))
+        campaign.phase_plot_kills(max(5, options.runs // 100))
         campaign.phase_concurrent(max(6, options.runs // 25))
         campaign.phase_kills(max(6, options.runs // 25))
         campaign.phase_planted(max(20, options.runs // 5))
