@@ -3,6 +3,7 @@
 #include "app/chart_commands.h"
 
 #include <filesystem>
+#include <iterator>
 #include <optional>
 
 #include "app/process_launcher.h"
@@ -22,12 +23,14 @@ struct SetTexts {
     const char* Command;
     const char* Chart;
 };
-constexpr SetTexts kSetTexts[4] = {
+constexpr SetTexts kSetTexts[] = {
     {"", ""},
     {"", ""},
     {"Obroty regulowane", "Charakterystyka obrotów regulowanych"},
     {"Obroty regulowane z tłumikami", "Charakterystyka obrotów regulowanych z tłumikami"},
+    {"Rozkład przepływu na kondygnacjach", ""},
 };
+static_assert(std::size(kSetTexts) == static_cast<size_t>(ChartSet::StoreyFlows), "one row per chart set");
 
 // Whether the command may use the set: `needed` (the file it works on) exists and the set is not
 // left from an earlier fan selection; otherwise the reason is shown. `missing` starts the message

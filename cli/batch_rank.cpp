@@ -4,10 +4,13 @@
 #include "cli/batch_rank.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
 #include "output/catalogue_table.h"
+#include "output/folder_lock.h"
+#include "output/quoted_input.h"
 
 namespace {
 
@@ -65,8 +68,14 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
     std::error_code error;
     const bool dirExists = std::filesystem::exists(options.Dir, error);
     if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << options.Dir << "” nie jest katalogiem\n";
+        err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
         return kExitBadInput;
+    }
+    // The value files are written under the folder's lock, like every command's files.
+    std::optional<FolderLock> lock;
+    if (dirExists && !lock.emplace(options.Dir).Held()) {
+        err << lock->BusyMessage() << "\n";
+        return kExitNotWritten;
     }
 
     // The chooser is never shown here: its key is answered with the first entry that has a
@@ -107,14 +116,19 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
     }
 
     if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
-        err << "nie można utworzyć katalogu roboczego „" << options.Dir << "”\n";
+        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
         return kExitBadInput;
+    }
+    if (!lock && !lock.emplace(options.Dir).Held()) {
+        err << lock->BusyMessage() << "\n";
+        return kExitNotWritten;
     }
     CalcRecord record;
     ResetCalcRecord(record);
     RankFrontEnd ui(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, true}, err);
     Session session{record, options.Dir, ui, {}};
     ConfirmAll(ui, session);
+    const bool notWritten = session.Problems.AnyEver();
     if (!session.Problems.Empty())
         err << session.Problems.Message() << "\n";
 
@@ -122,5 +136,5 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
     const std::vector<RankedConfiguration> rows = RankCatalogue(record, required);
     out << (rank.Csv ? RankingCsv(rows) : RankingText(rows, required));
     out.flush();
-    return kExitOk;
+    return notWritten ? kExitNotWritten : kExitOk;
 }

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "output/quoted_input.h"
 #include "output/text_file.h"
 
 #ifndef _WIN32
@@ -134,7 +135,7 @@ FolderLock::~FolderLock()
 
 std::string FolderLock::BusyMessage() const
 {
-    return "Katalog roboczy „" + dir_ +
+    return "Katalog roboczy „" + QuotedInput(dir_) +
            "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
            "Proszę poczekać, aż skończy, i powtórzyć polecenie.";
 }

@@ -28,7 +28,14 @@ PictureGuard::PictureGuard(std::string picture) : picture_(std::move(picture))
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    if (!fs::is_regular_file(fs::symlink_status(picture_, error)))
+    const fs::file_status status = fs::symlink_status(picture_, error);
+    if (!error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+        // A link, pipe or device under the picture's name is not a picture: the plotter would
+        // write through it (or block on it). It is replaced like every other output file.
+        fs::remove(picture_, error);
+        return;
+    }
+    if (!fs::is_regular_file(status))
         return;
     const std::string aside = picture_ + ".old~";
     fs::rename(picture_, aside, error);
@@ -45,8 +52,10 @@ PictureGuard::~PictureGuard()
 bool PictureGuard::Settle()
 {
     settled_ = true;
-    const std::optional<std::string> bytes = ReadWholeFile(picture_);
     std::error_code error;
+    // Only a regular file the plotter made counts, never what a link under the name leads to.
+    const bool regular = std::filesystem::is_regular_file(std::filesystem::symlink_status(picture_, error));
+    const std::optional<std::string> bytes = regular ? ReadWholeFile(picture_) : std::nullopt;
     if (bytes && IsWholeGif(*bytes)) {
         if (!aside_.empty())
             std::filesystem::remove(aside_, error);
@@ -60,8 +69,8 @@ void PictureGuard::Restore()
 {
     std::error_code error;
     if (aside_.empty()) {
-        // No previous picture: an incomplete new one is no better than none.
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(picture_, error)))
+        // No previous picture: an incomplete new one (whatever the plotter left) is no better than none.
+        if (!std::filesystem::is_directory(std::filesystem::symlink_status(picture_, error)))
             std::filesystem::remove(picture_, error);
         return;
     }

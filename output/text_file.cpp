@@ -137,20 +137,38 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteM
     return false;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path)
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit)
 {
+#ifdef _WIN32
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     std::FILE* file = std::fopen(path.c_str(), "rb");
+#else
+    // Opened without waiting (a pipe with no writer would block) and read only when it is a
+    // regular file: a device such as /dev/zero never ends.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        ::close(fd);
+        return std::nullopt;
+    }
+#endif
     if (!file)
         return std::nullopt;
     std::string bytes;
     char buffer[4096];
     std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    while (bytes.size() <= limit && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
         bytes.append(buffer, count);
-    const bool failed = std::ferror(file) != 0;
+    const bool failed = std::ferror(file) != 0 || bytes.size() > limit;
     std::fclose(file);
     if (failed)
         return std::nullopt;

@@ -2,6 +2,7 @@
 // place, so a failed write never leaves a truncated file behind.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,5 +23,9 @@ enum class WriteMode {
 // the file cannot be written; the old file is then unchanged.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode = WriteMode::Replace);
 
-// The whole file, or nullopt when it cannot be opened.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Files of the program are far smaller; a larger one is not read.
+constexpr size_t kReadWholeFileLimit = size_t{64} << 20;  // bytes
+
+// The whole file, or nullopt when it cannot be opened, is not a regular file (a folder, a device
+// or a pipe is never read) or is longer than `limit` bytes.
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit = kReadWholeFileLimit);

@@ -76,6 +76,8 @@ private slots:
             {"char_wyswietl", "", false, "Brak charakterystyki do wyświetlenia.\nProszę najpierw wykonać obliczenia."},
             {"obr_reg_druk", "", false, "Brak charakterystyki do wydruku.\n" + regulateFirst},
             {"char_zapisz2", "", false, "Brak charakterystyki do zapisania.\n" + regulateFirst},
+            {"kond_wyswietl", "", false, "Brak charakterystyki do wyświetlenia.\n"
+                                         "Proszę najpierw wykonać polecenie „Rozkład przepływu na kondygnacjach”."},
             {"obr_reg_wyswietl", "old reg", false, "Charakterystyka obrotów regulowanych" + stale + "Obroty regulowane”."},
             {"char_zapisz3", "old reg", false,
              "Charakterystyka obrotów regulowanych z tłumikami" + stale + "Obroty regulowane z tłumikami”."},

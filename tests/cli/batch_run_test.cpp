@@ -176,16 +176,44 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
     const std::string picture = JoinPath(dir, "wykresy/wykres.gif");
     EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
 
-    // A plotter that fails: the previous picture stays, each is reported, the run goes on and ends
-    // with status 4. (A hung one and a torn picture: the program's test.)
-    options.Plotter = FakePlotter(scratch, log, "failing", "exit 1");
-    run = RunInProcess(kBlock, dir, options);
-    EXPECT_EQ(run.Status, kExitNotWritten);
-    EXPECT_EQ(run.Err, "program " + options.Plotter + " zakończył pracę nad „gif.gnu” z kodem 1\nprogram " + options.Plotter +
-                           " zakończył pracę nad „gif_tl.gnu” z kodem 1\nNie można zapisać plików:\n" + picture + "\n" +
-                           JoinPath(dir, "wykresy/wykres_tl.gif") + "\n");
-    EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
-    EXPECT_FALSE(fs::exists(picture + ".old~"));
+    // A plotter that fails, hangs or leaves a torn picture: the previous picture stays, each is
+    // reported, the run goes on and ends with status 4. A hung one is ended after the limit.
+    const std::string pictures = JoinPath(dir, "wykresy/wykres.gif") + "\n" + JoinPath(dir, "wykresy/wykres_tl.gif") + "\n";
+    struct Row { const char* name; const char* body; std::string err; };
+    const Row rows[] = {
+        {"failing", "exit 1", "program % zakończył pracę nad „gif.gnu” z kodem 1\n"
+                              "program % zakończył pracę nad „gif_tl.gnu” z kodem 1\n"},
+        {"torn", "printf 'GIF89a12' > \"$out\"", ""},
+        {"endless", "rm -f \"$out\"; ln -s /dev/zero \"$out\"", ""},
+        {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
+                             "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        options.Plotter = FakePlotter(scratch, log, row.name, row.body);
+        options.PlotTimeout = std::chrono::milliseconds(300);
+        const auto start = std::chrono::steady_clock::now();
+        run = RunInProcess(kBlock, dir, options);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        EXPECT_EQ(run.Status, kExitNotWritten);
+        std::string err = row.err;
+        for (size_t at; (at = err.find('%')) != std::string::npos;)
+            err.replace(at, 1, options.Plotter);
+        EXPECT_EQ(run.Err, err + "Nie można zapisać plików:\n" + pictures);
+        EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
+        EXPECT_FALSE(fs::exists(picture + ".old~"));
+    }
+
+    // A link planted under a picture's name is replaced, never written through.
+    const std::string victim = JoinPath(scratch, "victim");
+    ASSERT_TRUE(WriteFileAtomically(victim, "not a picture\n"));
+    fs::remove(picture);
+    fs::create_symlink(victim, picture);
+    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
+    EXPECT_EQ(RunInProcess(kBlock, dir, options).Status, kExitOk);
+    EXPECT_EQ(ReadFileForTest(victim), "not a picture\n");
+    EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
+    EXPECT_FALSE(fs::is_symlink(picture));
 
     options.Plotter = "went-char-no-such-plotter";
     run = RunInProcess(kBlock + regulation, dir, options);

@@ -83,6 +83,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, ""}, {{"--plot", "x.txt"}, ""}, {{"a.txt", "b.txt"}, ""}, {{"x.txt", "--dir"}, ""},
         {{"x.txt", "--rank"}, ""}, {{"--csv", "x.txt"}, ""}, {{"--rank", "0", "--dir", dir, Example("blok_10_kondygnacji")}, ""},
+        {{"--rank=inf", "--dir", dir, Example("blok_10_kondygnacji")}, ""},
+        {{"--no-plot", "--dir", dir, "--storeys", "--speed", "1e400", Example("blok_10_kondygnacji")}, ""},
         {{"--plot-timeout", "0", "x.txt"}, ""}, {{"--plot-timeout=1e400", "x.txt"}, ""},
         {{"--storeys", "x.txt", "--outside-temp"}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"}, block},
@@ -351,15 +353,18 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
     const std::string dir = WorkDir(scratch);
     const std::string lock = JoinPath(dir, ".went_char.lock");
     // The holder's output goes nowhere, so that nobody waits for it after the test.
-    const std::string holder = "flock " + Quoted(lock) + " sleep 7 >/dev/null 2>&1 </dev/null & "
+    const std::string holder = "flock " + Quoted(lock) + " sleep 12 >/dev/null 2>&1 </dev/null & "
                                "while [ ! -e " + Quoted(lock) + " ]; do sleep 0.05; done; sleep 0.2";
     ASSERT_EQ(std::system(holder.c_str()), 0);
-    const auto start = std::chrono::steady_clock::now();
-    const CliRun run = RunCli(scratch, {"--no-plot", "--dir", dir, Example("blok_10_kondygnacji")});
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
-    EXPECT_EQ(run.Status, 4);
-    EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Katalog roboczy „" + dir + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
-                       "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
-    EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
+    for (const char* mode : {"--no-plot", "--rank=50"}) {
+        SCOPED_TRACE(mode);
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun run = RunCli(scratch, {mode, "--dir", dir, Example("blok_10_kondygnacji")});
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+        EXPECT_EQ(run.Status, 4);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err, "Katalog roboczy „" + QuotedInput(dir) + "” jest zajęty: inny program went_char zapisuje w nim wyniki.\n"
+                           "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
+        EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
+    }
 }
