@@ -65,18 +65,10 @@ std::string ConfirmAll(RankFrontEnd& ui, Session& session)
 int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOptions& options, std::ostream& out,
                std::ostream& err)
 {
-    std::error_code error;
-    const bool dirExists = std::filesystem::exists(options.Dir, error);
-    if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
-        return kExitBadInput;
-    }
     // The value files are written under the folder's lock, like every command's files.
-    std::optional<FolderLock> lock;
-    if (dirExists && !lock.emplace(options.Dir).Held()) {
-        err << lock->BusyMessage() << "\n";
-        return kExitNotWritten;
-    }
+    BatchFolder folder(options.Dir);
+    if (const int status = folder.Open(err); status != kExitOk)
+        return status;
 
     // The chooser is never shown here: its key is answered with the first entry that has a
     // button, whatever the input says, and the regulation keys are left out.
@@ -115,14 +107,8 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
         }
     }
 
-    if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
-        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
-        return kExitBadInput;
-    }
-    if (!lock && !lock.emplace(options.Dir).Held()) {
-        err << lock->BusyMessage() << "\n";
-        return kExitNotWritten;
-    }
+    if (const int status = folder.Make(err); status != kExitOk)
+        return status;
     CalcRecord record;
     ResetCalcRecord(record);
     RankFrontEnd ui(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, true}, err);

@@ -348,22 +348,41 @@ bool CliFrontEnd::StartPlotter(const std::string& scriptName)
     return false;
 }
 
-int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err)
+int BatchFolder::Open(std::ostream& err)
 {
     std::error_code error;
-    const bool dirExists = std::filesystem::exists(options.Dir, error);
-    if (dirExists && !std::filesystem::is_directory(options.Dir, error)) {
-        err << "katalog roboczy „" << QuotedInput(options.Dir) << "” nie jest katalogiem\n";
+    existed_ = std::filesystem::exists(dir_, error);
+    if (existed_ && !std::filesystem::is_directory(dir_, error)) {
+        err << "katalog roboczy „" << QuotedInput(dir_) << "” nie jest katalogiem\n";
         return kExitBadInput;
     }
-
-    // The whole run holds the folder, so that its files all come from this run's input. A folder
-    // still to be made is locked once it exists.
-    std::optional<FolderLock> lock;
-    if (dirExists && !lock.emplace(options.Dir).Held()) {
-        err << lock->BusyMessage() << "\n";
+    if (existed_ && !lock_.emplace(dir_).Held()) {
+        err << lock_->BusyMessage() << "\n";
         return kExitNotWritten;
     }
+    return kExitOk;
+}
+
+int BatchFolder::Make(std::ostream& err)
+{
+    std::error_code error;
+    if (!existed_ && !std::filesystem::create_directories(dir_, error)) {
+        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(dir_) << "”\n";
+        return kExitBadInput;
+    }
+    if (!lock_ && !lock_.emplace(dir_).Held()) {
+        err << lock_->BusyMessage() << "\n";
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream& out, std::ostream& err)
+{
+    // The whole run holds the folder, so that its files all come from this run's input.
+    BatchFolder folder(options.Dir);
+    if (const int status = folder.Open(err); status != kExitOk)
+        return status;
 
     // Everything is checked before the first file is touched.
     DialogAnswersResult answers = BuildDialogAnswers(input, options.Dir, options.InputName);
@@ -384,14 +403,8 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     }
 
     // A working directory that does not exist yet is made, once the input is known to be good.
-    if (!dirExists && !std::filesystem::create_directories(options.Dir, error)) {
-        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(options.Dir) << "”\n";
-        return kExitBadInput;
-    }
-    if (!lock && !lock.emplace(options.Dir).Held()) {
-        err << lock->BusyMessage() << "\n";
-        return kExitNotWritten;
-    }
+    if (const int status = folder.Make(err); status != kExitOk)
+        return status;
     FileProblems preparation;
     PrepareWorkingDirectory(options.Dir, preparation);
     if (!preparation.Empty())

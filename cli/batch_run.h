@@ -6,10 +6,12 @@
 #include <chrono>
 #include <map>
 #include <optional>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/batch_input.h"
+#include "output/folder_lock.h"
 #include "commands/commands.h"
 
 // Exit statuses of went_char_cli.
@@ -75,6 +77,22 @@ private:
     std::ostream& err_;
     Session* session_ = nullptr;
     bool plotterMissing_ = false;  // reported once, then not tried again
+};
+
+// The working folder of a batch run. Open: before the input is checked, a folder that exists is
+// checked to be one and locked, so that every file of the run comes from this run's input. Make:
+// once the input is known to be good, a missing folder is made and then locked. Both return
+// kExitOk or the exit status, with the message written to `err`.
+class BatchFolder {
+public:
+    explicit BatchFolder(std::string dir) : dir_(std::move(dir)) {}
+    int Open(std::ostream& err);
+    int Make(std::ostream& err);
+
+private:
+    std::string dir_;
+    bool existed_ = false;
+    std::optional<FolderLock> lock_;
 };
 
 // The whole batch run: validation, then "Nowe obliczenia", "Obroty regulowane" when
