@@ -54,6 +54,10 @@ Attempt TryLock(const std::string& lockPath, int& fd)
 {
     for (;;) {
         fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        // A link planted under the lock's name is removed (its target stays as it is) and the
+        // folder locked with a file of its own, rather than run without the lock.
+        if (fd < 0 && errno == ELOOP && ::unlink(lockPath.c_str()) == 0)
+            continue;
         if (fd < 0)
             return Attempt::NoLockFile;
         while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

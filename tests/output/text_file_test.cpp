@@ -11,6 +11,7 @@
 #endif
 
 #include "output/file_problems.h"
+#include "output/folder_lock.h"
 #include "output/working_dir.h"
 #include "support/test_support.h"
 
@@ -103,6 +104,16 @@ TEST(text_file, temporaries_never_follow_links_and_rewrites_keep_what_is_there)
     ASSERT_TRUE(WriteFileAtomically(link, "report\n"));
     EXPECT_FALSE(fs::is_symlink(link)) << "an output file replaces a link";
     EXPECT_EQ(ReadFileForTest(target), "new\n");
+
+    // A link planted under the lock's name is not followed and does not leave the folder unlocked.
+    const std::string lockName = JoinPath(dir, ".went_char.lock");
+    fs::create_symlink(victim, lockName);
+    {
+        const FolderLock lock(dir);
+        EXPECT_TRUE(lock.Held());
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(lockName))) << "locked with a file of its own";
+    }
+    EXPECT_EQ(ReadFileForTest(victim), "victim\n");
 }
 #endif
 
