@@ -1,12 +1,9 @@
 // went_char_cli: the batch front end. Reads the answers to every dialog from an input file, runs
 // the commands of the main window without a window and prints the results report. This file
 // handles the command line only; cli/batch_run.cpp does the work.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <exception>
@@ -16,12 +13,12 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "cli/batch_input.h"
 #include "cli/batch_rank.h"
 #include "cli/batch_run.h"
 #include "output/quoted_input.h"
+#include "output/text_file.h"
 
 namespace {
 
@@ -127,38 +124,16 @@ constexpr size_t kInputLimit = size_t{1} << 20;  // bytes
 // pipe is refused without waiting for it). "" when read, otherwise what went wrong.
 std::string ReadInput(const std::string& name, std::string& text)
 {
-    int fd = STDIN_FILENO;
-    if (name != "-") {
-        fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0)
-            return "nie można odczytać pliku „" + QuotedInput(name) + "”";
-        struct stat info {};
-        if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            close(fd);
-            return "„" + QuotedInput(name) + "” nie jest zwykłym plikiem";
-        }
+    FileRead read = name == "-" ? ReadDescriptor(STDIN_FILENO, kInputLimit) : ReadRegularFile(name, kInputLimit);
+    switch (read.State) {
+    case FileReadState::Read: text = std::move(read.Bytes); return "";
+    case FileReadState::NotRegular: return "„" + QuotedInput(name) + "” nie jest zwykłym plikiem";
+    case FileReadState::TooLarge:
+        return "plik „" + QuotedInput(name) + "” jest większy niż 1 MiB: to nie jest plik wejściowy";
+    case FileReadState::Missing:
+    case FileReadState::Failed: break;
     }
-    std::string problem;
-    std::vector<char> buffer(kInputLimit + 1);
-    size_t size = 0;
-    while (size < buffer.size()) {
-        const ssize_t got = read(fd, buffer.data() + size, buffer.size() - size);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            problem = "nie można odczytać pliku „" + QuotedInput(name) + "”";
-            break;
-        }
-        if (got == 0)
-            break;
-        size += static_cast<size_t>(got);
-    }
-    if (fd != STDIN_FILENO)
-        close(fd);
-    if (problem.empty() && size > kInputLimit)
-        problem = "plik „" + QuotedInput(name) + "” jest większy niż 1 MiB: to nie jest plik wejściowy";
-    text.assign(buffer.data(), size);
-    return problem;
+    return "nie można odczytać pliku „" + QuotedInput(name) + "”";
 }
 
 // A positive number of seconds, at most a day; nullopt for anything else.

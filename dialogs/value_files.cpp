@@ -3,11 +3,6 @@
 // a pipe under the file's name is never read, and never waited for.
 #include "dialogs/value_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstddef>
 
 #include "output/text_file.h"
@@ -17,33 +12,17 @@ namespace {
 // The first kValueFileReadLimit bytes of a regular file, or the reason there are none.
 ValueFileState ReadHead(const std::string& path, std::string& bytes)
 {
-    // Non-blocking, so that opening a FIFO does not wait for a writer; it is refused below.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? ValueFileState::Missing : ValueFileState::Unreadable;
-    struct stat info {};
-    ValueFileState state = ValueFileState::Read;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        state = ValueFileState::Unreadable;
-    } else {
-        char buffer[kValueFileReadLimit];
-        size_t size = 0;
-        while (size < sizeof buffer) {
-            const ssize_t got = read(fd, buffer + size, sizeof buffer - size);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                state = ValueFileState::Unreadable;
-                break;
-            }
-            if (got == 0)
-                break;
-            size += static_cast<size_t>(got);
-        }
-        bytes.assign(buffer, size);
+    FileRead read = ReadRegularFile(path, kValueFileReadLimit, true);
+    switch (read.State) {
+    case FileReadState::Read:
+        bytes = std::move(read.Bytes);
+        return ValueFileState::Read;
+    case FileReadState::Missing: return ValueFileState::Missing;
+    case FileReadState::NotRegular:
+    case FileReadState::Failed:
+    case FileReadState::TooLarge: return ValueFileState::Unreadable;
     }
-    close(fd);
-    return state;
+    return ValueFileState::Unreadable;
 }
 
 }  // namespace

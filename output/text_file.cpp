@@ -137,40 +137,78 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteM
     return false;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit)
+FileRead ReadDescriptor(int fd, size_t limit, bool head)
 {
+    FileRead result;
+    // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+    const size_t wanted = head ? limit : limit + 1;
+    std::string bytes(wanted, '\0');
+    size_t size = 0;
+    while (size < wanted) {
+#ifdef _WIN32
+        const int got = _read(fd, bytes.data() + size, static_cast<unsigned>(wanted - size));
+#else
+        const ssize_t got = ::read(fd, bytes.data() + size, wanted - size);
+        if (got < 0 && errno == EINTR)
+            continue;
+#endif
+        if (got < 0)
+            return result;
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
+    }
+    bytes.resize(size);
+    result.State = size > limit ? FileReadState::TooLarge : FileReadState::Read;
+    if (result.State == FileReadState::Read)
+        result.Bytes = std::move(bytes);
+    return result;
+}
+
+FileRead ReadRegularFile(const std::string& path, size_t limit, bool head)
+{
+    FileRead result;
 #ifdef _WIN32
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!fs::exists(path, error)) {
+        result.State = FileReadState::Missing;
+        return result;
+    }
+    if (!fs::is_regular_file(path, error)) {
+        result.State = FileReadState::NotRegular;
+        return result;
+    }
+    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    if (fd < 0)
+        return result;
 #else
     // Opened without waiting (a pipe with no writer would block) and read only when it is a
     // regular file: a device such as /dev/zero never ends.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
+    if (fd < 0) {
+        result.State = errno == ENOENT ? FileReadState::Missing : FileReadState::Failed;
+        return result;
+    }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return std::nullopt;
-    }
-    std::FILE* file = ::fdopen(fd, "rb");
-    if (!file) {
-        ::close(fd);
-        return std::nullopt;
+        result.State = FileReadState::NotRegular;
+        return result;
     }
 #endif
-    if (!file)
+    result = ReadDescriptor(fd, limit, head);
+#ifdef _WIN32
+    _close(fd);
+#else
+    ::close(fd);
+#endif
+    return result;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit)
+{
+    FileRead read = ReadRegularFile(path, limit);
+    if (read.State != FileReadState::Read)
         return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    std::size_t count;
-    while (bytes.size() <= limit && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, count);
-    const bool failed = std::ferror(file) != 0 || bytes.size() > limit;
-    std::fclose(file);
-    if (failed)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.Bytes);
 }

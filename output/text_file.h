@@ -23,6 +23,27 @@ enum class WriteMode {
 // the file cannot be written; the old file is then unchanged.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode = WriteMode::Replace);
 
+// What reading a file found.
+enum class FileReadState {
+    Read,
+    Missing,     // nothing under the name
+    NotRegular,  // a folder, a device or a pipe: never read, never waited for
+    Failed,      // it could not be opened or read
+    TooLarge,    // longer than the limit
+};
+
+struct FileRead {
+    FileReadState State = FileReadState::Failed;
+    std::string Bytes;  // the bytes read; with `head`, at most the first `limit`
+};
+
+// Reads the regular file at `path`, at most `limit` bytes. A longer file is TooLarge, or, with
+// `head`, Read holding its first `limit` bytes.
+FileRead ReadRegularFile(const std::string& path, size_t limit, bool head = false);
+
+// Reads an open descriptor (standard input) to its end in the same way; it is not closed.
+FileRead ReadDescriptor(int fd, size_t limit, bool head = false);
+
 // Files of the program are far smaller; a larger one is not read.
 constexpr size_t kReadWholeFileLimit = size_t{64} << 20;  // bytes
 
