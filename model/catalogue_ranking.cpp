@@ -44,13 +44,6 @@ const char* ConfigurationName(FanConfiguration configuration)
     return "";
 }
 
-bool HasNetworkInputs(const CalcRecord& record)
-{
-    auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };
-    return record.StoreyCount >= 1 && record.StoreyCount <= kMaxStoreyCount && positive(record.AirDensity) &&
-           positive(record.DuctArea) && positive(record.DuctDiameter) && positive(record.GrilleArea);
-}
-
 std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double requiredGrilleFlowHourly)
 {
     const double required = requiredGrilleFlowHourly;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/calc_record.h"
+#include "model/network.h"
 
 enum class FanConfiguration : int32_t {
     Fan = 0,       // the fan alone
@@ -36,6 +37,3 @@ struct RankedConfiguration {
 // point on the network the configuration was evaluated against.
 std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double requiredGrilleFlowHourly);
 
-// True when the record's inputs describe a network (storeys 1..99, positive density, duct and
-// grille): false straight after start-up, before any calculation.
-bool HasNetworkInputs(const CalcRecord& record);

@@ -167,3 +167,10 @@ std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& netwo
     StoreStoreyPressures(record, profile);
     return std::move(profile.Trace);
 }
+
+bool HasNetworkInputs(const CalcRecord& record)
+{
+    auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };
+    return record.StoreyCount >= 1 && record.StoreyCount <= kMaxStoreyCount && positive(record.AirDensity) &&
+           positive(record.DuctArea) && positive(record.DuctDiameter) && positive(record.GrilleArea);
+}

@@ -40,3 +40,7 @@ void StoreStoreyPressures(CalcRecord& record, const StoreyProfile& profile);
 // Fills record.StoreyPressure[0..StoreyCount] for the per-grille flow q [m3/s] and returns the
 // text of the trace file "pstr.txt". The caller guarantees StoreyCountFits(record.StoreyCount).
 std::string ComputeStoreyPressures(CalcRecord& record, const NetworkModel& network, double q);
+
+// True when the record's inputs describe a network (storeys 1..99, positive density, duct and
+// grille): false straight after start-up, before any calculation.
+bool HasNetworkInputs(const CalcRecord& record);

@@ -94,10 +94,10 @@ March MarchUp(const Riser& riser, double lowestDuctPressure, std::vector<StoreyF
     return {carried, atFan, FanPressureAt(riser, carried) - atFan};
 }
 
+// The network's inputs, and a grille that resists the flow: its flow follows from its pressure.
 bool RecordHasNetwork(const CalcRecord& record)
 {
-    return record.StoreyCount >= 1 && record.StoreyCount <= kMaxStoreyCount && record.AirDensity > 0.0 &&
-           record.DuctArea > 0.0 && record.GrilleArea > 0.0 && record.GrilleLossCoefficient > 0.0 &&
+    return HasNetworkInputs(record) && record.GrilleLossCoefficient > 0.0 &&
            std::isfinite(record.GrilleLossCoefficient) && record.StoreyHeight >= 0.0;
 }
 
