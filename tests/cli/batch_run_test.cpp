@@ -183,6 +183,7 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         {"failing", "exit 1", "program % zakończył pracę nad „gif.gnu” z kodem 1\n"
                               "program % zakończył pracę nad „gif_tl.gnu” z kodem 1\n"},
         {"torn", "printf 'GIF89a12' > \"$out\"", ""},
+        {"torn after its first block", "printf 'GIF89a1234567890' > \"$out\"", ""},
         {"endless", "rm -f \"$out\"; ln -s /dev/zero \"$out\"", ""},
         {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
                              "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
