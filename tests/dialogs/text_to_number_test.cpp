@@ -14,23 +14,18 @@ TEST(text_to_number, decimal_texts)
     const Row rows[] = {
         {"plain", "1.2", 1.2, true},
         {"comma ends the number", "0,25", 0.0, false},
-        {"comma after digits", "1,2", 1.0, false},
         {"blanks, sign, exponent, junk after", " -1.5e3x", -1500.0, false},
         {"exponent without digits is not taken", "1e", 1.0, false},
-        {"exponent sign without digits", "2e+", 2.0, false},
         {"exponent with sign", "25E-2", 0.25, true},
         {"fraction only", ".5", 0.5, true},
         {"point after digits", "7.", 7.0, true},
         {"sign and point without digits", "-.", 0.0, false},
         {"infinity is not a number here", "inf", 0.0, false},
-        {"nor is nan", "nan", 0.0, false},
         {"hexadecimal reads its leading zero", "0x10", 0.0, false},
         {"overflow", "1e999", HUGE_VAL, true},
-        {"negative overflow", "-1e999", -HUGE_VAL, true},
         {"long mantissa overflow", "123456789e301", HUGE_VAL, true},
         {"leading zeros underflow", "0.000001e-320", 0.0, true},
         {"largest double", "1.7976931348623157e308", 1.7976931348623157e308, true},
-        {"underflow", "1e-999", 0.0, true},
         {"subnormal kept", "1e-310", 1e-310, true},
         {"empty", "", 0.0, false},
         {"tab and newline are blanks", "\t\n 3.5", 3.5, true},
@@ -45,7 +40,6 @@ TEST(text_to_number, decimal_texts)
     }
     EXPECT_TRUE(std::signbit(TextToDouble("-0")));
     EXPECT_TRUE(std::signbit(TextToDouble("-1e-999"))) << "underflow keeps the sign";
-    EXPECT_FALSE(std::signbit(TextToDouble("0")));
 }
 
 TEST(text_to_number, integer_texts)
@@ -61,8 +55,6 @@ TEST(text_to_number, integer_texts)
         {"plus", "+25", 25, true},
         {"letters", "Edit2", 0, false},
         {"empty", "", 0, false},
-        {"exponent not read", "1e3", 1, false},
-        {"comma", "4,6", 4, false},
         {"largest", "9223372036854775807", kMax, true},
         {"smallest", "-9223372036854775808", kMin, true},
         {"saturates high", "9223372036854775808", kMax, true},
@@ -74,11 +66,4 @@ TEST(text_to_number, integer_texts)
         EXPECT_EQ(TextToLong(row.Text), row.Expected) << row.Name << ": \"" << row.Text << "\"";
         EXPECT_EQ(IsWholeNumber(row.Text, NumberKind::Integer), row.Whole) << row.Name;
     }
-
-    constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
-    constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
-    EXPECT_EQ(ClampToInt32(-5), -5);
-    EXPECT_EQ(ClampToInt32(kMin32), kMin32);
-    EXPECT_EQ(ClampToInt32(int64_t{kMax32} + 1), kMax32);
-    EXPECT_EQ(ClampToInt32(int64_t{kMin32} - 1), kMin32);
 }

@@ -30,7 +30,6 @@ TEST(value_files, loads_whatever_is_on_disk)
         {"over-long line cut, rest skipped", "123456789012345678901234\n7\n", {19, 19}, {"1234567890123456789", "7"}},
         {"NUL ends the text", std::string("1.5\0junk\n3\n", 11), {19, 19}, {"1.5", "3"}},
         {"binary junk", std::string("\xff\xfe\x01\n\x80", 5), {19, 19}, {"\xff\xfe\x01", "\x80"}},
-        {"more lines than boxes", "1\n2\n3\n", {19}, {"1"}},
         {"carriage return inside a line stays", "1\r2\n", {19}, {"1\r2"}},
         {"lone carriage return at the end", "5\r", {19}, {"5"}},
     };
@@ -48,33 +47,13 @@ TEST(value_files, only_regular_files_are_read_and_only_their_head)
     const std::string dir = ScratchDir("kinds");
     const std::string fifo = JoinPath(dir, "fifo.sav");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    struct Row { const char* Name; std::string Path; ValueFileState State; };
-    const Row rows[] = {
-        {"missing file", JoinPath(dir, "dialog1.sav"), ValueFileState::Missing},
-        {"a directory", dir, ValueFileState::Unreadable},
-        {"a FIFO without writer is not waited for", fifo, ValueFileState::Unreadable},
-        {"an endless device", "/dev/zero", ValueFileState::Unreadable},
-    };
-    for (const Row& row : rows) {
-        const ValueFileContents contents = LoadValueFile(row.Path, {29, 19});
-        EXPECT_EQ(contents.State, row.State) << row.Name;
-        EXPECT_EQ(contents.Lines, Lines(2)) << row.Name;
-    }
+    EXPECT_EQ(LoadValueFile(JoinPath(dir, "dialog1.sav"), {29, 19}).State, ValueFileState::Missing);
+    const ValueFileContents fromFifo = LoadValueFile(fifo, {29, 19});
+    EXPECT_EQ(fromFifo.State, ValueFileState::Unreadable) << "a FIFO without writer is not waited for";
+    EXPECT_EQ(fromFifo.Lines, Lines(2));
 
     // Lines past the read limit do not exist.
     const std::string path = JoinPath(dir, "long.sav");
     std::ofstream(path, std::ios::binary) << std::string(kValueFileReadLimit - 2, 'x') << "\n7\n8\n";
     EXPECT_EQ(LoadValueFile(path, {19, 19, 19}).Lines, (Lines{std::string(19, 'x'), "7", std::nullopt}));
-}
-
-TEST(value_files, save_writes_lines_with_line_feeds)
-{
-    const std::string dir = ScratchDir("save");
-    const std::string path = JoinPath(dir, "dialog33.sav");
-    ASSERT_TRUE(SaveValueFile(path, {"2.80", "4", "0.20"}));
-    EXPECT_EQ(ReadFileForTest(path), "2.80\n4\n0.20\n");
-    ASSERT_TRUE(SaveValueFile(path, {"1"}));
-    EXPECT_EQ(ReadFileForTest(path), "1\n") << "the file is replaced, not appended to";
-    EXPECT_EQ(LoadValueFile(path, {19, 19}).Lines, (Lines{"1", std::nullopt}));
-    EXPECT_FALSE(SaveValueFile(JoinPath(dir, "no/such/dir.sav"), {"1"}));
 }
