@@ -35,13 +35,10 @@ TEST(network, storey_pressures_and_trace)
     CalcRecord record = Building(1, 0.63, 0.04);
     NetworkModel network = BuildNetwork(record, 0.63);
     const double q = 1.1;
-    std::string trace = ComputeStoreyPressures(record, network, q);
+    ComputeStoreyPressures(record, network, q);
     // The storey sees its grille only; the fan sees the whole network.
     EXPECT_NEAR(record.StoreyPressure[0], 1.2 / 2 * q * q * 2.5 / (0.04 * 0.04), 1e-9);
     EXPECT_NEAR(record.StoreyPressure[1], 1.2 / 2 * q * q * network.NetworkGamma, 1e-9);
-    EXPECT_EQ(CountOf(trace, "kondygnacja="), 2) << trace;
-    EXPECT_EQ(CountOf(trace, "\nkondygnacja=1  nawias(1^2+2^2+..)=0.00 pstr[i]="), 1) << trace;
-    EXPECT_EQ(CountOf(trace, "\nkondygnacja=2  nawias(1^2+2^2+..)=1.00 pstr[i]="), 1) << trace;
     record = Building(10, 0.315, 0.05);  // pressures rise upwards and leave the later slots
     for (double& p : record.StoreyPressure)
         p = -7.0;
@@ -53,7 +50,7 @@ TEST(network, storey_pressures_and_trace)
         EXPECT_EQ(record.StoreyPressure[i], -7.0) << "slot " << i << " belongs to no storey";
     record.StoreyCount = kMaxStoreyCount;  // 99 storeys fill the array
     network = BuildNetwork(record, 0.25);
-    trace = ComputeStoreyPressures(record, network, 0.01);
+    const std::string trace = ComputeStoreyPressures(record, network, 0.01);
     EXPECT_EQ(CountOf(trace, "kondygnacja="), 100);
     EXPECT_EQ(CountOf(trace, "kondygnacja=100  nawias(1^2+2^2+..)=328350.00 "), 1);
     EXPECT_NEAR(record.StoreyPressure[kMaxStoreyCount], 1.2 * 0.5 * 1e-4 * network.NetworkGamma, 1e-9);

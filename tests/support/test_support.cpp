@@ -81,3 +81,17 @@ std::string DifferentFiles(const std::string& dir, const std::string& other)
             differ.push_back(name);
     return joined(differ);
 }
+
+std::string ChangedLines(const std::string& base, const std::string& text)
+{
+    // The head and the tail both share, each made of whole lines.
+    size_t head = std::mismatch(base.begin(), base.end(), text.begin(), text.end()).first - base.begin();
+    head = head == 0 ? 0 : base.rfind('\n', head - 1) + 1;
+    size_t tail = std::mismatch(base.rbegin(), base.rend() - head, text.rbegin(), text.rend() - head).first -
+                  base.rbegin();
+    const auto lineStart = [head](const std::string& s, size_t at) { return at == head || s[at - 1] == '\n'; };
+    while (tail > 0 && !(lineStart(base, base.size() - tail) && lineStart(text, text.size() - tail)))
+        --tail;
+    return "was:\n" + base.substr(head, base.size() - tail - head) + "now:\n" +
+           text.substr(head, text.size() - tail - head);
+}

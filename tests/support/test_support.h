@@ -25,3 +25,7 @@ int CountOf(const std::string& text, const std::string& part);
 // "" when both directories hold the same files with the same bytes; otherwise the names of the
 // files that differ, or both lists of names where these differ.
 std::string DifferentFiles(const std::string& dir, const std::string& other);
+
+// The lines of `base` that `text` replaces, after "was:", and the lines that replace them, after
+// "now:"; found by setting aside the whole lines both share at their start and at their end.
+std::string ChangedLines(const std::string& base, const std::string& text);
