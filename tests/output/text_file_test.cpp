@@ -32,7 +32,6 @@ TEST(text_file, writes_bytes_unchanged_replaces_the_old_file_or_fails_cleanly)
     for (const std::string& content : {bytes, std::string()}) {
         ASSERT_TRUE(WriteFileAtomically(path, content));
         EXPECT_EQ(ReadWholeFile(path), content);
-        EXPECT_EQ(fs::file_size(path), content.size());
     }
     EXPECT_EQ(EntriesIn(dir), 1) << "no temporary file is left";
     const std::string fails = ScratchDir("fails");
@@ -121,7 +120,6 @@ TEST(text_file, temporaries_never_follow_links_and_rewrites_keep_what_is_there)
 TEST(working_dir, creates_wykresy_and_the_logo_once_or_reports_them)
 {
     const std::string_view logo = LogoJpeg();
-    ASSERT_GT(logo.size(), 4u);
     EXPECT_EQ(logo.substr(0, 3), std::string_view("\xff\xd8\xff", 3)) << "JPEG start marker";
     EXPECT_EQ(logo.substr(logo.size() - 2), std::string_view("\xff\xd9", 2)) << "JPEG end marker";
     const std::string dir = ScratchDir("fresh");

@@ -27,20 +27,16 @@ std::string ReadFileForTest(const std::string& path)
 
 std::string CompareWithGolden(const std::string& relative, const std::string& actual)
 {
-    fs::path golden = fs::path(WENT_GOLDEN_DIR) / relative;
-    fs::path actualPath = golden;
-    actualPath += ".actual";
+    const fs::path golden = fs::path(WENT_GOLDEN_DIR) / relative;
+    const fs::path actualPath = golden.string() + ".actual";
     const char* update = std::getenv("WENT_UPDATE_GOLDEN");
+    fs::remove(actualPath);
     if (update && std::string(update) == "1") {
         fs::create_directories(golden.parent_path());
         std::ofstream(golden, std::ios::binary) << actual;
-        fs::remove(actualPath);
-        return "";
     }
-    if (fs::exists(golden) && ReadFileForTest(golden.string()) == actual) {
-        fs::remove(actualPath);
+    if (fs::exists(golden) && ReadFileForTest(golden.string()) == actual)
         return "";
-    }
     fs::create_directories(actualPath.parent_path());
     std::ofstream(actualPath, std::ios::binary) << actual;
     return "output differs from " + golden.string() + "; actual output left in " + actualPath.string();
