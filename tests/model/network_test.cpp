@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "model/building.h"
 #include "support/test_support.h"
@@ -50,9 +49,7 @@ TEST(network, storey_pressures_and_trace)
         EXPECT_EQ(record.StoreyPressure[i], -7.0) << "slot " << i << " belongs to no storey";
     record.StoreyCount = kMaxStoreyCount;  // 99 storeys fill the array
     network = BuildNetwork(record, 0.25);
-    const std::string trace = ComputeStoreyPressures(record, network, 0.01);
-    EXPECT_EQ(CountOf(trace, "kondygnacja="), 100);
-    EXPECT_EQ(CountOf(trace, "kondygnacja=100  nawias(1^2+2^2+..)=328350.00 "), 1);
+    ComputeStoreyPressures(record, network, 0.01);
     EXPECT_NEAR(record.StoreyPressure[kMaxStoreyCount], 1.2 * 0.5 * 1e-4 * network.NetworkGamma, 1e-9);
     record = Building(3, 0.315, 0.05);
     EXPECT_EQ(CompareWithGolden("model/pstr_three_storeys.txt",

@@ -97,7 +97,6 @@ TEST(storey_flows, equal_flows_reproduce_the_operating_point_and_free_flows_rise
         const double q = record.FanFlow / c.storeys;
         const double relative = 3.0 * 0.000005 / q;
         EXPECT_NEAR(forced.FanFlow, record.FanFlow, record.FanFlow * relative);
-        EXPECT_NEAR(forced.FanPressure, record.FanPressure, record.FanPressure * relative);
         EXPECT_NEAR(forced.FanPressure, record.StoreyPressure[c.storeys], record.FanPressure * relative);
         for (int32_t i = 0; i < c.storeys; ++i)
             EXPECT_NEAR(forced.Storeys[i].DuctPressure, record.StoreyPressure[i], record.StoreyPressure[i] * relative)
@@ -115,14 +114,12 @@ TEST(storey_flows, equal_flows_reproduce_the_operating_point_and_free_flows_rise
     }
 }
 
-// Buildings whose storey flows stand in a golden file. Constant-flow grilles hold their flow on
-// every storey while CORVA-4, made for several times this flow, runs below its catalogued range;
-// fixed, the same grilles show the duct's friction. Winter's stack effect draws more through the
-// low storeys (the lowest grille sees g * 30 m * (rho_o - rho_i) more than its duct pressure); a hot
-// day with a slowed fan pushes air back into the lowest flat. In a tall narrow riser the lowest
-// storeys see a tiny fraction of a pascal and the top storeys take nearly all the air, yet the
-// crossing is found. Open grilles ask less than CORVA-4 gives at the end of its curve: with equal
-// flows its point lies near that end, and the upper storeys' larger share takes it past.
+// Buildings whose storey flows stand in a golden file. Constant-flow grilles hold their flow while
+// CORVA-4, made for several times it, runs below its catalogued range. Winter's stack effect draws
+// more through the low storeys (the lowest grille sees g * 30 m * (rho_o - rho_i) more than its
+// duct); a hot day with a slowed fan pushes air back into the lowest flat. A tall narrow riser's top
+// storeys take nearly all the air. Open grilles ask less than CORVA-4 gives at the end of its curve:
+// with equal flows its point lies near that end, the upper storeys' larger share takes it past.
 TEST(storey_flows, buildings)
 {
     const double zeta15 = std::exp(-1.77287 * std::log(15.0) + 10.3756);  // 100 mm at 15 m3/h

@@ -59,16 +59,12 @@ TEST(html_reports, golden_pages)
         {"regulated_silencers", ChartSet::RegulatedSilencers, ReportRecord(3)},
         {"empty_regulated_silencers", ChartSet::RegulatedSilencers, empty},
         {"storey_flows", ChartSet::StoreyFlows, storeys}, {"empty_storey_flows", ChartSet::StoreyFlows, empty},
+        {"empty_fan", ChartSet::Fan, empty}, {"empty_silencers", ChartSet::Silencers, empty},
+        {"empty_regulated", ChartSet::Regulated, empty},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CompareWithGolden(std::string("output/html/") + c.Name + ".html", HtmlReportText(c.Set, c.Record)),
                   "");
-    for (ChartSet set : {ChartSet::Fan, ChartSet::Silencers, ChartSet::Regulated, ChartSet::RegulatedSilencers,
-                         ChartSet::StoreyFlows}) {
-        const std::string page = Cp1250ToUtf8(HtmlReportText(set, empty));
-        EXPECT_EQ(page.find("nan"), std::string::npos) << page;
-        EXPECT_EQ(page.find("inf"), std::string::npos) << page;
-    }
 }
 
 // What a change of the record changes in a page of a three-storey building.

@@ -69,9 +69,7 @@ TEST(text_file, failed_write_keeps_the_old_file)
     EXPECT_EQ(ReadFileForTest(path), "old report\n");
     EXPECT_EQ(EntriesIn(dir), 1) << "the temporary file was not removed";
 }
-#endif
 
-#ifdef __unix__
 // The temporary is made fresh and exclusively, so a link planted under a temporary-looking name
 // is never followed; a rewrite keeps the permission bits; the user's inputs behind a link reach
 // the link's target, while other files replace the link.
