@@ -55,9 +55,8 @@ TEST(catalogue_ranking, equals_the_fan_selection_entry_by_entry_in_ranking_order
                 ASSERT_TRUE(ComputeRegulatedSpeed(record).Accepted);
                 EXPECT_EQ(fan.RegulatedSpeed, fan.ReachesRequiredFlow ? record.RegulatedSpeed : 0.0);
             }
-            const std::pair<FanConfiguration, double CalcRecord::*> variants[] = {
-                {FanConfiguration::Base, &CalcRecord::BaseFlow}, {FanConfiguration::Silencer, &CalcRecord::SilencerFlow}};
-            for (auto [configuration, flow] : variants) {
+            for (auto [configuration, flow] : {std::pair{FanConfiguration::Base, &CalcRecord::BaseFlow},
+                                               std::pair{FanConfiguration::Silencer, &CalcRecord::SilencerFlow}}) {
                 const RankedConfiguration& row = byEntry.at({entry.FanIndex, configuration});
                 EXPECT_EQ(row.FanFlow, record.*flow);
                 EXPECT_EQ(row.HasPoint, record.*flow != 0.0);

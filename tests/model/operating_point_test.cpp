@@ -44,7 +44,8 @@ TEST(operating_point, one_storey_crossing_and_the_end_of_the_sweep)
     FanEntry entry = *LookupFan(25);
     const double phi = selection.OperatingFlowCoefficient;
     EXPECT_NEAR(phi, 0.0312, 0.00001);
-    EXPECT_NEAR(FlowDifference(record, entry, phi), 0.0000062, 0.0000005) << "the step after the change is the closer one";
+    EXPECT_NEAR(FlowDifference(record, entry, phi), 0.0000062, 0.0000005)
+        << "the step after the change is the closer one";
     EXPECT_NEAR(FlowDifference(record, entry, phi - 0.000001), -0.0000315, 0.0000005);
     EXPECT_EQ(record.ScreenReportKind, 1);
     EXPECT_EQ(CompareWithGolden("model/pstr_one_storey.txt", selection.Trace), "");

@@ -86,10 +86,10 @@ TEST(html_reports, rows_chosen_by_the_record)
     };
     std::string dump;
     for (const Row& row : rows) {
-        CalcRecord record = ReportRecord(3);
-        const std::string base = Cp1250ToUtf8(HtmlReportText(row.Set, record));
-        row.Change(record);
-        dump += std::string("== ") + row.Name + "\n" + ChangedLines(base, Cp1250ToUtf8(HtmlReportText(row.Set, record)));
+        CalcRecord r = ReportRecord(3);
+        const std::string base = Cp1250ToUtf8(HtmlReportText(row.Set, r));
+        row.Change(r);
+        dump += "== " + std::string(row.Name) + "\n" + ChangedLines(base, Cp1250ToUtf8(HtmlReportText(row.Set, r)));
     }
     EXPECT_EQ(CompareWithGolden("output/html/chosen_rows.txt", dump), "");
 }

@@ -72,8 +72,7 @@ TEST(report, golden_reports_of_every_kind_and_rendering)
 }
 
 // What a change of the record changes in the screen report of a record without storeys, and the
-// notes of the storey flows' statuses: a canvas draws a text as one line, so a note holds no line
-// break.
+// storey flows' notes, none with a line break (a canvas draws a text as one line).
 TEST(report, lines_chosen_by_the_record)
 {
     struct Row { const char* Name; int32_t Kind; void (*Change)(CalcRecord&); };
