@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -26,8 +27,7 @@ std::string Range(FlowRange range) { return Number(range.Min) + "–" + Number(r
 
 bool Missing(const Characteristic& c)
 {
-    return c.Range.Min == 0.0 && c.Range.Max == 0.0 && c.Coefficients[0] == 0.0 && c.Coefficients[1] == 0.0 &&
-           c.Coefficients[2] == 0.0 && c.Coefficients[3] == 0.0 && c.Coefficients[4] == 0.0;
+    return c.Range.Min == 0.0 && c.Range.Max == 0.0 && std::count(c.Coefficients, c.Coefficients + 5, 0.0) == 5;
 }
 
 std::string Cells(const double (&c)[5])
@@ -64,6 +64,4 @@ TEST(fan_catalogue, every_cell_as_published)
     EXPECT_EQ(CompareWithGolden("model/fan_catalogue.txt", fans + "\n" + variants), "");
     EXPECT_EQ(LookupFan(0), nullptr);
     EXPECT_EQ(LookupFan(kFanCount + 1), nullptr);
-    for (int32_t index : {8, 9, 10})
-        EXPECT_EQ(LookupFan(index)->FanDesignation, LookupFan(7)->FanDesignation) << "one text per model";
 }

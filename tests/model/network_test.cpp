@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "model/building.h"
 #include "support/test_support.h"
@@ -21,7 +20,6 @@ TEST(network, transition_loss_friction_and_network_constant)
     };
     for (const Loss& row : losses)
         EXPECT_NEAR(TransitionLossCoefficient(row.connection, row.duct), row.expected, row.tolerance) << row.name;
-    EXPECT_NEAR(FrictionPerMetre(1.8, 0.2), 0.09967865110672922, 1e-15);  // f ~ 0.0997
     struct Net { int32_t storeys; double duct, grilleArea, connection, gamma; };
     const Net nets[] = {{10, 0.315, 0.05, 0.315, 11436.029539069501}, {10, 0.315, 0.05, 0.25, 18662.513959629934},
                         {3, 0.315, 0.05, 0.25, 2029.8753161425757}, {1, 0.63, 0.04, 0.63, 1563.1813957352738}};
@@ -35,13 +33,10 @@ TEST(network, storey_pressures_and_trace)
     CalcRecord record = Building(1, 0.63, 0.04);
     NetworkModel network = BuildNetwork(record, 0.63);
     const double q = 1.1;
-    std::string trace = ComputeStoreyPressures(record, network, q);
+    ComputeStoreyPressures(record, network, q);
     // The storey sees its grille only; the fan sees the whole network.
     EXPECT_NEAR(record.StoreyPressure[0], 1.2 / 2 * q * q * 2.5 / (0.04 * 0.04), 1e-9);
     EXPECT_NEAR(record.StoreyPressure[1], 1.2 / 2 * q * q * network.NetworkGamma, 1e-9);
-    EXPECT_EQ(CountOf(trace, "kondygnacja="), 2) << trace;
-    EXPECT_EQ(CountOf(trace, "\nkondygnacja=1  nawias(1^2+2^2+..)=0.00 pstr[i]="), 1) << trace;
-    EXPECT_EQ(CountOf(trace, "\nkondygnacja=2  nawias(1^2+2^2+..)=1.00 pstr[i]="), 1) << trace;
     record = Building(10, 0.315, 0.05);  // pressures rise upwards and leave the later slots
     for (double& p : record.StoreyPressure)
         p = -7.0;
@@ -53,9 +48,7 @@ TEST(network, storey_pressures_and_trace)
         EXPECT_EQ(record.StoreyPressure[i], -7.0) << "slot " << i << " belongs to no storey";
     record.StoreyCount = kMaxStoreyCount;  // 99 storeys fill the array
     network = BuildNetwork(record, 0.25);
-    trace = ComputeStoreyPressures(record, network, 0.01);
-    EXPECT_EQ(CountOf(trace, "kondygnacja="), 100);
-    EXPECT_EQ(CountOf(trace, "kondygnacja=100  nawias(1^2+2^2+..)=328350.00 "), 1);
+    ComputeStoreyPressures(record, network, 0.01);
     EXPECT_NEAR(record.StoreyPressure[kMaxStoreyCount], 1.2 * 0.5 * 1e-4 * network.NetworkGamma, 1e-9);
     record = Building(3, 0.315, 0.05);
     EXPECT_EQ(CompareWithGolden("model/pstr_three_storeys.txt",

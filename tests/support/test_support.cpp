@@ -27,20 +27,16 @@ std::string ReadFileForTest(const std::string& path)
 
 std::string CompareWithGolden(const std::string& relative, const std::string& actual)
 {
-    fs::path golden = fs::path(WENT_GOLDEN_DIR) / relative;
-    fs::path actualPath = golden;
-    actualPath += ".actual";
+    const fs::path golden = fs::path(WENT_GOLDEN_DIR) / relative;
+    const fs::path actualPath = golden.string() + ".actual";
     const char* update = std::getenv("WENT_UPDATE_GOLDEN");
+    fs::remove(actualPath);
     if (update && std::string(update) == "1") {
         fs::create_directories(golden.parent_path());
         std::ofstream(golden, std::ios::binary) << actual;
-        fs::remove(actualPath);
-        return "";
     }
-    if (fs::exists(golden) && ReadFileForTest(golden.string()) == actual) {
-        fs::remove(actualPath);
+    if (fs::exists(golden) && ReadFileForTest(golden.string()) == actual)
         return "";
-    }
     fs::create_directories(actualPath.parent_path());
     std::ofstream(actualPath, std::ios::binary) << actual;
     return "output differs from " + golden.string() + "; actual output left in " + actualPath.string();
@@ -80,4 +76,18 @@ std::string DifferentFiles(const std::string& dir, const std::string& other)
         if (ReadFileForTest(dir + "/" + name) != ReadFileForTest(other + "/" + name))
             differ.push_back(name);
     return joined(differ);
+}
+
+std::string ChangedLines(const std::string& base, const std::string& text)
+{
+    // The head and the tail both share, each made of whole lines.
+    size_t head = std::mismatch(base.begin(), base.end(), text.begin(), text.end()).first - base.begin();
+    head = head == 0 ? 0 : base.rfind('\n', head - 1) + 1;
+    size_t tail = std::mismatch(base.rbegin(), base.rend() - head, text.rbegin(), text.rend() - head).first -
+                  base.rbegin();
+    const auto lineStart = [head](const std::string& s, size_t at) { return at == head || s[at - 1] == '\n'; };
+    while (tail > 0 && !(lineStart(base, base.size() - tail) && lineStart(text, text.size() - tail)))
+        --tail;
+    return "was:\n" + base.substr(head, base.size() - tail - head) + "now:\n" +
+           text.substr(head, text.size() - tail - head);
 }

@@ -7,10 +7,8 @@
 // An empty directory for this test (created anew; under the build tree).
 std::string ScratchDir(const std::string& name);
 
-// Compares `actual` with the committed file tests/golden/<relative>. On a difference the actual
-// text is left beside it as <relative>.actual and the returned message says where. Setting the
-// environment variable WENT_UPDATE_GOLDEN=1 rewrites the golden file instead.
-// Returns "" when they are equal.
+// "" when `actual` equals the committed file tests/golden/<relative>; otherwise it is left beside
+// that as <relative>.actual and the message says where. WENT_UPDATE_GOLDEN=1 rewrites the file.
 std::string CompareWithGolden(const std::string& relative, const std::string& actual);
 
 // The whole file, or "" when missing.
@@ -25,3 +23,7 @@ int CountOf(const std::string& text, const std::string& part);
 // "" when both directories hold the same files with the same bytes; otherwise the names of the
 // files that differ, or both lists of names where these differ.
 std::string DifferentFiles(const std::string& dir, const std::string& other);
+
+// The lines of `base` that `text` replaces, after "was:", and the lines that replace them, after
+// "now:"; found by setting aside the whole lines both share at their start and at their end.
+std::string ChangedLines(const std::string& base, const std::string& text);
