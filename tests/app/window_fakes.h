@@ -3,16 +3,19 @@
 
 #include <QPrinter>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/dialogs_modal_driver.h"
 #include "app/main_form.h"
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
 #include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
 #include "model/calc_record.h"
+#include "output/working_dir.h"
 #include "support/sample_record.h"
 #include "support/test_support.h"
 
@@ -111,4 +114,31 @@ struct TestWindow {
     FakeOpener Opener;
     FakeDialogs Dialogs;
     TMainForm Form;
+};
+
+// The dialog forms on an empty record in the working folder `dir`, set up as at start-up, shown
+// through the stand-in front end; Session runs the commands on them.
+struct FormsHarness {
+    explicit FormsHarness(const std::string& dir) : Dir(dir), Session_{Record, dir, Ui, {}}
+    {
+        ResetCalcRecord(Record);
+        PrepareWorkingDirectory(Dir, Session_.Problems);
+        Forms = std::make_unique<DialogForms>(DialogContext{&Record, Dir, &Session_.Problems});
+        Ui.Forms = Forms.get();
+    }
+    // Shows the dialog answered by `act`; true for OK.
+    bool Exec(DialogId id, const ModalDriver::Action& act)
+    {
+        ModalDriver driver;
+        driver.Then(Forms->Form(id)->objectName(), act);
+        const bool accepted = driver.Drive([&] { return Forms->Exec(id); });
+        if (!driver.Ok())
+            QTest::qFail(driver.Problems().c_str(), __FILE__, __LINE__);
+        return accepted;
+    }
+    std::string Dir;
+    CalcRecord Record;
+    FakeFrontEnd Ui;
+    Session Session_;
+    std::unique_ptr<DialogForms> Forms;
 };
