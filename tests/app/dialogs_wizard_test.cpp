@@ -1,6 +1,7 @@
 // "&Nowe obliczenia" through the real dialogs as a user answers them: every branch of the wizard
 // and the regulation requests, compared byte for byte with the batch front end on the same answers;
-// a cancel at every step; one run from the main window's menu put together as at start-up.
+// a cancel at every step; two runs and the selection from the catalogue from the main window's menu
+// put together as at start-up.
 #include <algorithm>
 #include <clocale>
 #include <cstring>
@@ -149,39 +150,32 @@ private slots:
     {
         QFETCH(int, scenario);
         const Scenario& s = kScenarios[scenario];
-        const std::string root = ScratchDir(std::string("wizard_") + s.Name), guiDir = root + "/gui", cliDir = root + "/cli";
-        fs::create_directories(cliDir);
-
         // The window: the wizard, then the regulation commands the input asks for.
-        FormsHarness w(guiDir);
+        TestWindow w(std::string("wizard_") + s.Name);
         const std::vector<Step> steps = WizardSteps(s.Keys, true);
         ModalDriver driver;
         Confirmed(driver, steps, steps.size(), s.ByEnter);
-        std::vector<CommandResult> results;
-        std::string reports;
-        std::vector<CommandResult (*)(Session&)> run = {commands::NewCalculation};
+        std::vector<const char*> handlers = {"FileNew"};
         if (s.Keys.count("regulated_flow"))
-            run.push_back(commands::RegulateSpeed);
+            handlers.push_back("obr_reg");
         if (s.Keys.count("variant_flow"))
-            run.push_back(commands::RegulateVariantSpeed);
+            handlers.push_back("par_reg_tlumika");
+        std::string reports;
         driver.Drive([&] {
-            for (auto command : run) {
-                results.push_back(command(w.Session_));
+            for (const char* handler : handlers) {
+                QMetaObject::invokeMethod(&w.Form, handler);
                 reports += RenderReportText(BuildResultsReport(w.Record, ReportRendering::Screen));
             }
             return 0;
         });
-        std::vector<CommandResult> expectedResults(run.size(), CommandResult::Done);
-        expectedResults[0] = s.FanUnsuitable ? CommandResult::FanUnsuitable : CommandResult::Done;
-        QVERIFY(results == expectedResults);
-        QCOMPARE(w.Ui.Shown.size(), steps.size());
-        for (size_t k = 0; k < steps.size(); ++k)
-            QVERIFY2(w.Ui.Shown[k] == steps[k].Dialog, steps[k].Name);
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(Joined(w.Ui.Messages), s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : "");
+        QCOMPARE(w.FrontEnd.Shown.size(), steps.size());
+        for (size_t k = 0; k < steps.size(); ++k)
+            QVERIFY2(w.FrontEnd.Shown[k] == steps[k].Dialog, steps[k].Name);
+        QCOMPARE(Joined(w.FrontEnd.Messages), s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : "");
 
         // The batch front end on the same answers.
-        const std::string input = root + "/input.txt";
+        const std::string cliDir = ScratchDir(std::string("wizard_cli_") + s.Name), input = cliDir + ".txt";
         {
             std::ofstream file(input, std::ios::binary);
             for (const auto& [key, value] : s.Keys)
@@ -193,7 +187,7 @@ private slots:
         const QByteArray cliErrors = cli.readAllStandardError();
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == (s.FanUnsuitable ? 3 : 0), cliErrors.constData());
         QCOMPARE(reports, cli.readAllStandardOutput().toStdString());
-        QCOMPARE(DifferentFiles(guiDir, cliDir), std::string());
+        QCOMPARE(DifferentFiles(w.Dir, cliDir), std::string());
     }
 
     void cancelAtEveryStep_data()
@@ -217,12 +211,10 @@ private slots:
         QFETCH(int, cancelAt);
         QFETCH(bool, cancelByCloseBox);
         const std::vector<Step> steps = WizardSteps(kScenarios[scenario].Keys);
-        const std::string root = ScratchDir("wizard_cancel");
-        FormsHarness w(root + "/gui");
         // A previous report is on the screen: the wizard clears its kinds whatever happens.
-        SetReportKind(w.Record, 1);
-        const CalcRecord before = w.Record;
-
+        CalcRecord before = EmptyRecord();
+        SetReportKind(before, 1);
+        TestWindow w("wizard_cancel", before);
         ModalDriver driver;
         Confirmed(driver, steps, size_t(cancelAt));
         const Step& cancelled = steps[size_t(cancelAt)];
@@ -230,16 +222,15 @@ private slots:
             cancelled.Fill(f);  // typed or chosen, but not confirmed
             cancelByCloseBox ? (void)f->close() : ClickCancel(f);
         });
-        QCOMPARE(driver.Drive([&] { return commands::NewCalculation(w.Session_); }), CommandResult::Cancelled);
+        driver.Drive([&] { return w.Form.FileNew(), 0; });
         QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(w.Ui.Repaints, 1);
-        QVERIFY(w.Ui.Messages.empty() && w.Ui.Plotted.empty());
-        QCOMPARE(int(w.Ui.Shown.size()), cancelAt + 1);
+        QCOMPARE(w.FrontEnd.Repaints, 1);
+        QVERIFY(w.FrontEnd.Messages.empty() && w.FrontEnd.Plotted.empty());
+        QCOMPARE(int(w.FrontEnd.Shown.size()), cancelAt + 1);
 
         // The reference: a second window in which the same dialogs are confirmed one by one and the
         // cancelled one is never shown.
-        FormsHarness reference(root + "/reference");
-        reference.Record = before;
+        TestWindow reference("wizard_cancel_reference", before);
         ModalDriver replay;
         Confirmed(replay, steps, size_t(cancelAt));
         QVERIFY(replay.Drive([&] {
@@ -251,17 +242,17 @@ private slots:
         SetReportKind(reference.Record, 0);
         QVERIFY2(std::memcmp(&w.Record, &reference.Record, sizeof w.Record) == 0, "the records differ");
         // Only the value files of the confirmed dialogs were written; no calculation file.
-        QCOMPARE(DifferentFiles(root + "/gui", root + "/reference"), std::string());
-        QVERIFY(!fs::exists(root + "/gui/pstr.txt"));
+        QCOMPARE(DifferentFiles(w.Dir, reference.Dir), std::string());
     }
 
     void wholeCalculationFromTheMenu()
     {
         // The window program as its start-up puts it together, gnuplot replaced by a recorder; the
-        // results themselves are compared with the batch front end above.
+        // results themselves are compared with the batch front end above. A second run in the same
+        // session: every dialog shows what the first left, so OK throughout repeats the
+        // calculation; the value files are not read again, but written.
         const std::string dir = ScratchDir("menu_whole_calculation");
-        CalcRecord record;
-        ResetCalcRecord(record);
+        CalcRecord record = EmptyRecord();
         FakeLauncher launcher;
         WindowProgram program(record, dir, launcher);
         program.MainForm.show();
@@ -271,31 +262,19 @@ private slots:
             return driver.Drive([&] { return program.MainForm.findChild<QAction*>(item)->trigger(), 0; });
         };
 
-        // A second run in the same session: every dialog shows what the first left, so OK throughout
-        // repeats the calculation; the value files are not read again, but written.
-        const std::vector<Step> steps = WizardSteps(kScenarios[1].Keys, true);
-        Confirmed(driver, steps, steps.size() - 2);
+        const std::vector<Step> steps = WizardSteps(kScenarios[1].Keys);
+        Confirmed(driver, steps, steps.size());
         choose("FileNewItem");
         const CalcRecord afterFirst = record;
         fs::remove(dir + "/dialog1.sav");
-        for (size_t k = 0; k + 2 < steps.size(); ++k)
-            driver.Then(QString::fromLatin1(steps[k].Name), [](QWidget* f) { ClickOk(f); });
+        for (const Step& step : steps)
+            driver.Then(QString::fromLatin1(step.Name), [](QWidget* f) { ClickOk(f); });
         choose("FileNewItem");
+        QVERIFY2(driver.Ok(), driver.Problems().c_str());
         QVERIFY2(std::memcmp(&record, &afterFirst, sizeof afterFirst) == 0, "the records differ");
         QCOMPARE(ReadFileForTest(dir + "/dialog1.sav"), std::string("20\n1013\n50\n"));
-
-        for (const auto& [item, step, kind] : {std::tuple{"obr_reg", 8, 2}, {"par_reg_tlumika", 9, 4}}) {
-            driver.Then(QString::fromLatin1(steps[step].Name), [&step = steps[step]](QWidget* f) {
-                step.Fill(f);
-                ClickOk(f);
-            });
-            choose(item);
-            QCOMPARE(record.ScreenReportKind, kind);
-        }
-        QVERIFY2(driver.Ok(), driver.Problems().c_str());
-        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif.gnu; gnuplot gif_tl.gnu; "
-                                                       "gnuplot gif_reg.gnu; gnuplot gif_reg_tl.gnu"));
-        QCOMPARE(launcher.Directories, std::vector<std::string>(6, dir));
+        QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif.gnu; gnuplot gif_tl.gnu"));
+        QCOMPARE(launcher.Directories, std::vector<std::string>(4, dir));
 
         // The selection from the catalogue: the rows that reach Qi are marked; OK on the first row
         // after sorting by the flow per grille selects the entry of the largest flow and checks its

@@ -1,42 +1,34 @@
 // The captions as the window system gets them (the _NET_WM_NAME property of each X window): the
 // main window, the about box, every dialog form and the message box carry exactly their own
 // caption, with nothing added by the toolkit. Runs on a real X server (under xvfb-run).
-#include <QApplication>
-#include <QDialog>
 #include <QFontMetrics>
 #include <QProcess>
-#include <QTest>
-#include <QTimer>
 
-#include "app/system_dialogs.h"
 #include "app/window_program.h"
 #include "window_fakes.h"
 
 namespace {
 
-// The caption the X server holds for `window`, as xprop reads it.
+// The caption the X server holds for `window`, as xprop reads it ("_NET_WM_NAME = "caption""),
+// once it is the window's own title or after a second.
 QString WindowSystemCaption(QWidget* window)
 {
-    QProcess xprop;
-    xprop.start("xprop", {"-id", QString::number(window->winId()), "-notype", "_NET_WM_NAME"});
-    if (!xprop.waitForFinished(10000))
-        return "xprop did not finish";
-    // _NET_WM_NAME = "caption"
-    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
-    return line.section('"', 1, -2);
+    QString caption;
+    for (int attempt = 0; attempt < 50 && caption != window->windowTitle(); ++attempt) {
+        QTest::qWait(20);
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(window->winId()), "-notype", "_NET_WM_NAME"});
+        xprop.waitForFinished(10000);
+        caption = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed().section('"', 1, -2);
+    }
+    return caption;
 }
 
 // Shows `window`, reads its caption from the window system and hides it again.
 QString ShownCaption(QWidget* window)
 {
     window->show();
-    if (!QTest::qWaitForWindowExposed(window))
-        return "not exposed";
-    QString caption;
-    for (int attempt = 0; attempt < 50 && caption != window->windowTitle(); ++attempt) {
-        QTest::qWait(20);
-        caption = WindowSystemCaption(window);
-    }
+    const QString caption = QTest::qWaitForWindowExposed(window) ? WindowSystemCaption(window) : "not exposed";
     window->hide();
     return caption;
 }
@@ -50,12 +42,9 @@ private slots:
     void everyWindowShowsItsOwnCaption()
     {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        const std::string dir = ScratchDir("captions");
-        CalcRecord record;
-        ResetCalcRecord(record);
+        CalcRecord record = EmptyRecord();
         FakeLauncher launcher;
-        WindowProgram program(record, dir, launcher);
-
+        WindowProgram program(record, ScratchDir("captions"), launcher);
         program.MainForm.setWindowState(Qt::WindowNoState);
         QCOMPARE(ShownCaption(&program.MainForm), QStringLiteral("Program doboru wentylatorów dachowych firmy KORALINEX"));
         program.MainForm.show();
@@ -66,20 +55,15 @@ private slots:
             QCOMPARE(ShownCaption(form), form->windowTitle());
         }
 
+        // The message box is wide enough that a window manager shows the caption whole.
         QString boxCaption;
         QTimer::singleShot(0, [&boxCaption] {
             QWidget* box = QApplication::activeModalWidget();
-            for (int attempt = 0; box && attempt < 50 && boxCaption != box->windowTitle(); ++attempt) {
-                QTest::qWait(20);
-                boxCaption = WindowSystemCaption(box);
-            }
-            if (!box)
-                return;
-            // Wide enough that a window manager shows the caption whole.
             QFont title = QApplication::font();
             title.setBold(true);
-            if (box->width() < QFontMetrics(title).horizontalAdvance(box->windowTitle()) + 60)
-                boxCaption = "box narrower than its caption";
+            boxCaption = box->width() < QFontMetrics(title).horizontalAdvance(box->windowTitle()) + 60
+                             ? "box narrower than its caption"
+                             : WindowSystemCaption(box);
             box->close();
         });
         ShowPlainMessage("Krótko.", kMessageCaption);

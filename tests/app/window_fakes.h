@@ -40,8 +40,8 @@ public:
         Directories.push_back(workingDirectory);
         return !Missing;
     }
-    // Recorded as a start; like gnuplot, the run writes `PictureBytes` to the picture its script
-    // names in "set output '...'".
+    // Recorded as a start; like gnuplot, the run writes a whole GIF to the picture its script names
+    // in "set output '...'".
     ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& workingDirectory, std::chrono::milliseconds) override
     {
@@ -55,13 +55,11 @@ public:
             std::string picture = line.substr(prefix.size(), line.size() - prefix.size() - 1);
             for (size_t at = 0; (at = picture.find("''", at)) != std::string::npos; ++at)
                 picture.erase(at, 1);
-            std::ofstream(picture[0] == '/' ? picture : workingDirectory + "/" + picture, std::ios::binary)
-                << PictureBytes;
+            std::ofstream(picture[0] == '/' ? picture : workingDirectory + "/" + picture, std::ios::binary) << "GIF89a1234567;";
         }
-        return {true, true, 0, Output};
+        return {true, true, 0, ""};
     }
     bool Missing = false;  // the program is not on the search path
-    std::string PictureBytes = "GIF89a1234567;", Output;
     std::vector<std::string> Started, Directories;
 };
 
@@ -101,30 +99,22 @@ public:
     int Repaints = 0;
 };
 
-// The main window on the stand-ins, in a scratch directory of its own.
+inline CalcRecord EmptyRecord()
+{
+    CalcRecord record;
+    ResetCalcRecord(record);
+    return record;
+}
+
+// The main window and the dialog forms on the stand-ins, in a working folder of their own set up
+// as at start-up; the front end shows the dialogs.
 struct TestWindow {
-    explicit TestWindow(const std::string& name, const CalcRecord& record = SampleRecord(1))
+    explicit TestWindow(const std::string& name, const CalcRecord& record = EmptyRecord())
         : Dir(ScratchDir(name)), Record(record), Form(Record, Dir, FrontEnd, {&Launcher, &Opener, &Dialogs})
     {
-    }
-    std::string Dir;
-    CalcRecord Record;
-    FakeFrontEnd FrontEnd;
-    FakeLauncher Launcher;
-    FakeOpener Opener;
-    FakeDialogs Dialogs;
-    TMainForm Form;
-};
-
-// The dialog forms on an empty record in the working folder `dir`, set up as at start-up, shown
-// through the stand-in front end; Session runs the commands on them.
-struct FormsHarness {
-    explicit FormsHarness(const std::string& dir) : Dir(dir), Session_{Record, dir, Ui, {}}
-    {
-        ResetCalcRecord(Record);
-        PrepareWorkingDirectory(Dir, Session_.Problems);
-        Forms = std::make_unique<DialogForms>(DialogContext{&Record, Dir, &Session_.Problems});
-        Ui.Forms = Forms.get();
+        PrepareWorkingDirectory(Dir, Form.Problems());
+        Forms = std::make_unique<DialogForms>(DialogContext{&Record, Dir, &Form.Problems()});
+        FrontEnd.Forms = Forms.get();
     }
     // Shows the dialog answered by `act`; true for OK.
     bool Exec(DialogId id, const ModalDriver::Action& act)
@@ -138,7 +128,10 @@ struct FormsHarness {
     }
     std::string Dir;
     CalcRecord Record;
-    FakeFrontEnd Ui;
-    Session Session_;
+    FakeFrontEnd FrontEnd;
+    FakeLauncher Launcher;
+    FakeOpener Opener;
+    FakeDialogs Dialogs;
+    TMainForm Form;
     std::unique_ptr<DialogForms> Forms;
 };

@@ -2,27 +2,19 @@
 // every state of the working folder against a transcript of what it started, opened, wrote and
 // said, status-line hints, the working folder, gnuplot's real save, the manual and the launcher.
 #include <filesystem>
-#include <fstream>
 
 #include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include "app/about_box.h"
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
-#include "app/qt_front_end.h"
 #include "app/window_program.h"
 #include "dialogs/forms/rectangular_grille_form.h"
 #include "output/picture_guard.h"
@@ -113,12 +105,10 @@ private slots:
                 const std::string name = item->objectName().toStdString();
                 if (item->isSeparator() || (state.rfind("save", 0) == 0 && name.rfind("char_zapisz", 0) != 0))
                     continue;
-                CalcRecord empty;
-                ResetCalcRecord(empty);
-                TestWindow w("item", empty);
+                TestWindow w("item");
+                w.FrontEnd.Forms = nullptr;  // a dialog is shown and cancelled at once
                 w.Launcher.Missing = w.Opener.Missing = state == "no gnuplot and no browser";
                 w.Dialogs.SaveAnswer = state == "save cancelled" ? std::nullopt : std::optional(w.Dir + "/wykres");
-                fs::create_directories(w.Dir + "/wykresy");
                 for (const char* file : {"1.gnu", "pt.gnu", "reg.gnu", "reg_tl.gnu"})
                     WriteFile(w.Dir + "/" + file, "");
                 for (int set = 1; set <= 5 && state != "no files"; ++set) {
