@@ -44,26 +44,25 @@ class WindowMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The menus, the tool bar and the about box as the window builds them, against their dump.
-    void menusAndToolBar()
+    // The title, the menus, the tool bar and the about box as the window builds them, against
+    // their dump; the hints in the status line.
+    void menusToolBarAndStatusLine()
     {
         TestWindow window("items", SampleRecord(0));
-        std::string dump;
-        for (QAction* top : window.Form.MainMenu->actions()) {
+        TMainForm& form = window.Form;
+        std::string dump = form.windowTitle().toStdString() + "\n";
+        for (QAction* top : form.MainMenu->actions()) {
             QMenu* menu = top->menu();
             QVERIFY(menu);
             dump += (menu->objectName() + " | " + menu->title() + "\n").toStdString();
             for (QAction* item : menu->actions()) {
                 QVERIFY(item->isEnabled() && item->isVisible() && item->shortcut().isEmpty());
-                if (item->isSeparator()) {
-                    dump += "    -\n";
-                    continue;
-                }
-                dump += ("    " + item->objectName() + " | " + item->text() + " | " + item->statusTip() + " | " +
-                         item->property("handler").toString() + "\n").toStdString();
+                dump += item->isSeparator() ? "    -\n"
+                                            : ("    " + item->objectName() + " | " + item->text() + " | " + item->statusTip() +
+                                               " | " + item->property("handler").toString() + "\n").toStdString();
             }
         }
-        for (int i = 1; auto* button = window.Form.SpeedBar->findChild<QToolButton*>("SpeedButton" + QString::number(i)); ++i) {
+        for (int i = 1; auto* button = form.SpeedBar->findChild<QToolButton*>("SpeedButton" + QString::number(i)); ++i) {
             dump += (button->objectName() + " | " + QString::number(button->geometry().left()) + " | " +
                      button->toolTip() + " | " + button->property("handler").toString() + "\n").toStdString();
             // Pointing at the button shows its hint; leaving it empties the status line.
@@ -80,12 +79,41 @@ private slots:
                                           box.ProductName->text(), box.ProductName2->text(), box.Version->text(),
                                           box.Copyright->text(), box.OKButton->text()}.join(" | ");
         dump += about.toStdString() + (box.OKButton->isDefault() ? " default" : "") + "\n";
+        QCOMPARE(CompareWithGolden("app/menus_and_tool_bar.txt", dump), std::string());
         QVERIFY(!box.ProgramIcon->pixmap().isNull());
         box.show();
         QTest::mouseClick(box.OKButton, Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));
-        QCOMPARE(CompareWithGolden("app/menus_and_tool_bar.txt", dump), std::string());
 
+        QVERIFY(form.windowState() & Qt::WindowMaximized);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.ClientArea->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(Status(window), QString());  // empty at start
+        // The working folder stands in the status line while no hint hides it.
+        QCOMPARE(form.FolderLabel->text(), QString::fromStdString("Katalog roboczy: " + window.Dir));
+        QVERIFY(form.FolderLabel->isVisible());
+        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
+        QVERIFY(!form.FolderLabel->isVisible());
+        form.ShowHint(QString());
+        QVERIFY(form.FolderLabel->isVisible());
+        // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
+        const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
+                                  {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
+        for (const auto& [hint, status] : hints) {
+            form.ShowHint(QStringLiteral("previous"));
+            form.ShowHint(QString::fromUtf8(hint));
+            QCOMPARE(Status(window), QString::fromUtf8(status));
+        }
+        // A highlighted menu item shows its hint or empties the line; closing a menu empties it.
+        form.findChild<QAction*>("FileNewItem")->showStatusText(form.MainMenu);
+        QCOMPARE(Status(window), QStringLiteral("Obliczenia ilości odciąganego powietrza"));
+        form.findChild<QAction*>("HelpAboutItem")->showStatusText(form.MainMenu);
+        QCOMPARE(Status(window), QString());
+        form.FileMenu->popup(QPoint(10, 10));
+        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
+        form.FileMenu->hide();
+        QCOMPARE(Status(window), QString());
     }
 
     // Every menu item in every state of the working folder, on an empty record (the chart commands
@@ -157,41 +185,6 @@ private slots:
             }
         }
         QCOMPARE(CompareWithGolden("app/menu_items.txt", transcript), std::string());
-    }
-
-    void titleAndStatusLine()
-    {
-        TestWindow window("title", SampleRecord(0));
-        TMainForm& form = window.Form;
-        QVERIFY(form.windowState() & Qt::WindowMaximized);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.ClientArea->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(Status(window), QString());  // empty at start
-        // The working folder stands in the status line while no hint hides it.
-        QCOMPARE(form.FolderLabel->text(), QString::fromStdString("Katalog roboczy: " + window.Dir));
-        QVERIFY(form.FolderLabel->isVisible());
-        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
-        QVERIFY(!form.FolderLabel->isVisible());
-        form.ShowHint(QString());
-        QVERIFY(form.FolderLabel->isVisible());
-        // Columns: hint, status line (the long part after the first bar; all of a hint without a bar).
-        const char* hints[][2] = {{"Krótka|Długa podpowiedź", "Długa podpowiedź"}, {"Krótka|", ""}, {"a|b|c", "b|c"},
-                                  {"Obliczenia ilości", "Obliczenia ilości"}, {"", ""}};
-        for (const auto& [hint, status] : hints) {
-            form.ShowHint(QStringLiteral("previous"));
-            form.ShowHint(QString::fromUtf8(hint));
-            QCOMPARE(Status(window), QString::fromUtf8(status));
-        }
-        // A highlighted menu item shows its hint or empties the line; closing a menu empties it.
-        form.findChild<QAction*>("FileNewItem")->showStatusText(form.MainMenu);
-        QCOMPARE(Status(window), QStringLiteral("Obliczenia ilości odciąganego powietrza"));
-        form.findChild<QAction*>("HelpAboutItem")->showStatusText(form.MainMenu);
-        QCOMPARE(Status(window), QString());
-        form.FileMenu->popup(QPoint(10, 10));
-        form.ShowHint(QStringLiteral("Drukuje aktualne wyniki"));
-        form.FileMenu->hide();
-        QCOMPARE(Status(window), QString());
     }
 
     void workingFolder()

@@ -97,41 +97,35 @@ class WindowReportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyCallOfBothRenderings_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("storeys");
-        QTest::addColumn<bool>("roundDuct");
-        QTest::addColumn<int>("dpi");  // 0: on the screen
-        QTest::addColumn<int>("pageHeight");
-        const int tall = 100000;  // dots: no page break
-        QTest::newRow("screen_kind0") << 0 << 4 << true << 0 << 0;
-        QTest::newRow("screen_kind1_8_storeys") << 1 << 8 << true << 0 << 0;
-        QTest::newRow("screen_kind1_30_storeys_rectangular_duct") << 1 << 30 << false << 0 << 0;
-        for (int kind : {2, 3, 4, 5})
-            QTest::addRow("screen_kind%d", kind) << kind << 4 << true << 0 << 0;
-        QTest::newRow("paper_kind0") << 0 << 4 << true << 600 << tall;
-        QTest::newRow("paper_kind1_30_storeys_300_dpi") << 1 << 30 << true << 300 << tall;
-        QTest::newRow("paper_kind1_30_storeys_1200_dpi") << 1 << 30 << false << 1200 << tall;
-        QTest::newRow("paper_kind2_99_storeys") << 2 << 99 << true << 600 << tall;
-        // A page 6600 dots high takes lines whose bottom stays within it.
-        QTest::newRow("paper_kind2_99_storeys_page_break") << 2 << 99 << true << 600 << 6600;
-        for (int kind : {3, 4, 5})
-            QTest::addRow("paper_kind%d", kind) << kind << 4 << true << 600 << tall;
-    }
-
     void everyCallOfBothRenderings()
     {
-        QFETCH(int, kind);
-        QFETCH(int, storeys);
-        QFETCH(bool, roundDuct);
-        QFETCH(int, dpi);
-        QFETCH(int, pageHeight);
-        CalcRecord record = SampleRecord(kind, storeys);
-        record.DuctShape = roundDuct ? 1 : 0;
-        RecordingCanvas canvas(dpi, pageHeight);
-        dpi ? PrintReportPages(record, canvas) : PaintScreenReport(record, canvas);
-        QCOMPARE(CompareWithGolden(std::string("app/canvas/") + QTest::currentDataTag() + ".txt", canvas.Dump), std::string());
+        // Columns: golden name, report kind, storeys, round duct, dots per inch (0: on the screen),
+        // page height in dots (a page 6600 dots high takes lines whose bottom stays within it).
+        const int tall = 100000;  // dots: no page break
+        const std::tuple<const char*, int, int, bool, int, int> rows[] = {
+            {"screen_kind0", 0, 4, true, 0, 0},
+            {"screen_kind1_8_storeys", 1, 8, true, 0, 0},
+            {"screen_kind1_30_storeys_rectangular_duct", 1, 30, false, 0, 0},
+            {"screen_kind2", 2, 4, true, 0, 0},
+            {"screen_kind3", 3, 4, true, 0, 0},
+            {"screen_kind4", 4, 4, true, 0, 0},
+            {"screen_kind5", 5, 4, true, 0, 0},
+            {"paper_kind0", 0, 4, true, 600, tall},
+            {"paper_kind1_30_storeys_300_dpi", 1, 30, true, 300, tall},
+            {"paper_kind1_30_storeys_1200_dpi", 1, 30, false, 1200, tall},
+            {"paper_kind2_99_storeys", 2, 99, true, 600, tall},
+            {"paper_kind2_99_storeys_page_break", 2, 99, true, 600, 6600},
+            {"paper_kind3", 3, 4, true, 600, tall},
+            {"paper_kind4", 4, 4, true, 600, tall},
+            {"paper_kind5", 5, 4, true, 600, tall},
+        };
+        for (const auto& [name, kind, storeys, roundDuct, dpi, pageHeight] : rows) {
+            CalcRecord record = SampleRecord(kind, storeys);
+            record.DuctShape = roundDuct ? 1 : 0;
+            RecordingCanvas canvas(dpi, pageHeight);
+            dpi ? PrintReportPages(record, canvas) : PaintScreenReport(record, canvas);
+            QCOMPARE(CompareWithGolden(std::string("app/canvas/") + name + ".txt", canvas.Dump), std::string());
+        }
     }
 
     void noTextRunsIntoAnother()
