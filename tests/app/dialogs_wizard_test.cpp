@@ -126,9 +126,10 @@ const struct Scenario {
      "constant_flow=30; fan=27"), true, false},
     {"typed_round_constant_flow_rect_grille", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.25; "
      "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA-70; constant_flow=40; fan=45"), false, false},
-    // A typed name naming no grille counts as NEVA-20, far beyond what the fan can draw at 40 m3/h.
+    // A typed name naming no grille counts as NEVA-20, far beyond what the fan can draw at 40 m3/h,
+    // even when it begins like another (no completion to NEVA-70) and Enter is pressed in the box.
     {"typed_grille_name_unsuitable_fan", Parse("density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.25; "
-     "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA 50; constant_flow=40; fan=45"), false, true},
+     "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA-7; constant_flow=40; fan=45"), true, true},
 };
 
 }  // namespace
@@ -168,10 +169,11 @@ private slots:
             }
             return 0;
         });
-        QCOMPARE(driver.Problems(), std::string());
-        QCOMPARE(w.FrontEnd.Shown.size(), steps.size());
-        for (size_t k = 0; k < steps.size(); ++k)
-            QVERIFY2(w.FrontEnd.Shown[k] == steps[k].Dialog, steps[k].Name);
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
+        std::vector<std::string> shown;
+        for (const Step& step : steps)
+            shown.push_back(step.Name);
+        QCOMPARE(w.FrontEnd.Shown, shown);
         QCOMPARE(Joined(w.FrontEnd.Messages), s.FanUnsuitable ? std::string(kMessageCaption) + ": " + kUnsuitableFanMessage : "");
 
         // The batch front end on the same answers.
@@ -223,7 +225,7 @@ private slots:
             cancelByCloseBox ? (void)f->close() : ClickCancel(f);
         });
         driver.Drive([&] { return w.Form.FileNew(), 0; });
-        QCOMPARE(driver.Problems(), std::string());
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
         QCOMPARE(w.FrontEnd.Repaints, 1);
         QVERIFY(w.FrontEnd.Messages.empty() && w.FrontEnd.Plotted.empty());
         QCOMPARE(int(w.FrontEnd.Shown.size()), cancelAt + 1);
@@ -270,7 +272,7 @@ private slots:
         for (const Step& step : steps)
             driver.Then(QString::fromLatin1(step.Name), [](QWidget* f) { ClickOk(f); });
         choose("FileNewItem");
-        QCOMPARE(driver.Problems(), std::string());
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
         QVERIFY2(std::memcmp(&record, &afterFirst, sizeof afterFirst) == 0, "the records differ");
         QCOMPARE(ReadFileForTest(dir + "/dialog1.sav"), std::string("20\n1013\n50\n"));
         QCOMPARE(Joined(launcher.Started), std::string("gnuplot gif.gnu; gnuplot gif_tl.gnu; gnuplot gif.gnu; gnuplot gif_tl.gnu"));
@@ -297,7 +299,7 @@ private slots:
             Click(f, "OKBtn");
         });
         choose("dobor_z_katalogu");
-        QCOMPARE(driver.Problems(), std::string());
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
         QCOMPARE(marked, int(std::count_if(rows.begin(), rows.end(),
                                            [](const RankedConfiguration& row) { return row.ReachesRequiredFlow; })));
         QCOMPARE(record.FanIndex, largest.FanIndex);

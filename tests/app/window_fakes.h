@@ -1,7 +1,7 @@
 // Stand-ins for what the main window starts and asks outside itself, a window built on them, and
 // a driver that answers modal dialogs from a timer as a user would: each step waits until the
-// widget named by its objectName ("QMessageBox" for any message box) is the active modal widget,
-// then acts on it.
+// widget named by its objectName (its class, "QMessageBox", without one) is the active modal
+// widget, then acts on it.
 #pragma once
 
 #include <QAbstractButton>
@@ -86,30 +86,32 @@ public:
 
 class FakeDialogs : public SystemDialogs {
 public:
-    QPrinter* RunPrintDialog() override { return ++PrintDialogRuns, PrintConfirmed; }
-    void RunPrintSetupDialog() override { ++PrintSetupRuns; }
-    std::optional<std::string> RunSaveDialog() override { return ++SaveDialogRuns, SaveAnswer; }
-    std::optional<std::string> RunFolderDialog(const std::string&) override { return ++FolderDialogRuns, FolderAnswer; }
+    QPrinter* RunPrintDialog() override { return Ran.push_back("print"), PrintConfirmed; }
+    void RunPrintSetupDialog() override { Ran.push_back("printer set-up"); }
+    std::optional<std::string> RunSaveDialog() override { return Ran.push_back("save"), SaveAnswer; }
+    std::optional<std::string> RunFolderDialog(const std::string&) override { return Ran.push_back("folder"), FolderAnswer; }
     void ShowMessage(const std::string& text, const std::string&) override { Messages.push_back(text); }
 
     QPrinter* PrintConfirmed = nullptr;  // nullptr: the user cancels the print dialog
     std::optional<std::string> SaveAnswer;  // nullopt: the user cancels the save dialog
     std::optional<std::string> FolderAnswer;  // nullopt: the user cancels the folder chooser
-    int PrintDialogRuns = 0, PrintSetupRuns = 0, SaveDialogRuns = 0, FolderDialogRuns = 0;
-    std::vector<std::string> Messages;
+    std::vector<std::string> Ran, Messages;  // the dialogs run; the messages shown
 };
 
 // Shows the dialogs through Forms, when set; records messages as "caption: text".
 class FakeFrontEnd : public FrontEnd {
 public:
-    bool ShowDialog(DialogId dialog) override { return Shown.push_back(dialog), Forms && Forms->Exec(dialog); }
+    bool ShowDialog(DialogId dialog) override
+    {
+        Shown.push_back(FactsOf(dialog).FormName);
+        return Forms && Forms->Exec(dialog);
+    }
     void ShowMessage(const std::string& text, const std::string& caption) override { Messages.push_back(caption + ": " + text); }
     bool StartPlotter(const std::string& scriptName) override { return Plotted.push_back(scriptName), false; }
     void Repaint() override { ++Repaints; }
 
     DialogForms* Forms = nullptr;
-    std::vector<DialogId> Shown;
-    std::vector<std::string> Messages, Plotted;
+    std::vector<std::string> Shown, Messages, Plotted;  // the dialogs' form names; "caption: text"
     int Repaints = 0;
 };
 
@@ -151,7 +153,7 @@ private:
         Action Do;
     };
 
-    static QString NameOf(QWidget* w) { return qobject_cast<QMessageBox*>(w) ? "QMessageBox" : w->objectName(); }
+    static QString NameOf(QWidget* w) { return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(); }
 
     void Poll()
     {
@@ -205,10 +207,12 @@ inline void Check(QWidget* form, const char* name) { Child<QRadioButton>(form, n
 inline void Click(QWidget* form, const char* name) { Child<QAbstractButton>(form, name)->click(); }
 inline void Key(QWidget* form, Qt::Key key) { QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, key); }
 
-// Types over an editable combo box's text, one key event per character (keyClicks is ASCII only).
+// Types over an editable combo box's text, one key event per character (keyClicks is ASCII only);
+// the box keeps the focus, so that Enter is pressed in it.
 inline void TypeComboText(QWidget* form, const char* name, const QString& text)
 {
     auto* combo = Child<QComboBox>(form, name);
+    combo->setFocus();
     combo->lineEdit()->selectAll();
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, combo->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
