@@ -103,17 +103,11 @@ private slots:
             const qsizetype start = std::max<qsizetype>(hiddenChain.indexOf(focus), 0);
             const QStringList chain = hiddenChain.mid(start) + hiddenChain.mid(0, start);
             QCOMPARE(chain.front(), focus);
-            // Escape; with a combo box it is pressed in the combo's line edit.
+            // Escape, pressed in the combo box's line edit where there is one.
             form->setResult(-1);
-            QWidget* target = form->focusWidget();
-            if (auto* combo = form->findChild<QComboBox*>("ComboBox1")) {
-                combo->setFocus();
-                target = combo->lineEdit();
-            }
-            QTest::keyClick(target, Qt::Key_Escape);
+            auto* combo = form->findChild<QComboBox*>("ComboBox1");
+            QTest::keyClick(combo ? combo->lineEdit() : form->focusWidget(), Qt::Key_Escape);
             const bool escapeCancels = !form->isVisible();
-            if (!escapeCancels)
-                QTest::keyClick(form, Qt::Key_Escape);
             QCOMPARE(form->result(), escapeCancels ? int(QDialog::Rejected) : -1);
             form->open();
             form->setResult(-1);

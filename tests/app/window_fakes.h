@@ -41,7 +41,7 @@ inline std::string Joined(const std::vector<std::string>& items)
     return text;
 }
 
-// Records every start as "program arg1 arg2 ..." and the directory it was started in.
+// Records every start as "program arg1 arg2 ... in directory".
 class FakeLauncher : public ProcessLauncher {
 public:
     bool StartDetached(const std::string& program, const std::vector<std::string>& arguments,
@@ -50,8 +50,7 @@ public:
         std::string line = program;
         for (const std::string& argument : arguments)
             line += " " + argument;
-        Started.push_back(line);
-        Directories.push_back(workingDirectory);
+        Started.push_back(line + " in " + workingDirectory);
         return !Missing;
     }
     // Recorded as a start; like gnuplot, the run writes a whole GIF to the picture its script names
@@ -74,7 +73,7 @@ public:
         return {true, true, 0, ""};
     }
     bool Missing = false;  // the program is not on the search path
-    std::vector<std::string> Started, Directories;
+    std::vector<std::string> Started;
 };
 
 class FakeOpener : public UrlOpener {
