@@ -1,12 +1,12 @@
-// Stand-ins for what the main window starts and asks outside itself, a window built on them, and
-// a driver that answers modal dialogs from a timer as a user would: each step waits until the
-// widget named by its objectName (its class, "QMessageBox", without one) is the active modal
-// widget, then acts on it.
+// Stand-ins for what the main window starts and asks outside itself, a window built on them, and a
+// driver that answers modal dialogs as a user would: each step waits until the widget named by its
+// objectName (its class, "QMessageBox", without one) is the active modal widget, then acts on it.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -61,14 +61,12 @@ public:
         if (!StartDetached(program, arguments, workingDirectory))
             return {};
         std::ifstream script(workingDirectory + "/" + arguments.back());
-        const std::string prefix = "set output '";
         for (std::string line; std::getline(script, line);) {
-            if (line.rfind(prefix, 0) != 0)
+            if (line.rfind("set output '", 0) != 0)
                 continue;
-            std::string picture = line.substr(prefix.size(), line.size() - prefix.size() - 1);
-            for (size_t at = 0; (at = picture.find("''", at)) != std::string::npos; ++at)
-                picture.erase(at, 1);
-            std::ofstream(picture[0] == '/' ? picture : workingDirectory + "/" + picture, std::ios::binary) << "GIF89a1234567;";
+            const QString picture = QString::fromStdString(line.substr(12, line.size() - 13)).replace("''", "'");
+            const QString path = QDir(QString::fromStdString(workingDirectory)).filePath(picture);
+            std::ofstream(path.toStdString()) << "GIF89a1234567;";
         }
         return {true, true, 0, ""};
     }
@@ -88,7 +86,10 @@ public:
     QPrinter* RunPrintDialog() override { return Ran.push_back("print"), PrintConfirmed; }
     void RunPrintSetupDialog() override { Ran.push_back("printer set-up"); }
     std::optional<std::string> RunSaveDialog() override { return Ran.push_back("save"), SaveAnswer; }
-    std::optional<std::string> RunFolderDialog(const std::string&) override { return Ran.push_back("folder"), FolderAnswer; }
+    std::optional<std::string> RunFolderDialog(const std::string&) override
+    {
+        return Ran.push_back("folder"), FolderAnswer;
+    }
     void ShowMessage(const std::string& text, const std::string&) override { Messages.push_back(text); }
 
     QPrinter* PrintConfirmed = nullptr;  // nullptr: the user cancels the print dialog
@@ -152,7 +153,10 @@ private:
         Action Do;
     };
 
-    static QString NameOf(QWidget* w) { return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(); }
+    static QString NameOf(QWidget* w)
+    {
+        return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+    }
 
     void Poll()
     {
@@ -177,10 +181,7 @@ private:
             problems_ += "unexpected modal widget: " + NameOf(modal).toStdString() +
                          (steps_.empty() ? "" : " (waiting for " + steps_.front().Name.toStdString() + ")") + "; ";
             clock_.restart();
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            else
-                modal->close();
+            modal->close();
         }
     }
 
