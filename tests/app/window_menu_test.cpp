@@ -60,10 +60,9 @@ private slots:
                 dump += item->isSeparator() ? "    -\n" : line.toStdString() + "\n";
             }
         }
-        for (int i = 1; auto* button = form.SpeedBar->findChild<QToolButton*>("SpeedButton" + QString::number(i)); ++i) {
+        for (int i = 1; auto* button = form.SpeedBar->findChild<QToolButton*>("SpeedButton" + QString::number(i)); ++i)
             dump += (button->objectName() + " | " + QString::number(button->geometry().left()) + " | " +
                      button->toolTip() + " | " + button->property("handler").toString() + "\n").toStdString();
-        }
         // The about box, shown from the Help menu; its OK closes it.
         TAboutBox box;
         form.SetAboutBox(&box);

@@ -1,8 +1,7 @@
 // The results report on the screen and on paper: every call of both renderings against golden
 // dumps (positions, columns, fonts, page breaks, resolution scaling), no text running into another
-// in the real fonts, the window's paint and scrolling, the whole print job into a PDF file, and
-// Qt's own dialogs in Polish.
-
+// on the screen in the real fonts, the window's paint and scrolling, the whole print job into a PDF
+// file, Qt's own dialogs in Polish and the program's message box.
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
