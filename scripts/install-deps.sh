@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  gnuplot-x11 xvfb xauth x11-utils xdg-utils fonts-dejavu-core fonts-liberation qt6-translations-l10n
+  gnuplot-x11 xvfb xauth xdg-utils fonts-dejavu-core fonts-liberation qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do
