@@ -116,9 +116,13 @@ private slots:
         QCOMPARE(ReportFontFamily(), DialogFont().family().toStdString());
         for (int kind = 1; kind <= 4; ++kind) {
             CalcRecord record = SampleRecord(kind, 99);
-            record.FanPressure = 1234.56, record.RegulatedPressure = 987.65, record.BasePressure = 1111.11;
-            record.SilencerPressure = 1010.1, record.VariantRegulatedPressure = 876.54;
-            record.VariantRegulatedFlow = record.FanFlow * 0.7, record.RegulationVariant = 2;
+            record.FanPressure = 1234.56;
+            record.RegulatedPressure = 987.65;
+            record.BasePressure = 1111.11;
+            record.SilencerPressure = 1010.1;
+            record.VariantRegulatedPressure = 876.54;
+            record.VariantRegulatedFlow = record.FanFlow * 0.7;
+            record.RegulationVariant = 2;
             for (int i = 0; i <= 99; ++i)
                 record.StoreyPressure[i] = 1000.0 + i;
             QImage screen(1, 1, QImage::Format_RGB32);

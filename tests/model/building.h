@@ -7,8 +7,14 @@ inline CalcRecord Building(int32_t storeys, double duct, double grilleArea, int3
 {
     CalcRecord r;
     ResetCalcRecord(r);
-    r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.GrilleLossCoefficient = 2.5; r.DuctDiameter = duct;
+    r.AirDensity = 1.2;
+    r.DuctRoughness = 1.8;
+    r.GrilleLossCoefficient = 2.5;
+    r.DuctDiameter = duct;
     r.DuctArea = 3.141592653589793 * duct * duct * 0.25;
-    r.GrilleArea = grilleArea; r.StoreyCount = storeys; r.StoreyHeight = 3.0; r.FanIndex = fan;
+    r.GrilleArea = grilleArea;
+    r.StoreyCount = storeys;
+    r.StoreyHeight = 3.0;
+    r.FanIndex = fan;
     return r;
 }

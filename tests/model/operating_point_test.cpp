@@ -77,7 +77,8 @@ TEST(operating_point, failed_selection_keeps_the_earlier_results)
         CalcRecord record = Building(10, 0.315, 0.05, 17);
         ASSERT_TRUE(SelectFan(record).Found);
         const CalcRecord before = record;
-        record.StoreyCount = row.Storeys; record.FanIndex = row.Fan;
+        record.StoreyCount = row.Storeys;
+        record.FanIndex = row.Fan;
         EXPECT_FALSE(SelectFan(record).Found);
         EXPECT_STREQ(record.FanDesignation, row.Designation);
         EXPECT_EQ(record.FanSpeed, row.Speed);

@@ -14,7 +14,11 @@ CalcRecord Selected()
 {
     CalcRecord r;
     ResetCalcRecord(r);
-    r.FanFlow = 2.0; r.FanPressure = 400.0; r.NetworkCoefficient = 100.0; r.FanSpeed = 1400; r.BaseFlow = 1.5;
+    r.FanFlow = 2.0;
+    r.FanPressure = 400.0;
+    r.NetworkCoefficient = 100.0;
+    r.FanSpeed = 1400;
+    r.BaseFlow = 1.5;
     r.BasePressure = 225.0;
     return r;
 }
@@ -63,11 +67,15 @@ TEST(regulation, regulated_speed_and_refused_requests)
     for (const Refusal& row : refusals) {
         SCOPED_TRACE(testing::Message() << row.request << " m3/s at " << row.fanFlow << " m3/s, " << row.fanPressure);
         CalcRecord record = Selected();
-        record.FanFlow = row.fanFlow; record.FanPressure = row.fanPressure;
+        record.FanFlow = row.fanFlow;
+        record.FanPressure = row.fanPressure;
         EXPECT_EQ(HasOperatingPoint(record), row.fanFlow != 0.0 && row.fanPressure != 0.0);
         record.RegulatedFlow = record.VariantRegulatedFlow = row.request;
-        record.RegulatedPressure = 11.0; record.RegulatedSpeed = 12.0;
-        record.VariantRegulatedPressure = 13.0; record.VariantRegulatedSpeed = 14.0; record.RegulationVariant = -1;
+        record.RegulatedPressure = 11.0;
+        record.RegulatedSpeed = 12.0;
+        record.VariantRegulatedPressure = 13.0;
+        record.VariantRegulatedSpeed = 14.0;
+        record.RegulationVariant = -1;
         const CalcRecord before = record;
         for (auto compute : {ComputeRegulatedSpeed, ComputeVariantRegulatedSpeed}) {
             const RegulationOutcome outcome = compute(record);

@@ -27,9 +27,17 @@ CalcRecord ChartRecord()
 {
     CalcRecord r;
     ResetCalcRecord(r);
-    r.FanDesignation = "BRESA-2"; r.FanSpeed = 960; r.AirDensity = 1.2; r.StoreyCount = 5; r.NetworkCoefficient = 250.0;
-    r.RegulatedFlow = 0.4; r.RegulatedPressure = 40.0; r.RegulatedSpeed = 812.34;
-    r.VariantRegulatedFlow = 0.35; r.VariantRegulatedPressure = 30.625; r.VariantRegulatedSpeed = 700.05;
+    r.FanDesignation = "BRESA-2";
+    r.FanSpeed = 960;
+    r.AirDensity = 1.2;
+    r.StoreyCount = 5;
+    r.NetworkCoefficient = 250.0;
+    r.RegulatedFlow = 0.4;
+    r.RegulatedPressure = 40.0;
+    r.RegulatedSpeed = 812.34;
+    r.VariantRegulatedFlow = 0.35;
+    r.VariantRegulatedPressure = 30.625;
+    r.VariantRegulatedSpeed = 700.05;
     return r;
 }
 

@@ -15,20 +15,42 @@ CalcRecord ReportRecord(int32_t storeys)
 {
     CalcRecord r;
     ResetCalcRecord(r);
-    r.DuctShape = 0; r.InstallationKind = 1; r.FanIndex = 5; r.FanDesignation = "BRESA-2"; r.FanSpeed = 960;
-    r.AirDensity = 1.2; r.DuctRoughness = 1.8; r.DuctSideA = 0.5; r.DuctSideB = 0.4; r.StoreyHeight = 2.85;
-    r.DuctDiameter = 2 * 0.5 * 0.4 / (0.5 + 0.4); r.StoreyCount = storeys;
+    r.DuctShape = 0;
+    r.InstallationKind = 1;
+    r.FanIndex = 5;
+    r.FanDesignation = "BRESA-2";
+    r.FanSpeed = 960;
+    r.AirDensity = 1.2;
+    r.DuctRoughness = 1.8;
+    r.DuctSideA = 0.5;
+    r.DuctSideB = 0.4;
+    r.StoreyHeight = 2.85;
+    r.DuctDiameter = 2 * 0.5 * 0.4 / (0.5 + 0.4);
+    r.StoreyCount = storeys;
     r.DuctArea = 3.141592653589793 * r.DuctDiameter * r.DuctDiameter * 0.25;
-    r.GrilleLossCoefficient = 2.5; r.GrilleArea = 0.04; r.GrilleSizeA = 0.2; r.GrilleSizeB = 0.25;
-    r.GrilleFlowHourly = 90.04; r.FanFlow = storeys * 90.04 / 3600.0; r.FanFlowHourly = r.FanFlow * 3600.0;
-    r.FanPressure = 10.05 * (storeys + 1); r.DuctVelocity = r.FanFlow / r.DuctArea;
+    r.GrilleLossCoefficient = 2.5;
+    r.GrilleArea = 0.04;
+    r.GrilleSizeA = 0.2;
+    r.GrilleSizeB = 0.25;
+    r.GrilleFlowHourly = 90.04;
+    r.FanFlow = storeys * 90.04 / 3600.0;
+    r.FanFlowHourly = r.FanFlow * 3600.0;
+    r.FanPressure = 10.05 * (storeys + 1);
+    r.DuctVelocity = r.FanFlow / r.DuctArea;
     for (int32_t k = 0; k <= storeys && k < kStoreyPressureSlots; ++k)
         r.StoreyPressure[k] = 10.05 * (k + 1);
     r.NetworkCoefficient = r.FanPressure / (r.FanFlow * r.FanFlow);
-    r.BaseFlow = 0.21; r.BasePressure = 35.5; r.SilencerFlow = 0.19; r.SilencerPressure = 30.25;
-    r.RegulatedFlow = 0.15; r.RegulatedPressure = r.NetworkCoefficient * 0.15 * 0.15; r.RegulatedSpeed = 700.0;
-    r.VariantRegulatedFlow = 0.12; r.VariantRegulatedPressure = r.NetworkCoefficient * 0.12 * 0.12;
-    r.RegulationVariant = 1; r.VariantRegulatedSpeed = 650.0;
+    r.BaseFlow = 0.21;
+    r.BasePressure = 35.5;
+    r.SilencerFlow = 0.19;
+    r.SilencerPressure = 30.25;
+    r.RegulatedFlow = 0.15;
+    r.RegulatedPressure = r.NetworkCoefficient * 0.15 * 0.15;
+    r.RegulatedSpeed = 700.0;
+    r.VariantRegulatedFlow = 0.12;
+    r.VariantRegulatedPressure = r.NetworkCoefficient * 0.12 * 0.12;
+    r.RegulationVariant = 1;
+    r.VariantRegulatedSpeed = 650.0;
     return r;
 }
 
@@ -37,9 +59,13 @@ CalcRecord ReportRecord(int32_t storeys)
 TEST(html_reports, golden_pages)
 {
     CalcRecord round9 = ReportRecord(9);
-    round9.DuctShape = 1; round9.DuctDiameter = 0.4; round9.InstallationKind = 2; round9.DuctRoughness = 2.5;
+    round9.DuctShape = 1;
+    round9.DuctDiameter = 0.4;
+    round9.InstallationKind = 2;
+    round9.DuctRoughness = 2.5;
     CalcRecord ten = ReportRecord(10);
-    ten.InstallationKind = 3; ten.DuctRoughness = 4.0;  // 4.0: none of the six materials, no material row
+    ten.InstallationKind = 3;
+    ten.DuctRoughness = 4.0;  // 4.0: none of the six materials, no material row
     CalcRecord none = ReportRecord(4);
     none.BaseFlow = none.BasePressure = none.SilencerFlow = none.SilencerPressure = 0.0;
     CalcRecord empty;  // right after the reset every quotient has divisor 0: those values show "-"
@@ -47,8 +73,12 @@ TEST(html_reports, golden_pages)
     // The storey flows of three storeys with round constant-flow grilles of 100 mm at 30 m3/h
     // and CORVA-1/1460, after its fan selection.
     CalcRecord storeys = ReportRecord(3);
-    storeys.FanIndex = 8; storeys.InstallationKind = 4; storeys.GrilleSetFlowHourly = 30.0;
-    storeys.GrilleLossCoefficient = 77.15; storeys.GrilleArea = 0.00785398; storeys.GrilleSizeA = 0.1;
+    storeys.FanIndex = 8;
+    storeys.InstallationKind = 4;
+    storeys.GrilleSetFlowHourly = 30.0;
+    storeys.GrilleLossCoefficient = 77.15;
+    storeys.GrilleArea = 0.00785398;
+    storeys.GrilleSizeA = 0.1;
     SelectFan(storeys);
     struct Case { const char* Name; ChartSet Set; CalcRecord Record; };
     const Case cases[] = {
