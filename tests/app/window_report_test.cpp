@@ -39,14 +39,18 @@ private:
     int dpi_, pageHeight_;
 };
 
-// The window's canvas, measuring each text with the painter's font: a text that runs into the one
-// before it on its line (cells come from left to right) is a fault.
-class MeasuringCanvas : public QtReportCanvas {
+// The window's or the page's canvas, measuring each text with the painter's font: a text that runs
+// into the one before it on its line (cells come from left to right) is a fault.
+template <typename Canvas>
+class MeasuringCanvas : public Canvas {
 public:
-    explicit MeasuringCanvas(QPainter& painter) : QtReportCanvas(painter), painter_(painter) {}
+    template <typename... Device>
+    explicit MeasuringCanvas(QPainter& painter, Device&... device) : Canvas(painter, device...), painter_(painter)
+    {
+    }
     void TextOut(int x, int y, const std::string& text) override
     {
-        QtReportCanvas::TextOut(x, y, text);
+        Canvas::TextOut(x, y, text);
         if (y == lastY_ && x <= lastRight_)
             Faults << QString::fromStdString(lastText_ + " runs into " + text);
         const QFontMetrics metrics(painter_.font(), painter_.device());
@@ -111,8 +115,8 @@ private slots:
 
     void noTextRunsIntoAnother()
     {
-        // Every report kind in the report's face; large numbers make the value cells as wide as
-        // they get.
+        // Every report kind in the report's face, on the screen and on a 600-dpi page; large numbers
+        // make the value cells as wide as they get.
         QCOMPARE(ReportFontFamily(), DialogFont().family().toStdString());
         for (int kind = 1; kind <= 4; ++kind) {
             CalcRecord record = SampleRecord(kind, 99);
@@ -127,9 +131,18 @@ private slots:
                 record.StoreyPressure[i] = 1000.0 + i;
             QImage screen(1, 1, QImage::Format_RGB32);
             QPainter screenPainter(&screen);
-            MeasuringCanvas canvas(screenPainter);
+            MeasuringCanvas<QtReportCanvas> canvas(screenPainter);
             PaintScreenReport(record, canvas);
             QCOMPARE(canvas.Faults.join("; "), QString());
+
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(ScratchDir("faces") + "/page.pdf"));
+            printer.setResolution(600);
+            QPainter pagePainter(&printer);
+            MeasuringCanvas<QtPageCanvas> page(pagePainter, printer);
+            PrintReportPages(record, page);
+            QCOMPARE(page.Faults.join("; "), QString());
         }
     }
 
