@@ -144,6 +144,15 @@ TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
     const RunResult fileDir = RunInProcess(kBlock, notDir);
     EXPECT_EQ(fileDir.Status, kExitBadInput);
     EXPECT_EQ(fileDir.Err, "katalog roboczy „" + QuotedInput(notDir) + "” nie jest katalogiem\n");
+
+    // Another run that makes the missing folder first does not stop this one.
+    const std::string raced = JoinPath(dir, "raced");
+    BatchFolder folder(raced);
+    std::ostringstream err;
+    ASSERT_EQ(folder.Open(err), kExitOk);
+    fs::create_directory(raced);
+    EXPECT_EQ(folder.Make(err), kExitOk);
+    EXPECT_EQ(err.str(), "");
 }
 
 TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
