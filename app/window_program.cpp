@@ -5,10 +5,9 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <filesystem>
-#include <system_error>
 
 #include "app/process_launcher.h"
+#include "output/text_file.h"
 #include "output/working_dir.h"
 
 bool InstallQtPolish(QTranslator& translator)
@@ -28,12 +27,10 @@ std::optional<std::string> WorkingFolderFromArguments(const QStringList& argumen
     // A desktop file cannot name the home folder; "~/..." is taken as a shell would.
     if (folder == QStringLiteral("~") || folder.startsWith(QStringLiteral("~/")))
         folder = QDir::homePath() + folder.mid(1);
-    const std::filesystem::path path = QDir(folder).absolutePath().toStdString();
-    std::error_code error;
-    std::filesystem::create_directories(path, error);
-    if (!std::filesystem::is_directory(path, error))
+    const std::string path = QDir(folder).absolutePath().toStdString();
+    if (!MakeFolder(path))
         return std::nullopt;
-    return path.string();
+    return path;
 }
 
 WindowProgram::WindowProgram(CalcRecord& record, const std::string& dir, ProcessLauncher& launcher,

@@ -365,15 +365,10 @@ int BatchFolder::Open(std::ostream& err)
 
 int BatchFolder::Make(std::ostream& err)
 {
-    // Judged by the result: another run started at the same time may have made the folder first,
-    // and then create_directories makes nothing and says so.
-    std::error_code error;
-    if (!existed_) {
-        std::filesystem::create_directories(dir_, error);
-        if (!std::filesystem::is_directory(dir_, error)) {
-            err << "nie można utworzyć katalogu roboczego „" << QuotedInput(dir_) << "”\n";
-            return kExitBadInput;
-        }
+    // Another run started at the same time may have made the folder first.
+    if (!existed_ && !MakeFolder(dir_)) {
+        err << "nie można utworzyć katalogu roboczego „" << QuotedInput(dir_) << "”\n";
+        return kExitBadInput;
     }
     if (!lock_ && !lock_.emplace(dir_).Held()) {
         err << lock_->BusyMessage() << "\n";

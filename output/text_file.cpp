@@ -112,6 +112,13 @@ std::string JoinPath(const std::string& dir, const std::string& name)
     return dir + "/" + name;
 }
 
+bool MakeFolder(const std::string& path)
+{
+    std::error_code error;
+    fs::create_directories(path, error);  // false, without an error, when it makes nothing
+    return fs::is_directory(path, error);
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode)
 {
     const std::string target = FinalPath(path, mode);

@@ -10,6 +10,10 @@
 // Joins a directory and a relative name with the platform's separator ("" dir: name alone).
 std::string JoinPath(const std::string& dir, const std::string& name);
 
+// Makes the folder `path` with any missing parents; true when it is a folder afterwards, also when
+// it stood there already or another program made it meanwhile.
+bool MakeFolder(const std::string& path);
+
 // How careful a write is with what already stands under the name.
 enum class WriteMode {
     Replace,    // a link under the name is replaced by the new file; no flush to disk

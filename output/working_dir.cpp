@@ -11,15 +11,12 @@ void PrepareWorkingDirectory(const std::string& dir, FileProblems& problems)
 {
     namespace fs = std::filesystem;
     const std::string pictures = JoinPath(dir, "wykresy");
-    std::error_code error;
-    if (!fs::is_directory(pictures, error)) {
-        fs::create_directories(pictures, error);
-        if (!fs::is_directory(pictures, error)) {
-            problems.Add(pictures);
-            return;
-        }
+    if (!MakeFolder(pictures)) {
+        problems.Add(pictures);
+        return;
     }
     const std::string logo = JoinPath(pictures, "koralinex.jpg");
+    std::error_code error;
     if (fs::exists(logo, error))
         return;
     if (!WriteFileAtomically(logo, LogoJpeg()))
