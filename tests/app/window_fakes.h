@@ -33,14 +33,6 @@
 #include "support/sample_record.h"
 #include "support/test_support.h"
 
-inline std::string Joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : "; ") + item;
-    return text;
-}
-
 // Records every start as "program arg1 arg2 ... in directory".
 class FakeLauncher : public ProcessLauncher {
 public:

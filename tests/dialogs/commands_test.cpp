@@ -24,14 +24,6 @@ using Command = CommandResult (*)(Session&);
 
 std::string NameOf(DialogId dialog) { return FactsOf(dialog).FormName; }
 
-std::string Joined(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (const std::string& name : names)
-        text += " " + name;
-    return text;
-}
-
 // A ten-storey block, round duct, rectangular grilles; CORVA-4 at 730 1/min (entry 19) has an
 // operating point and both silencer variants intersect the network.
 std::map<DialogId, DialogInput> BlockAnswers(int32_t fan = 19)
@@ -72,7 +64,7 @@ public:
     }
     bool StartPlotter(const std::string& scriptName) override
     {
-        Log += "plot " + scriptName + " among" + Joined(FileNamesBelow(dir)) + "\n";
+        Log += "plot " + scriptName + " among " + Joined(FileNamesBelow(dir), " ") + "\n";
         return false;
     }
     void Repaint() override { Log += "repaint\n"; }
@@ -93,8 +85,8 @@ public:
         Log += "== " + name + "\n";
         const CommandResult result = command(session);
         Log += std::string("-> ") + kResults[static_cast<int>(result)] + ", report kinds " +
-               std::to_string(record.ScreenReportKind) + "/" + std::to_string(record.PrintReportKind) + ", files" +
-               Joined(FileNamesBelow(dir)) + "\n";
+               std::to_string(record.ScreenReportKind) + "/" + std::to_string(record.PrintReportKind) + ", files " +
+               Joined(FileNamesBelow(dir), " ") + "\n";
         return result;
     }
     // The log with the working directory written as <dir>.

@@ -60,22 +60,24 @@ int CountOf(const std::string& text, const std::string& part)
     return count;
 }
 
+std::string Joined(const std::vector<std::string>& items, const std::string& separator)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += (&item == items.data() ? "" : separator) + item;
+    return text;
+}
+
 std::string DifferentFiles(const std::string& dir, const std::string& other)
 {
-    const auto joined = [](const std::vector<std::string>& items) {
-        std::string text;
-        for (const std::string& item : items)
-            text += (text.empty() ? "" : "; ") + item;
-        return text;
-    };
     const std::vector<std::string> names = FileNamesBelow(dir), otherNames = FileNamesBelow(other);
     if (names != otherNames)
-        return joined(names) + " | " + joined(otherNames);
+        return Joined(names) + " | " + Joined(otherNames);
     std::vector<std::string> differ;
     for (const std::string& name : names)
         if (ReadFileForTest(dir + "/" + name) != ReadFileForTest(other + "/" + name))
             differ.push_back(name);
-    return joined(differ);
+    return Joined(differ);
 }
 
 std::string ChangedLines(const std::string& base, const std::string& text)

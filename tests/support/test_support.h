@@ -17,6 +17,9 @@ std::string ReadFileForTest(const std::string& path);
 // Relative names (with / between folders) of every file below `dir`, sorted.
 std::vector<std::string> FileNamesBelow(const std::string& dir);
 
+// The items with `separator` between them.
+std::string Joined(const std::vector<std::string>& items, const std::string& separator = "; ");
+
 // How many times `part` stands in `text` (overlapping occurrences counted).
 int CountOf(const std::string& text, const std::string& part);
 
