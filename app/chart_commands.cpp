@@ -9,9 +9,9 @@
 #include "app/process_launcher.h"
 #include "app/system_dialogs.h"
 #include "commands/commands.h"
-#include "output/folder_lock.h"
-#include "output/picture_guard.h"
-#include "output/text_file.h"
+#include "output/storage/folder_lock.h"
+#include "output/storage/picture_guard.h"
+#include "output/storage/text_file.h"
 
 const char kNoChartMessage[] = "Brak charakterystyki do zapisania.\nProszę najpierw wykonać obliczenia.";
 

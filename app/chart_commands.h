@@ -7,7 +7,7 @@
 #include <string>
 
 #include "output/charts.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 class ProcessLauncher;
 class SystemDialogs;

@@ -25,7 +25,7 @@
 #include "app/report_canvas.h"
 #include "app/system_dialogs.h"
 #include "app/tool_icons.h"
-#include "output/working_dir.h"
+#include "output/storage/working_dir.h"
 #include "model/check.h"
 
 const char kMainTitle[] = "Program doboru wentylatorów dachowych firmy KORALINEX";

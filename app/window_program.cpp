@@ -7,8 +7,8 @@
 #include <QLocale>
 
 #include "app/process_launcher.h"
-#include "output/text_file.h"
-#include "output/working_dir.h"
+#include "output/storage/text_file.h"
+#include "output/storage/working_dir.h"
 
 bool InstallQtPolish(QTranslator& translator)
 {

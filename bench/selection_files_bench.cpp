@@ -12,7 +12,7 @@
 
 #include "commands/commands.h"
 #include "model/operating_point.h"
-#include "output/working_dir.h"
+#include "output/storage/working_dir.h"
 
 namespace fs = std::filesystem;
 

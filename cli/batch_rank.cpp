@@ -9,7 +9,7 @@
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
 #include "output/catalogue_table.h"
-#include "output/folder_lock.h"
+#include "output/storage/folder_lock.h"
 #include "output/quoted_input.h"
 
 namespace {

@@ -18,12 +18,12 @@
 #include "model/operating_point.h"
 #include "model/regulation.h"
 #include "output/quoted_input.h"
-#include "output/folder_lock.h"
+#include "output/storage/folder_lock.h"
 #include "model/installation_kinds.h"
 #include "model/materials.h"
 #include "output/report.h"
-#include "output/text_file.h"
-#include "output/working_dir.h"
+#include "output/storage/text_file.h"
+#include "output/storage/working_dir.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "cli/batch_rank.h"
 #include "cli/batch_run.h"
 #include "output/quoted_input.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

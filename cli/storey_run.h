@@ -5,7 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/batch_run.h"
+#include "cli/batch_options.h"
+#include "commands/commands.h"
 
 // OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
 // it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless

@@ -10,9 +10,9 @@
 #include "model/storey_flows.h"
 #include "output/charts.h"
 #include "output/html_reports.h"
-#include "output/picture_guard.h"
+#include "output/storage/picture_guard.h"
 #include "output/storey_charts.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 const char kUnsuitableFanMessage[] =
     "Dla założonej sieci wybrany wentylator jest nieodpowiedni.\nProszę wybrać inny wentylator!!!";

@@ -11,8 +11,8 @@
 #include "dialogs/dialog_actions.h"
 #include "model/calc_record.h"
 #include "model/catalogue_ranking.h"
-#include "output/file_problems.h"
-#include "output/folder_lock.h"
+#include "output/storage/file_problems.h"
+#include "output/storage/folder_lock.h"
 
 class FrontEnd {
 public:

@@ -19,7 +19,7 @@
 #include "model/materials.h"
 #include "output/number_format.h"
 #include "output/quoted_input.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

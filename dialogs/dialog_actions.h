@@ -12,7 +12,7 @@
 #include "dialogs/dialog_table.h"
 #include "dialogs/value_files.h"
 #include "model/calc_record.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 // What the controls of a dialog hold when OK is pressed.
 struct DialogInput {

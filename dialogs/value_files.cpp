@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "model/operating_point.h"
 #include "output/cp1250.h"
 #include "output/number_format.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

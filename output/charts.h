@@ -6,7 +6,7 @@
 
 #include "model/calc_record.h"
 #include "model/fan_catalogue.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4, StoreyFlows = 5 };
 

@@ -13,7 +13,7 @@
 #include "output/number_format.h"
 #include "output/result_rows.h"
 #include "output/storey_html.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

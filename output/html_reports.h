@@ -6,7 +6,7 @@
 
 #include "model/calc_record.h"
 #include "output/charts.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 // The report of a chart set (Fan: operating point and storey table; Silencers: three-variant
 // table; Regulated: operating point, storey table and regulated rows; RegulatedSilencers: variant

@@ -5,7 +5,7 @@
 #include "output/charts.h"
 #include "output/number_format.h"
 #include "output/storey_report.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "model/calc_record.h"
 #include "model/storey_flows.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 // "kond.gnu" (storey, grille flow [m3/h]), "kond_r.gnu" (the equal flow from the lowest to the
 // highest storey), then the three scripts of ChartSet::StoreyFlows.

@@ -16,7 +16,7 @@
 
 #include "dialogs/dialog_actions.h"
 #include "model/calc_record.h"
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 class QComboBox;
 class QFrame;

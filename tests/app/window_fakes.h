@@ -29,7 +29,7 @@
 #include "commands/commands.h"
 #include "dialogs/forms/dialog_forms.h"
 #include "model/calc_record.h"
-#include "output/working_dir.h"
+#include "output/storage/working_dir.h"
 #include "support/sample_record.h"
 #include "support/test_support.h"
 

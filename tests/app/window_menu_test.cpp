@@ -16,7 +16,7 @@
 #include "app/help_manual.h"
 #include "app/window_program.h"
 #include "dialogs/forms/rectangular_grille_form.h"
-#include "output/picture_guard.h"
+#include "output/storage/picture_guard.h"
 #include "window_fakes.h"
 
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 
 #include "model/regulation.h"
 #include "output/quoted_input.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

@@ -12,7 +12,7 @@
 
 #include "model/storey_flows.h"
 #include "output/quoted_input.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "model/regulation.h"
-#include "output/text_file.h"
-#include "output/working_dir.h"
+#include "output/storage/text_file.h"
+#include "output/storage/working_dir.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

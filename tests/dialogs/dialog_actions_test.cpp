@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/number_format.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 #include "support/test_support.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 #include "support/test_support.h"
 
 using Lines = std::vector<std::optional<std::string>>;

@@ -10,7 +10,7 @@
 
 #include "model/operating_point.h"
 #include "output/storey_charts.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

@@ -1,11 +1,11 @@
 // The previous picture waits beside the new one under "<name>.old~" while the plotter works.
-#include "output/picture_guard.h"
+#include "output/storage/picture_guard.h"
 
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 namespace {
 

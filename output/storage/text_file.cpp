@@ -1,6 +1,6 @@
 // Whole-file writing through a temporary file renamed into place, and whole-file reading.
 // Files are opened in binary mode: the bytes handed in are the bytes on disk ("\n" line ends).
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // Makes the working directory ready for the reports: the "wykresy" subdirectory that receives
 // the GIF pictures and HTML pages, and the logo the pages show beside them.
-#include "output/working_dir.h"
+#include "output/storage/working_dir.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 void PrepareWorkingDirectory(const std::string& dir, FileProblems& problems)
 {

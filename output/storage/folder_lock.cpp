@@ -1,7 +1,7 @@
 // The folder lock: flock on DIR/.went_char.lock, polled until the wait runs out. The holder
 // removes the lock file when it lets go, so nothing is left in the folder; a waiter that then
 // holds the removed file sees that it is no longer the folder's lock file and starts again.
-#include "output/folder_lock.h"
+#include "output/storage/folder_lock.h"
 
 #include <filesystem>
 #include <map>
@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "output/quoted_input.h"
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 #ifndef _WIN32
 #include <cerrno>

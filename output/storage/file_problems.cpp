@@ -1,5 +1,5 @@
 // The list of files a command could not write and the Polish message that names them.
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 #include <algorithm>
 

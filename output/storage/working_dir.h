@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "output/file_problems.h"
+#include "output/storage/file_problems.h"
 
 // Creates DIR/wykresy and DIR/wykresy/koralinex.jpg when missing; existing files are kept.
 void PrepareWorkingDirectory(const std::string& dir, FileProblems& problems);

@@ -1,5 +1,5 @@
 // Files on disk: atomic whole-file writes, "wykresy" and the logo.
-#include "output/text_file.h"
+#include "output/storage/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <sys/resource.h>
 #endif
 
-#include "output/file_problems.h"
-#include "output/folder_lock.h"
-#include "output/working_dir.h"
+#include "output/storage/file_problems.h"
+#include "output/storage/folder_lock.h"
+#include "output/storage/working_dir.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
