@@ -24,8 +24,12 @@ void AppendStoreyFlowPage(std::string& page, const CalcRecord& record)
     for (const StoreyConditionFlows& condition : conditions) {
         const StoreyFlows& flows = condition.Flows;
         AppendRow(page, "<b>" + ConditionHeading(record, condition) + "</b>");
-        for (const std::string& status : ConditionStatus(flows))
+        // The page is written in code page 1250, which has no phi: the entity keeps it.
+        for (std::string status : ConditionStatus(flows)) {
+            for (size_t at = status.find("φ"); at != std::string::npos; at = status.find("φ", at))
+                status.replace(at, std::string("φ").size(), "&phi;");
             AppendRow(page, status);
+        }
         if (!HasStoreyRows(flows))
             continue;
         page += "<tr><td colspan=\"2\" align=\"center\"><table border=\"0\">";

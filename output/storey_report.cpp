@@ -135,7 +135,7 @@ std::string ConditionName(const StoreyConditionFlows& condition)
 {
     const std::string temperature = FormatNumber("%1.1f", condition.OutsideTemperature) + " °C";
     switch (condition.Condition) {
-    case StoreyCondition::Still: return "Bez efektu kominowego";
+    case StoreyCondition::Still: return "Bez efektu";
     case StoreyCondition::Winter: return "Zima " + temperature;
     case StoreyCondition::Summer: return "Lato " + temperature;
     case StoreyCondition::Outside: break;

@@ -32,7 +32,8 @@ std::vector<std::string> StoreyRowCells(const StoreyFlows& flows, size_t i, doub
 std::string StoreyRemark(double grilleFlowHourly, double requiredFlow);
 
 // The name of a condition: the heading above its table ("Zima: temperatura zewnętrzna ...") and
-// the short one of the comparison and the CSV ("Zima -20.0 °C").
+// the short one of the comparison and the CSV ("Bez efektu", "Zima -20.0 °C"), short enough for the
+// first column of the comparison.
 std::string ConditionHeading(const CalcRecord& record, const StoreyConditionFlows& condition);
 std::string ConditionName(const StoreyConditionFlows& condition);
 
