@@ -5,13 +5,15 @@
 #include <ostream>
 #include <string>
 
+#include "cli/batch_input.h"
 #include "cli/batch_options.h"
 #include "commands/commands.h"
 
-// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
-// it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless
-// --speed gives one.
-void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options);
+// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp; without it
+// the input's or the building file's stack_effect, else off (the temperature box then keeps
+// their outside_temp or the text of "dialog7.sav"); the speed of --speed, else of the key
+// speed, else the catalogue speed.
+void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, const BatchInput& input);
 
 // "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message
 // naming the option.
