@@ -95,6 +95,7 @@ std::string UsageText()
             "Klucz, którego brak w pliku WEJŚCIE, ma odpowiedź z pliku budynek.txt katalogu roboczego\n"
             "(zapisywanego po każdym OK okna), potem z pliku okna dialog*.sav, potem domyślną; brak\n"
             "klucza liczby bez żadnej z nich jest błędem. „fan” można pominąć, gdy podaje go budynek.txt.\n"
+            "Klucze regulated_flow, variant_flow, stack_effect i speed działają tylko z pliku WEJŚCIE.\n"
             "Klucze [jednostka] (domyślnie: ...):\n";
     for (int i = 0; i < BatchKeyCount(); ++i) {
         const BatchKey& key = BatchKeys()[i];

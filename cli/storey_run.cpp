@@ -12,12 +12,12 @@ void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, con
     if (options.OutsideTemperature) {
         dialog.Edits[0] = "1";
         dialog.Edits[1] = *options.OutsideTemperature;
-    } else if (!input.Values.count("stack_effect")) {
+    } else if (!GivenInInput(input, "stack_effect")) {
         dialog.Edits[0] = "0";
     }
     if (options.FanSpeed)
         dialog.Edits[2] = *options.FanSpeed;
-    else if (!input.Values.count("speed"))
+    else if (!GivenInInput(input, "speed"))
         dialog.Edits[2] = "0";
 }
 

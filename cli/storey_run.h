@@ -10,9 +10,10 @@
 #include "commands/commands.h"
 
 // OKBottomDlg7 answered from the options: the stack effect on with --outside-temp; without it
-// the input's or the building file's stack_effect, else off (the temperature box then keeps
-// their outside_temp or the text of "dialog7.sav"); the speed of --speed, else of the key
-// speed, else the catalogue speed.
+// the input's own stack_effect, else off (the temperature box then keeps the outside_temp of the
+// input or the building file, or the text of "dialog7.sav"); the speed of --speed, else the
+// input's own speed, else the catalogue speed. Like the regulation keys, the building file's
+// answers do not ask for them.
 void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, const BatchInput& input);
 
 // "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message
