@@ -7,6 +7,7 @@
 
 #include "dialogs/dialog_actions.h"
 #include "model/fan_catalogue.h"
+#include "model/installation_kinds.h"
 #include "output/quoted_input.h"
 #include "output/storage/text_file.h"
 
@@ -86,14 +87,12 @@ std::optional<int> WholeNumber(const std::string& text)
     return value;
 }
 
-// The building dialogs with a grille list.
-constexpr DialogId kGrilleDialogs[] = {D::Form2222, D::Form22222, D::Form222222};
-
+// The building dialogs whose grille is chosen from a list.
 bool IsGrilleDialog(DialogId dialog)
 {
-    for (DialogId grilleDialog : kGrilleDialogs)
-        if (dialog == grilleDialog)
-            return true;
+    for (const InstallationKindRow& kind : kInstallationKinds)
+        if (BuildingDialogOf(kind.Kind) == dialog)
+            return !ComboItems(dialog).empty();
     return false;
 }
 
@@ -201,8 +200,9 @@ std::string BuildingAnswerProblem(const std::string& key, const std::string& val
             return key + ": " + quoted + " nie jest liczbą od 1 do " + std::to_string(ButtonCount(*row));
         return key + ": " + quoted + " nie jest żadną z wartości: " + row->Words[0] + ", " + row->Words[1];
     case GrilleItem:
-        for (DialogId dialog : kGrilleDialogs)
-            if (IsGrilleItem(dialog, value))
+        for (const InstallationKindRow& kind : kInstallationKinds)
+            if (const std::optional<DialogId> dialog = BuildingDialogOf(kind.Kind);
+                dialog && IsGrilleDialog(*dialog) && IsGrilleItem(*dialog, value))
                 return "";
         return key + ": " + quoted + " nie jest kratką z żadnej listy";
     case Fan: {
@@ -301,7 +301,7 @@ int ChoiceAtCreation(DialogId dialog, const BuildingFile& building)
 std::optional<std::string> ComboTextAtCreation(DialogId dialog, const BuildingFile& building)
 {
     const std::string* grille = building.Answer("grille");
-    if (grille && IsGrilleItem(dialog, *grille))
+    if (grille && IsGrilleDialog(dialog) && IsGrilleItem(dialog, *grille))
         return *grille;
     return std::nullopt;
 }

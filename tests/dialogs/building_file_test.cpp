@@ -100,6 +100,14 @@ TEST(building_file, a_confirmed_dialog_comes_back_as_typed_and_chosen)
     const std::string grille = JoinPath(WENT_TEST_TMP, "building_grille_item");
     EXPECT_EQ(ComboTextAtCreation(D::Form2222, ReadBuildingFile(grille)), "LUMA 100");
     EXPECT_EQ(ComboTextAtCreation(D::Form22222, ReadBuildingFile(grille)), std::nullopt);
+
+    // A box key answers a box of its dialog, under the dialog table's batch key.
+    for (const BuildingKey& key : BuildingKeys()) {
+        size_t boxes = 0;
+        for (const EditBox& box : FactsOf(key.Dialog).Boxes)
+            boxes += std::string(box.BatchKey) == key.Key;
+        EXPECT_EQ(boxes, key.Kind == AnswerKind::Box ? 1u : 0u) << key.Key;
+    }
 }
 
 TEST(building_file, lines_that_cannot_be_read_are_named_and_the_others_used)
