@@ -212,8 +212,7 @@ std::string BuildingAnswerProblem(const std::string& key, const std::string& val
                    ? ""
                    : key + ": " + quoted + " nie jest numerem wentylatora z przyciskiem w oknie wyboru";
     }
-    case VariantItem:
-        return VariantOf(value) ? "" : key + ": " + quoted + " nie jest żadnym z wariantów";
+    case VariantItem: return VariantOf(value) ? "" : key + ": " + quoted + " nie jest żadnym z wariantów";
     }
     return "";
 }
@@ -330,7 +329,8 @@ BuildingAnswers AnswersOfDialog(DialogId dialog, const DialogInput& input)
         if (row.Kind == GrilleItem) {
             // The item the dialog used: a text naming none counts as the first.
             if (IsGrilleDialog(dialog))
-                answers.emplace_back(row.Key, ComboItems(dialog)[static_cast<size_t>(ComboItemForText(dialog, input.ComboText))]);
+                answers.emplace_back(
+                    row.Key, ComboItems(dialog)[static_cast<size_t>(ComboItemForText(dialog, input.ComboText))]);
             continue;
         }
         if (row.Dialog != dialog)
@@ -340,8 +340,9 @@ BuildingAnswers AnswersOfDialog(DialogId dialog, const DialogInput& input)
         case Number:
             // No button checked: the record keeps its value, and so does the building file.
             if (input.Choice >= 0 && static_cast<size_t>(input.Choice) < ButtonCount(row))
-                answers.emplace_back(row.Key, row.Kind == Word ? std::string(row.Words[static_cast<size_t>(input.Choice)])
-                                                               : std::to_string(input.Choice + 1));
+                answers.emplace_back(row.Key, row.Kind == Word
+                                                  ? std::string(row.Words[static_cast<size_t>(input.Choice)])
+                                                  : std::to_string(input.Choice + 1));
             break;
         case Fan:
             if (const FanEntry* entry = LookupFan(input.Choice); entry && entry->ChooserCaption)

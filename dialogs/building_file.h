@@ -23,19 +23,19 @@ constexpr size_t kBuildingFileReadLimit = size_t{64} << 10;  // bytes
 
 // What a key of the building file answers.
 enum class AnswerKind {
-    Box,           // every edit box of the dialog table whose batch key it is: its text as typed
-    Word,          // a radio dialog: the word of the checked button
-    Number,        // a radio dialog: the checked button, counted from 1 at the top
-    GrilleItem,    // the combo box of the building dialog whose list holds the item
-    Fan,           // the fan chooser: FanIndex of the checked button
-    VariantItem,   // OKBottomDlg2: the number of the selected variant (from 0)
+    Box,          // every edit box of the dialog table whose batch key it is: its text as typed
+    Word,         // a radio dialog: the word of the checked button
+    Number,       // a radio dialog: the checked button, counted from 1 at the top
+    GrilleItem,   // the combo box of the building dialog whose list holds the item
+    Fan,          // the fan chooser: FanIndex of the checked button
+    VariantItem,  // OKBottomDlg2: the item text of the selected variant (its number, from 0, is read too)
 };
 
 struct BuildingKey {
-    const char* Key;                       // the batch input key
+    const char* Key;  // the batch input key
     AnswerKind Kind;
-    DialogId Dialog;                       // the dialog of a choice; for Box rows the first dialog with the key
-    std::span<const char* const> Words;    // Word rows: the buttons' words, top to bottom
+    DialogId Dialog;                     // the dialog of a choice; for Box rows the first dialog with the key
+    std::span<const char* const> Words;  // Word rows: the buttons' words, top to bottom
 };
 
 // Every key of the building file, in the order of its lines.
@@ -43,7 +43,7 @@ std::span<const BuildingKey> BuildingKeys();
 
 // One "key = value" line of an input or building file: blanks around key and value removed.
 struct KeyValueLine {
-    int Line = 0;         // 1-based
+    int Line = 0;  // 1-based
     bool HasEquals = false;
     std::string Content;  // the whole line without its outer blanks (for a message)
     std::string Key;
@@ -58,7 +58,7 @@ std::vector<KeyValueLine> ParseKeyValueLines(std::string_view text);
 std::string BuildingAnswerProblem(const std::string& key, const std::string& value);
 
 enum class BuildingFileState {
-    Missing,     // no building file: everything as the value files and the forms say
+    Missing,  // no building file: everything as the value files and the forms say
     Read,
     Unreadable,  // something stands under the name that cannot be read as a whole
 };

@@ -57,25 +57,44 @@ TEST(building_file, a_confirmed_dialog_comes_back_as_typed_and_chosen)
         std::vector<std::string> Shown;
         int ChoiceShown;
     } rows[] = {
-        {"typed_texts_trimmed", D::Form22, Texts({" 2.875 ", "10", "0.222", "0.25", "2.125\t"}),
+        {"typed_texts_trimmed",
+         D::Form22,
+         Texts({" 2.875 ", "10", "0.222", "0.25", "2.125\t"}),
          "storey_height = 2.875\nstoreys = 10\ngrille_height = 0.222\ngrille_width = 0.25\nloss_coefficient = 2.125\n",
-         {"2.875", "10", "0.222", "0.25", "2.125"}, 0},
+         {"2.875", "10", "0.222", "0.25", "2.125"},
+         0},
         {"density_source_word", D::OKBottomDlg3, Choice(0), "density_source = computed\n", {}, 0},
         {"duct_shape_word", D::OKBottomDlg333, Choice(1), "duct_shape = round\n", {}, 1},
         {"material_number", D::OKBottomDlg33333, Choice(5), "material = 6\n", {}, 5},
         {"kind_number", D::OKBottomDlg3333, Choice(2), "installation = 3\n", {}, 2},
         {"no_button_checked_keeps_no_line", D::OKBottomDlg3333, Choice(-1), "", {}, 0},
-        {"grille_item", D::Form2222, Texts({"3", "5", "25"}, "LUMA 100"),
-         "storey_height = 3\nstoreys = 5\ngrille = LUMA 100\nturns = 25\n", {"3", "5", "25"}, 0},
+        {"grille_item",
+         D::Form2222,
+         Texts({"3", "5", "25"}, "LUMA 100"),
+         "storey_height = 3\nstoreys = 5\ngrille = LUMA 100\nturns = 25\n",
+         {"3", "5", "25"},
+         0},
         // A text naming no item counts as the first, and is kept as that item.
-        {"grille_text_naming_none", D::Form222222, Texts({"3", "5", "40"}, "NEVA-7"),
-         "storey_height = 3\nstoreys = 5\ngrille = NEVA-20\nconstant_flow = 40\n", {"3", "5", "40"}, 0},
+        {"grille_text_naming_none",
+         D::Form222222,
+         Texts({"3", "5", "40"}, "NEVA-7"),
+         "storey_height = 3\nstoreys = 5\ngrille = NEVA-20\nconstant_flow = 40\n",
+         {"3", "5", "40"},
+         0},
         {"fan", D::OKBottomDlg_wyw, Choice(19), "fan = 19\n", {}, 19},
-        {"variant_item", D::OKBottomDlg2, variant, "variant_flow = 0.5\nvariant = Wentylator z tłumikiem cylindrycznym\n",
-         {"0.5"}, 2},
+        {"variant_item",
+         D::OKBottomDlg2,
+         variant,
+         "variant_flow = 0.5\nvariant = Wentylator z tłumikiem cylindrycznym\n",
+         {"0.5"},
+         2},
         {"required_flow", D::OKBottomDlg6, Texts({"47.25"}), "required_flow = 47.25\n", {"47.25"}, 0},
-        {"storey_flows", D::OKBottomDlg7, Texts({"1", "-18.5", "0"}), "stack_effect = 1\noutside_temp = -18.5\nspeed = 0\n",
-         {"1", "-18.5", "0"}, 0},
+        {"storey_flows",
+         D::OKBottomDlg7,
+         Texts({"1", "-18.5", "0"}),
+         "stack_effect = 1\noutside_temp = -18.5\nspeed = 0\n",
+         {"1", "-18.5", "0"},
+         0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -132,20 +151,21 @@ TEST(building_file, lines_that_cannot_be_read_are_named_and_the_others_used)
     const BuildingFile building = ReadBuildingFile(dir);
     EXPECT_EQ(building.Answers, (std::map<std::string, std::string>{{"storeys", "12"}, {"duct_diameter", "0.315"}}));
     EXPECT_EQ(BuildingFileMessage(dir),
-              "W pliku budynku „" + path + "” nie można odczytać:\n"
-              "wiersz 3: brak znaku „=” w „storey_height 3”\n"
-              "wiersz 4: nieznany klucz „colour”\n"
-              "wiersz 5: klucz „storeys” podany drugi raz (pierwszy raz w wierszu 2)\n"
-              "wiersz 6: duct_shape: „Round” nie jest żadną z wartości: rectangular, round\n"
-              "wiersz 7: material: „7” nie jest liczbą od 1 do 6\n"
-              "wiersz 8: fan: „21” nie jest numerem wentylatora z przyciskiem w oknie wyboru\n"
-              "wiersz 9: density: W polu „Gęstość Ro [kg/m3]” musi być liczba, a jest „1,2”.\n"
-              "Użyj kropki dziesiętnej: 1.2\n"
-              "wiersz 10: grille: „LUMA 300” nie jest kratką z żadnej listy\n"
-              "wiersz 11: variant: „3” nie jest żadnym z wariantów\n"
-              "wiersz 12: nieznany klucz „\xEF\xBB\xBFgrille_height”\n"
-              "Pozostałe wiersze zostały użyte; plik zostanie zapisany na nowo dopiero po zatwierdzeniu okna "
-              "przyciskiem OK.");
+              "W pliku budynku „" + path +
+                  "” nie można odczytać:\n"
+                  "wiersz 3: brak znaku „=” w „storey_height 3”\n"
+                  "wiersz 4: nieznany klucz „colour”\n"
+                  "wiersz 5: klucz „storeys” podany drugi raz (pierwszy raz w wierszu 2)\n"
+                  "wiersz 6: duct_shape: „Round” nie jest żadną z wartości: rectangular, round\n"
+                  "wiersz 7: material: „7” nie jest liczbą od 1 do 6\n"
+                  "wiersz 8: fan: „21” nie jest numerem wentylatora z przyciskiem w oknie wyboru\n"
+                  "wiersz 9: density: W polu „Gęstość Ro [kg/m3]” musi być liczba, a jest „1,2”.\n"
+                  "Użyj kropki dziesiętnej: 1.2\n"
+                  "wiersz 10: grille: „LUMA 300” nie jest kratką z żadnej listy\n"
+                  "wiersz 11: variant: „3” nie jest żadnym z wariantów\n"
+                  "wiersz 12: nieznany klucz „\xEF\xBB\xBFgrille_height”\n"
+                  "Pozostałe wiersze zostały użyte; plik zostanie zapisany na nowo dopiero po zatwierdzeniu okna "
+                  "przyciskiem OK.");
     EXPECT_EQ(EditTextsAtCreation(D::Form4, dir), std::vector<std::string>{"0.315"});
     EXPECT_EQ(ReadFileForTest(path), bytes) << "reading never rewrites";
 
