@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_building.h"
+#include "model/catalogue_ranking.h"
 #include "model/storey_flows.h"
 
 namespace {
@@ -44,5 +45,15 @@ void BM_StoreyConditions99(benchmark::State& state)
         benchmark::DoNotOptimize(SolveStoreyConditions(record));
 }
 BENCHMARK(BM_StoreyConditions99)->Unit(benchmark::kMicrosecond);
+
+// The whole catalogue ranked with the least storey flow of every configuration in the three
+// conditions (aim: at most 20 ms).
+void BM_SeasonalRanking99(benchmark::State& state)
+{
+    const CalcRecord record = TallBuilding();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RankCatalogue(record, 50.0));
+}
+BENCHMARK(BM_SeasonalRanking99)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "model/fan_catalogue.h"
 #include "model/operating_point.h"
 #include "model/regulation.h"
+#include "model/storey_flows.h"
 
 namespace {
 
@@ -30,6 +31,19 @@ bool RanksBefore(const RankedConfiguration& a, const RankedConfiguration& b)
     if (groupA == 1)
         return a.GrilleFlowHourly > b.GrilleFlowHourly;  // largest flow first
     return false;
+}
+
+// The worst flat of the configuration in still air, winter and summer: the storey solve of each.
+void AddDesignConditions(const FanEntry& entry, const CalcRecord& inputs, double required, RankedConfiguration& row)
+{
+    const std::vector<StoreyConditionFlows> conditions = SolveDesignConditions(entry, row.Configuration, inputs);
+    row.EveryStoreyReachesRequiredFlow = true;
+    for (size_t i = 0; i < conditions.size() && i < row.LeastStoreyFlowHourly.size(); ++i) {
+        const StoreyShortfall shortfall = ShortfallOf(conditions[i].Flows, required);
+        if (shortfall.Least >= 0)
+            row.LeastStoreyFlowHourly[i] = shortfall.LeastFlowHourly;
+        row.EveryStoreyReachesRequiredFlow &= shortfall.Least >= 0 && shortfall.Below == 0;
+    }
 }
 
 }  // namespace
@@ -86,6 +100,7 @@ std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double 
                                                               requiredFanFlow, point.Flow, point.Pressure)
                                              .Speed;
             }
+            AddDesignConditions(entry, inputs, required, row);
             rows.push_back(row);
         }
     }

@@ -3,7 +3,9 @@
 // grille. Changes nothing in the record.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/calc_record.h"
@@ -23,12 +25,17 @@ struct RankedConfiguration {
     double DuctVelocity;              // m/s ; 0 without point
     bool ReachesRequiredFlow;         // GrilleFlowHourly >= the required flow
     double RegulatedSpeed;            // 1/min : the speed that gives exactly the required flow; 0 when it is not reached
+    // m3/h : the least storey flow of the configuration's storey solve at its catalogue speed in
+    // still air, winter and summer (in that order); none where that condition has no storey flows.
+    std::array<std::optional<double>, 3> LeastStoreyFlowHourly;
+    bool EveryStoreyReachesRequiredFlow;  // every storey passes at least the required flow in all three
 };
 
 // Ranks every entry that has a chooser button, each in its three configurations, for the required
 // flow per grille [m3/h] (> 0): first those that reach it, smallest surplus first; then those that
 // do not, largest flow first; configurations without operating point last. Equal rows keep
 // catalogue order. The regulated speed is the regulation rule applied to the configuration's own
-// point on the network the configuration was evaluated against.
+// point on the network the configuration was evaluated against. The least storey flows are those
+// of SolveDesignConditions for the entry and configuration, at the record's design temperatures.
 std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double requiredGrilleFlowHourly);
 

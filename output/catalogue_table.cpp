@@ -18,6 +18,10 @@ const RankingColumn kRankingColumns[kRankingColumnCount] = {
     {"W kanale [m/s]",      true},
     {"Osiąga Qi",           true},
     {"Obroty reg. [1/min]", true},
+    {"Najmniej bez efektu [m3/h]", true},
+    {"Najmniej zimą [m3/h]",       true},
+    {"Najmniej latem [m3/h]",      true},
+    {"Każda kondygnacja ≥ Qi",     true},
 };
 
 namespace {
@@ -55,12 +59,20 @@ std::vector<std::string> RankingCells(const RankedConfiguration& row)
     cells.push_back(number("%1.2f", row.DuctVelocity));
     cells.push_back(row.ReachesRequiredFlow ? "tak" : "nie");
     cells.push_back(row.ReachesRequiredFlow ? FormatNumber("%1.0f", row.RegulatedSpeed) : "-");
+    for (const std::optional<double>& least : row.LeastStoreyFlowHourly)
+        cells.push_back(least ? FormatNumber("%1.1f", *least) : "-");
+    cells.push_back(row.EveryStoreyReachesRequiredFlow ? "tak" : "nie");
     return cells;
 }
 
 double RankingSortKey(const RankedConfiguration& row, int column)
 {
     const double none = -std::numeric_limits<double>::infinity();
+    const int condition = column - kFirstDesignConditionColumn;
+    if (condition >= 0 && condition < static_cast<int>(row.LeastStoreyFlowHourly.size()))
+        return row.LeastStoreyFlowHourly[static_cast<size_t>(condition)].value_or(none);
+    if (condition == static_cast<int>(row.LeastStoreyFlowHourly.size()))
+        return row.EveryStoreyReachesRequiredFlow ? 1.0 : 0.0;
     switch (column) {
     case 0: return row.FanIndex;
     case 3: return row.HasPoint ? row.GrilleFlowHourly : none;

@@ -12,7 +12,10 @@ struct RankingColumn {
     bool Numeric;        // sorted by value, aligned to the right
 };
 
-constexpr int kRankingColumnCount = 9;
+constexpr int kRankingColumnCount = 13;
+// The last four: the least storey flow in still air, in winter and in summer, and whether every
+// storey gets the required flow in all three.
+constexpr int kFirstDesignConditionColumn = kRankingColumnCount - 4;
 extern const RankingColumn kRankingColumns[kRankingColumnCount];
 
 // The cell texts of one row, column by column; "-" where the configuration has no value.
