@@ -29,7 +29,7 @@ public:
     }
     int Resolution() const override { return dpi_; }
     int PageHeight() const override { return pageHeight_; }
-    int LineHeight() const override { return 116 * dpi_ / 600; }  // a 12 point line
+    int LineHeight(int points) const override { return points * 29 / 3 * dpi_ / 600; }  // 116 dots at 12 points
     void NewPage() override { Dump += "new page\n"; }
 
     std::string Dump;
@@ -189,7 +189,7 @@ private slots:
     void filePrintWritesPdfPages()
     {
         // Columns: report kind, storeys, pages.
-        const int rows[][3] = {{0, 4, 1}, {2, 99, 2}};
+        const int rows[][3] = {{1, 4, 1}, {2, 99, 2}};
         for (const auto& [kind, storeys, pages] : rows) {
             TestWindow window("pdf", SampleRecord(kind, storeys));
             QPrinter printer(QPrinter::HighResolution);
