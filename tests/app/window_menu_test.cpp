@@ -53,7 +53,11 @@ private slots:
             QMenu* menu = top->menu();
             QVERIFY(menu);
             dump += (menu->objectName() + " | " + menu->title() + "\n").toStdString();
+            QStringList keys;  // every item of a menu has an access key of its own
             for (QAction* item : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(item->text()).toString();
+                QVERIFY2(item->isSeparator() || (!key.isEmpty() && !keys.contains(key)), qPrintable(item->text()));
+                keys << key;
                 QVERIFY(item->isEnabled() && item->isVisible() && item->shortcut().isEmpty());
                 const QString line = "    " + item->objectName() + " | " + item->text() + " | " + item->statusTip() +
                                      " | " + item->property("handler").toString();
@@ -246,6 +250,27 @@ private slots:
         launcher.StartDetached("/bin/sh", {"-c", "cat > input.txt; pwd > started.txt"}, dir);
         QTRY_COMPARE(ReadFileForTest(dir + "/started.txt"), dir + "\n");
         QCOMPARE(ReadFileForTest(dir + "/input.txt"), std::string());
+
+        // Started in the background and waited for: its end is announced once; past its time it
+        // is ended. Columns: script, time allowed, how the run went.
+        const std::tuple<const char*, int, std::string> runs[] = {
+            {"cat; pwd", 10000, "started, finished: " + dir + "\n"},
+            {"sleep 10", 200, "started, ended: "},
+        };
+        for (const auto& [script, limit, expected] : runs) {
+            std::vector<std::string> ends;
+            const auto program = launcher.Start("/bin/sh", {"-c", script}, dir, std::chrono::milliseconds(limit),
+                                                [&ends](const ProcessRun& run) {
+                                                    ends.push_back(std::string(run.Started ? "started, " : "") +
+                                                                   (run.Finished ? "finished: " : "ended: ") + run.Output);
+                                                });
+            QElapsedTimer clock;
+            clock.start();
+            program->Wait();
+            program->Wait();
+            QCOMPARE(Joined(ends), expected);
+            QVERIFY(clock.elapsed() < 5000);
+        }
     }
 };
 
