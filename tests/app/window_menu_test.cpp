@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolButton>
@@ -14,6 +15,7 @@
 #include "app/about_box.h"
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
+#include "app/menu_table.h"
 #include "app/window_program.h"
 #include "dialogs/forms/rectangular_grille_form.h"
 #include "output/storage/picture_guard.h"
@@ -240,6 +242,24 @@ private slots:
         QCOMPARE(FindManual(root + "/bin").value_or(""), root + "/share/doc/went_char/went_char_pl.html");
         WriteFile(root + "/bin/went_char_pl.html", "<html></html>");
         QCOMPARE(FindManual(root + "/bin").value_or(""), root + "/bin/went_char_pl.html");
+
+        // Every menu and every item has its section in the manual: a heading or a term of its
+        // own, named as the menu shows it.
+        const QString manual = QString::fromStdString(ReadFileForTest(WENT_SOURCE_DIR "/app/went_char_pl.html"));
+        QStringList sections;
+        static const QRegularExpression heading("<(h2|h3|dt)>([^<]*)</\\1>");
+        for (const QRegularExpressionMatch& match : heading.globalMatch(manual))
+            sections << match.captured(2);
+        QStringList missing;
+        for (const MenuItemRow& row : kMenuItems) {
+            const QString caption = QString::fromUtf8(row.Caption).remove('&');
+            if (!IsSeparator(row) && !sections.contains(caption))
+                missing << caption;
+        }
+        for (const MenuRow& menu : kMenus)
+            if (!sections.filter(QString::fromUtf8(menu.Caption).remove('&')).size())
+                missing << menu.Caption;
+        QCOMPARE(missing.join("; "), QString());
     }
 
     void realLauncherStartsInTheWorkingDirectoryWithoutInput()
