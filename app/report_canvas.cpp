@@ -93,7 +93,7 @@ std::vector<PlacedLine> PlaceLines(const std::vector<ReportLine>& lines, const P
                 y += i == 0 ? 0 : static_cast<int>(title[i]->Advance * PrintLayout::Step);
                 placed.push_back({title[i], page, y});
             }
-            y += 2 * PrintLayout::Step;  // a blank line under the title
+            y += 3 * PrintLayout::Step;  // as far below the title as the first page's text
             if (line.Role == ReportRole::TableRow && !heading.empty()) {
                 for (size_t i = 0; i < heading.size(); ++i) {
                     y += i == 0 ? 0 : PrintLayout::Step;
