@@ -143,10 +143,12 @@ int main(int argc, char* argv[])
                 MainForm.Problems().Clear();
             });
         }
-        // Value files the dialogs found but could not read, said once.
-        if (const std::string unreadable = UnreadableValueFilesMessage(*dir); !unreadable.empty())
-            QTimer::singleShot(0, &MainForm,
-                               [&program, unreadable] { program.FrontEnd.ShowMessage(unreadable, kMessageCaption); });
+        // Value files the dialogs found but could not read, and lines of the building file that
+        // could not be read, said once.
+        for (const std::string& message : {UnreadableValueFilesMessage(*dir), BuildingFileMessage(*dir)})
+            if (!message.empty())
+                QTimer::singleShot(0, &MainForm,
+                                   [&program, message] { program.FrontEnd.ShowMessage(message, kMessageCaption); });
         if (ProbeWanted("WENT_CHAR_SELECTION_PROBE"))
             ProbeSelection(program, Record);
         if (ProbeWanted("WENT_CHAR_STARTUP_PROBE")) {
