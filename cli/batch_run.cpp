@@ -141,6 +141,18 @@ private:
 
 }  // namespace
 
+std::string RefusalText(const BatchInput& input, DialogId dialog, const DialogOutcome& outcome)
+{
+    const std::span<const EditBox> boxes = FactsOf(dialog).Boxes;
+    if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
+        return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
+    const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
+    const auto line = input.LineOf.find(key);
+    if (line == input.LineOf.end())
+        return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
+    return "wiersz " + std::to_string(line->second) + ": " + key + ": " + outcome.Message;
+}
+
 DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
                                        const std::string& inputName)
 {
@@ -223,7 +235,7 @@ public:
         const DialogOutcome outcome =
             ConfirmDialog(dialog, answers_.For(dialog), record_, ValueFileTarget{dir_, false}, ignored);
         if (!outcome.Accepted)
-            Fail(RefusalText(dialog, outcome));
+            Fail(RefusalText(input_, dialog, outcome));
         return outcome.Accepted;
     }
 
@@ -248,19 +260,6 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    // A refusal about an edit box names the key that answers it, or says the key is missing.
-    std::string RefusalText(DialogId dialog, const DialogOutcome& outcome) const
-    {
-        const std::span<const EditBox> boxes = FactsOf(dialog).Boxes;
-        if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
-            return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
-        const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
-        const auto line = input_.LineOf.find(key);
-        if (line == input_.LineOf.end())
-            return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
-        return "wiersz " + std::to_string(line->second) + ": " + key + ": " + outcome.Message;
-    }
-
     const DialogAnswers& answers_;
     const BatchInput& input_;
     CalcRecord& record_;

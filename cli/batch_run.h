@@ -26,6 +26,10 @@ struct DialogAnswersResult {
 DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
                                        const std::string& inputName = "-");
 
+// A dialog's refusal as the batch front end reports it: a refusal about an edit box names the key
+// that answers it (with its line), or says the key is missing; any other names the dialog.
+std::string RefusalText(const BatchInput& input, DialogId dialog, const DialogOutcome& outcome);
+
 // Goes through the dialogs the commands would show, on a copy of `record`, without writing any
 // file. "" when every dialog accepts its answer, otherwise a message naming the dialog.
 std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,

@@ -59,7 +59,7 @@ void PlotPicture(Session& session, ChartSet set)
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The
 // wizard runs it as its last step and reports once for both.
-CommandResult SelectChosenFanWithFiles(Session& session);
+CommandResult SelectChosenFanWithFiles(Session& session, FanConfiguration chosen = FanConfiguration::Fan);
 
 CommandResult SelectFanWithFiles(Session& session)
 {
@@ -68,11 +68,25 @@ CommandResult SelectFanWithFiles(Session& session)
     return SelectChosenFanWithFiles(session);
 }
 
-// The fan selection for the FanIndex the chooser's OK left in the record.
-CommandResult SelectChosenFanWithFiles(Session& session)
+// The flow of a configuration of the selected fan as the record holds it, 0 without point.
+double ConfigurationFlow(const CalcRecord& record, FanConfiguration configuration)
+{
+    switch (configuration) {
+    case FanConfiguration::Fan: return record.FanFlow;
+    case FanConfiguration::Base: return record.BaseFlow;
+    case FanConfiguration::Silencer: return record.SilencerFlow;
+    }
+    return 0.0;
+}
+
+// The fan selection for the FanIndex the chooser's OK left in the record. `chosen` is the
+// configuration the user asked for: a silencer variant with its own point is a suitable choice
+// even where the plain fan has none.
+CommandResult SelectChosenFanWithFiles(Session& session, FanConfiguration chosen)
 {
     CalcRecord& record = session.Record;
     const FanSelection selection = SelectFan(record);
+    const bool suitable = selection.Found || ConfigurationFlow(record, chosen) != 0.0;
     if (selection.Found) {
         const std::string tracePath = JoinPath(session.Dir, "pstr.txt");
         if (!WriteFileAtomically(tracePath, selection.Trace))
@@ -81,7 +95,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
                        session.Problems);
         PlotPicture(session, ChartSet::Fan);
         WriteHtmlReport(session.Dir, ChartSet::Fan, record, session.Problems);
-    } else {
+    } else if (!suitable) {
         // The plain-fan files of the previous selection stay as they were.
         session.Ui.ShowMessage(kUnsuitableFanMessage, kMessageCaption);
     }
@@ -90,7 +104,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
     WriteSilencerCharts(session.Dir, record, selection.Entry, session.Problems);
     PlotPicture(session, ChartSet::Silencers);
     WriteHtmlReport(session.Dir, ChartSet::Silencers, record, session.Problems);
-    return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
+    return suitable ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
 
 // The start of the commands that work on the network's operating point: refused with a message
@@ -169,6 +183,11 @@ CommandResult NewCalculation(Session& session)
 
 CommandResult SelectFanOnly(Session& session)
 {
+    // Without a network no fan can be judged; the inputs are what is missing, not the fan.
+    if (!HasNetworkInputs(session.Record)) {
+        session.Ui.ShowMessage(kNoNetworkMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
     const CommandLock lock(session);
     if (!lock.Held())
         return Finish(session, CommandResult::Refused);
@@ -223,7 +242,7 @@ CommandResult SelectFromCatalogue(Session& session)
     DialogInput chooser;
     chooser.Choice = row.FanIndex;
     ConfirmDialog(DialogId::OKBottomDlg_wyw, chooser, record, ValueFileTarget{session.Dir, true}, session.Problems);
-    const CommandResult result = SelectChosenFanWithFiles(session);
+    const CommandResult result = SelectChosenFanWithFiles(session, row.Configuration);
     // A silencer configuration is shown in the silencer-variant report.
     if (row.Configuration != FanConfiguration::Fan)
         SetReportKind(record, kSilencerVariantsReport);
@@ -239,9 +258,7 @@ CommandResult StoreyFlowDistribution(Session& session)
         CalcRecord& record = session.Record;
         const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
         if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
-            session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
-                                                                                : kStoreyFlowNoNetworkMessage,
-                                   kMessageCaption);
+            session.Ui.ShowMessage(StoreyFlowStatusMessage(flows), kMessageCaption);
             return CommandResult::Refused;
         }
         WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);

@@ -18,6 +18,17 @@ enum class FanConfiguration : int32_t {
 // "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym" (UTF-8).
 const char* ConfigurationName(FanConfiguration configuration);
 
+// Why a configuration does or does not deliver the required flow.
+enum class RankingReason : int32_t {
+    Reaches = 0,        // its point gives at least the required flow
+    TooWeak = 1,        // its point gives less, or its curve stays below the network's
+    TooLarge = 2,       // its curve stays above the network's over the whole catalogued range
+    NoCharacteristic = 3,  // the catalogue has no curve for this configuration
+};
+
+// "", "za słaby", "za duży: punkt pracy poza charakterystyką", "brak charakterystyki" (UTF-8).
+const char* ReasonText(RankingReason reason);
+
 struct RankedConfiguration {
     int32_t FanIndex;                 // - : catalogue entry
     FanConfiguration Configuration;
@@ -28,12 +39,16 @@ struct RankedConfiguration {
     double DuctVelocity;              // m/s ; 0 without point
     bool ReachesRequiredFlow;         // GrilleFlowHourly >= the required flow
     double RegulatedSpeed;            // 1/min : the speed that gives exactly the required flow; 0 when it is not reached
+    RankingReason Reason;
 };
 
 // Ranks every entry that has a chooser button, each in its three configurations, for the required
 // flow per grille [m3/h] (> 0): first those that reach it, smallest surplus first; then those that
 // do not, largest flow first; configurations without operating point last. Equal rows keep
-// catalogue order. The regulated speed is the regulation rule applied to the configuration's own
+// catalogue order. A configuration without point is too large when its pressure stays above the
+// network's at every flow of its catalogued range (the point lies past the range's end, and a
+// quadratic network keeps the same flow coefficient at any speed); otherwise too weak. The
+// regulated speed is the regulation rule applied to the configuration's own
 // point on the network the configuration was evaluated against.
 std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double requiredGrilleFlowHourly);
 

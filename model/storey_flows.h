@@ -47,6 +47,9 @@ struct StoreyFlows {
     double FlowCoefficient = 0.0;        // - : phi of the fan's flow
     double OutsideDensity = 0.0;         // kg/m3 : equal to the record's without the stack effect
     int Iterations = 0;                  // halvings the solve took
+    // NoSolution: true when the fan's curve stays above the network's to the end of its catalogued
+    // range (too large), false when the fan cannot draw air in against the network (too weak).
+    bool FanTooLarge = false;
 };
 
 // The stack effect, outside temperature and fan speed the record holds; free flows.
@@ -59,7 +62,12 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
 // Largest over smallest grille flow; 0 when there are no storeys or the smallest is not positive.
 double StoreyFlowSpread(const StoreyFlows& flows);
 
-// The messages of the two results without a usable point (UTF-8).
+// The messages of the results without a usable point (UTF-8); no solution has one message for
+// each way the fan misses the network.
 extern const char kStoreyFlowOffCatalogueMessage[];
-extern const char kStoreyFlowNoSolutionMessage[];
+extern const char kStoreyFlowTooWeakMessage[];
+extern const char kStoreyFlowTooLargeMessage[];
 extern const char kStoreyFlowNoNetworkMessage[];
+
+// The message of a result's status, nullptr when it is solved.
+const char* StoreyFlowStatusMessage(const StoreyFlows& flows);

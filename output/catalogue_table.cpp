@@ -7,18 +7,21 @@
 #include "model/fan_catalogue.h"
 #include "output/number_format.h"
 
-// Header               Numeric
+// clang-format off
+// Columns: header, CSV header, numeric.
 const RankingColumn kRankingColumns[kRankingColumnCount] = {
-    {"FanIndex",            true},
-    {"Wentylator",          false},
-    {"Konfiguracja",        false},
-    {"Na kratkę [m3/h]",    true},
-    {"Wydajność [m3/s]",    true},
-    {"Spręż [Pa]",          true},
-    {"W kanale [m/s]",      true},
-    {"Osiąga Qi",           true},
-    {"Obroty reg. [1/min]", true},
+    {"Nr",                  "FanIndex",            true},
+    {"Wentylator",          "Wentylator",          false},
+    {"Konfiguracja",        "Konfiguracja",        false},
+    {"Na kratkę [m3/h]",    "Na kratkę [m3/h]",    true},
+    {"Wydajność [m3/s]",    "Wydajność [m3/s]",    true},
+    {"Spręż [Pa]",          "Spręż [Pa]",          true},
+    {"W kanale [m/s]",      "W kanale [m/s]",      true},
+    {"Osiąga Qi",           "Osiąga Qi",           true},
+    {"Obroty reg. [1/min]", "Obroty reg. [1/min]", true},
+    {"Uwagi",               "Uwagi",               false},
 };
+// clang-format on
 
 namespace {
 
@@ -55,6 +58,7 @@ std::vector<std::string> RankingCells(const RankedConfiguration& row)
     cells.push_back(number("%1.2f", row.DuctVelocity));
     cells.push_back(row.ReachesRequiredFlow ? "tak" : "nie");
     cells.push_back(row.ReachesRequiredFlow ? FormatNumber("%1.0f", row.RegulatedSpeed) : "-");
+    cells.push_back(ReasonText(row.Reason));
     return cells;
 }
 
@@ -113,7 +117,7 @@ std::string RankingCsv(const std::vector<RankedConfiguration>& rows)
 {
     std::string text;
     for (int c = 0; c < kRankingColumnCount; ++c)
-        text += (c ? "," : "") + CsvField(kRankingColumns[c].Header);
+        text += (c ? "," : "") + CsvField(kRankingColumns[c].CsvHeader);
     text += "\n";
     for (const RankedConfiguration& row : rows) {
         const std::vector<std::string> cells = RankingCells(row);

@@ -112,13 +112,7 @@ std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyF
     if (IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0)
         notes.push_back("   Kratki stałej wydajności Qs = " + FormatNumber("%1.0f", record.GrilleSetFlowHourly) +
                         " [m3/h]");
-    const char* status = nullptr;
-    switch (flows.Status) {
-    case StoreyFlowStatus::Solved: break;
-    case StoreyFlowStatus::OffCatalogue: status = kStoreyFlowOffCatalogueMessage; break;
-    case StoreyFlowStatus::NoSolution: status = kStoreyFlowNoSolutionMessage; break;
-    case StoreyFlowStatus::NoNetwork: status = kStoreyFlowNoNetworkMessage; break;
-    }
+    const char* status = StoreyFlowStatusMessage(flows);
     // A message of several lines becomes several report lines: a canvas draws one line per text.
     for (std::string_view rest = status ? status : ""; !rest.empty();) {
         const size_t end = rest.find('\n');

@@ -234,10 +234,13 @@ void ModalForm::SetTabOrder(const std::vector<QWidget*>& order)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {
-        if (previous)
+        if (previous) {
             QWidget::setTabOrder(previous, widget);
-        else
+        } else {
             firstInTabOrder_ = widget;
+            if (auto* box = qobject_cast<QLineEdit*>(widget))
+                openingBox_ = box;
+        }
         previous = widget;
     }
 }
@@ -273,8 +276,12 @@ void ModalForm::showEvent(QShowEvent* event)
             move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
         }
     }
-    if (!shownBefore_ && firstInTabOrder_)
+    if (openingBox_) {
+        openingBox_->setFocus(Qt::OtherFocusReason);
+        openingBox_->selectAll();
+    } else if (!shownBefore_ && firstInTabOrder_) {
         firstInTabOrder_->setFocus(Qt::OtherFocusReason);
+    }
     shownBefore_ = true;
     QDialog::showEvent(event);
 }

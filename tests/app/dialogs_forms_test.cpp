@@ -122,7 +122,7 @@ private slots:
         // value-file order, warning (every message: the dialogs' test).
         const std::tuple<DialogId, QStringList, QString> rows[] = {
             {DialogId::Form22, {"3", "100", "0.2", "0.25", "2.5"},
-             "Ilość kondygnacji musi być liczbą z zakresu 0 do 99."},
+             "Ilość kondygnacji musi być liczbą z zakresu 1 do 99."},
             {DialogId::OKBottomDlg1, {"0,5"},
              "W polu „Wydajność regulowana Qr [m3/s]” musi być liczba, a jest „0,5”.\nUżyj kropki dziesiętnej: 0.5"},
         };

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "model/regulation.h"
+#include "output/cp1250.h"
 #include "output/quoted_input.h"
 #include "output/storage/text_file.h"
 #include "support/test_support.h"
@@ -100,6 +101,12 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
         {"rectangular_duct_without_sides", Block("duct_shape = round", "")},
         {"comma_in_a_dialog_not_shown", kBlock + "duct_width = 0,3\n"},
         {"regulated_flow_comma", Block("fan = 19", "fan = 19\nregulated_flow = 0,5")},
+        {"density_zero", Block("density = 1.2", "density = 0")},
+        {"no_storeys", Block("storeys = 10", "storeys = 0")},
+        {"loss_coefficient_negative", Block("loss_coefficient = 2.5", "loss_coefficient = -2.5")},
+        {"regulated_flow_above_the_fan", kBlock + "regulated_flow = 5\n"},
+        {"variant_flow_above_the_variant", kBlock + "variant_flow = 0.75\nvariant = 1\n"},
+        {"variant_without_point", Block("fan = 19", "fan = 13\nvariant_flow = 0.2\nvariant = 2")},
     };
     std::string errors;
     for (const auto& [name, text] : rows) {
@@ -129,7 +136,7 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
 TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
 {
     const std::string dir = ScratchDir("branch_not_taken");
-    // Form3 would refuse a pressure of 0, and Form1 sides summing to 0, but neither is shown.
+    // Form3 would refuse a pressure of 0, and Form1 sides of 0, but neither is shown.
     const RunResult run = RunInProcess(kBlock + "pressure = 0\nduct_length = 0\nduct_width = 0\n", dir);
     EXPECT_EQ(run.Status, kExitOk) << run.Err;
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog1.sav")));
@@ -164,6 +171,28 @@ TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
     EXPECT_EQ(run.Err, std::string(kUnsuitableFanMessage) + "\n" + kNoOperatingPointMessage + "\n" +
                            kNoOperatingPointMessage + "\n");
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog4.sav"))) << "the flow dialog is not shown";
+}
+
+// BRESA-1 at 1370 1/min has no point of its own in a block of grilles with zeta 3.3, but with its
+// cylindrical silencer it has: the silencer page shows the plain fan's notice first and zeros in
+// its column, never the results of an earlier fan.
+TEST(batch_run, unsuitable_fan_beside_a_variant_with_a_point)
+{
+    const std::string dir = ScratchDir("unsuitable_variant");
+    const std::string grilles = "loss_coefficient = 2.5\nfan = 19";
+    ASSERT_EQ(RunInProcess(Block(grilles, "loss_coefficient = 3.3\nfan = 13"), dir).Status, kExitOk);
+    const RunResult run = RunInProcess(Block(grilles, "loss_coefficient = 3.3\nfan = 3"), dir);
+    EXPECT_EQ(run.Status, kExitFanUnsuitable);
+    const std::string page = ReadFileForTest(JoinPath(dir, "wykresy/wykresy_tl.html"));
+    const std::string notices = Utf8ToCp1250("<tr><td colspan=\"2\" align=\"center\">Charakterystyka sieci nie przecina się z "
+                                       "charakterystyką wentylatora!</td></tr>\n<tr><td colspan=\"2\" align=\"center\">"
+                                       "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z "
+                                       "podstawą tłumiącą!</td></tr>\n");
+    EXPECT_NE(page.find(notices), std::string::npos) << page;
+    EXPECT_NE(page.find(Utf8ToCp1250("<tr><td>Wydajność na kratce Qi</td><td align=\"right\">0.0[m3/h]</td>"
+                               "<td align=\"right\">0.0[m3/h]</td><td align=\"right\">64.1[m3/h]</td></tr>")),
+              std::string::npos)
+        << page;
 }
 
 TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waited_for)

@@ -181,7 +181,7 @@ TEST(main, storey_flows)
 
     const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
     EXPECT_EQ(none.Status, 3);
-    EXPECT_EQ(none.Err, std::string(kStoreyFlowNoSolutionMessage) + "\n");
+    EXPECT_EQ(none.Err, std::string(kStoreyFlowTooLargeMessage) + "\n");
     EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
 }
 
