@@ -278,7 +278,8 @@ void ModalForm::showEvent(QShowEvent* event)
     }
     if (openingBox_) {
         openingBox_->setFocus(Qt::OtherFocusReason);
-        openingBox_->selectAll();
+        // Selected once the window has its focus: the focus change of a reshown window deselects.
+        QMetaObject::invokeMethod(openingBox_, &QLineEdit::selectAll, Qt::QueuedConnection);
     } else if (!shownBefore_ && firstInTabOrder_) {
         firstInTabOrder_->setFocus(Qt::OtherFocusReason);
     }
