@@ -2,6 +2,8 @@
 // sortable table of the ranking whose columns come from output/catalogue_table.
 #include "dialogs/forms/catalogue_choice_form.h"
 
+#include <algorithm>
+
 #include <QBrush>
 #include <QCheckBox>
 #include <QColor>
@@ -10,6 +12,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -129,6 +133,18 @@ void TKatalogDlg::Fill(const std::vector<RankedConfiguration>& rows)
     SelectFirstShownRow();
 }
 
+void TKatalogDlg::FitWidthToColumns()
+{
+    int columns = 0;  // px
+    for (int c = 0; c < Table->columnCount(); ++c)
+        columns += Table->horizontalHeader()->sectionSize(c);
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = columns + Table->verticalScrollBar()->sizeHint().width() + 2 * Table->frameWidth() +
+                       margins.left() + margins.right();
+    const int available = screen() ? screen()->availableGeometry().width() : wanted;
+    resize(std::max(width(), std::min(wanted, available)), height());
+}
+
 void TKatalogDlg::ApplyFilter()
 {
     const bool all = ShowAll->isChecked();
@@ -149,6 +165,7 @@ void TKatalogDlg::SelectFirstShownRow()
             Table->setCurrentCell(r, 0);
             Table->selectRow(r);
             Table->scrollToTop();
+            Table->horizontalScrollBar()->setValue(0);
             return;
         }
     }
@@ -159,6 +176,7 @@ std::optional<size_t> TKatalogDlg::Choose(const std::vector<RankedConfiguration>
 {
     Label1->setText(QString::fromStdString(RankingHeading(requiredFlow)));
     Fill(rows);
+    FitWidthToColumns();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     const int current = Table->currentRow();

@@ -49,6 +49,8 @@ private:
     // first row shown.
     void ApplyFilter();
     void SelectFirstShownRow();
+    // Widens the dialog, as far as the screen allows, so that every column shows without scrolling.
+    void FitWidthToColumns();
 
     std::vector<RankedConfiguration> rows_;
 };
