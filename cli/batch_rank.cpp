@@ -89,6 +89,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
         err << answers.Error << "\n";
         return kExitBadInput;
     }
+    err << answers.Notice;
     DialogInput requiredFlow;
     requiredFlow.Edits = {rank.RequiredFlow};
 
@@ -96,7 +97,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
     {
         CalcRecord record;
         ResetCalcRecord(record);
-        RankFrontEnd dry(answers.Answers, wizardInput, requiredFlow, ValueFileTarget{options.Dir, false}, err);
+        RankFrontEnd dry(answers.Answers, answers.Input, requiredFlow, ValueFileTarget{options.Dir, false}, err);
         Session session{record, options.Dir, dry, {}};
         const std::string refusal = ConfirmAll(dry, session);
         if (!refusal.empty()) {
@@ -113,7 +114,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
         return status;
     CalcRecord record;
     ResetCalcRecord(record);
-    RankFrontEnd ui(answers.Answers, wizardInput, requiredFlow, ValueFileTarget{options.Dir, true}, err);
+    RankFrontEnd ui(answers.Answers, answers.Input, requiredFlow, ValueFileTarget{options.Dir, true}, err);
     Session session{record, options.Dir, ui, {}};
     ConfirmAll(ui, session);
     const bool notWritten = session.Problems.AnyEver();
