@@ -302,7 +302,7 @@ TEST(batch_run, building_file_repeats_the_run_and_answers_missing_keys)
                                                   noStoreys.substr(noStoreys.find("storeys = 6\n") + 12)));
     const RunResult refused = RunInProcess("", dir, options);
     EXPECT_EQ(refused.Status, kExitBadInput);
-    EXPECT_EQ(refused.Err, "in.txt: „" + building + "”: wiersz 18: storeys: Ilość kondygnacji musi być liczbą z zakresu 0 do 99.\n");
+    EXPECT_EQ(refused.Err, "in.txt: „" + building + "”: wiersz 18: storeys: Ilość kondygnacji musi być liczbą z zakresu 1 do 99.\n");
 
     // Every key of the building file is a key of the input file.
     std::map<std::string, std::string> every;
