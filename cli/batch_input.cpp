@@ -146,11 +146,11 @@ BatchInputResult ParseBatchInput(const std::string& text)
     int lineNumber = 0;
     while (!rest.empty()) {
         ++lineNumber;
-        const size_t end = rest.find('\n');
+        // A line ends in LF, CR LF or a lone CR (as some older editors save).
+        const size_t end = rest.find_first_of("\r\n");
         std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const size_t ending = end == std::string_view::npos ? 0 : rest.substr(end, 2) == "\r\n" ? 2 : 1;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + ending);
 
         const std::string_view content = Trim(line);
         if (content.empty() || content.front() == '#')

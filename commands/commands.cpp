@@ -3,6 +3,8 @@
 // reports the files it could not write in one message at its end and repaints last.
 #include "commands/commands.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "model/operating_point.h"
@@ -47,13 +49,32 @@ CommandResult Finish(Session& session, CommandResult result)
     return result;
 }
 
+// Whether a file the set's GIF script reads could not be written during this command.
+bool AnyFileNotWritten(const Session& session, ChartSet set)
+{
+    const ChartFiles& files = FilesOf(set);
+    const std::vector<std::string>& failed = session.Problems.Paths();
+    const auto failedOne = [&](const char* name) {
+        return name && std::find(failed.begin(), failed.end(), JoinPath(session.Dir, name)) != failed.end();
+    };
+    return failedOne(files.GifScript) || std::any_of(std::begin(files.PointFiles), std::end(files.PointFiles), failedOne);
+}
+
 // Plots the GIF picture of a chart set. The previous picture stays until the new one is whole;
-// a picture the plotter did not complete counts as a file that could not be written.
+// a picture the plotter did not complete counts as a file that could not be written. A set with
+// a file this command could not write is not plotted (it would draw old and new data together),
+// nor one whose previous picture cannot be moved aside: the previous picture stays, named.
 void PlotPicture(Session& session, ChartSet set)
 {
+    if (!session.Ui.PlotsPictures())
+        return;
     const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
+    if (AnyFileNotWritten(session, set)) {
+        session.Problems.Add(picture);
+        return;
+    }
     PictureGuard guard(picture);
-    if (session.Ui.StartPlotter(FilesOf(set).GifScript) && !guard.Settle())
+    if (!guard.Ready() || (session.Ui.StartPlotter(FilesOf(set).GifScript) && !guard.Settle()))
         session.Problems.Add(picture);
 }
 

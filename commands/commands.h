@@ -25,6 +25,9 @@ public:
     // Runs the plotting program on a GIF script in the working directory and waits for it (within
     // a limit). True when the program ran and ended, so that its picture can be judged.
     virtual bool StartPlotter(const std::string& scriptName) = 0;
+    // Whether this front end plots the GIF pictures at all (the batch front end's --no-plot does
+    // not): only then is a picture that could not be plotted named among the files not written.
+    virtual bool PlotsPictures() const { return true; }
     // Asks the main window to repaint the report from the record.
     virtual void Repaint() = 0;
     // Shows the ranked configurations for the required flow per grille [m3/h] modally; the index

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -83,6 +84,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--rank=inf", "--dir", dir, Example("blok_10_kondygnacji")}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--speed", "1e400", Example("blok_10_kondygnacji")}, ""},
         {{"--plot-timeout", "0", "x.txt"}, ""}, {{"--plot-timeout=1e400", "x.txt"}, ""},
+        {{"--plot-timeout=0.0001", "x.txt"}, ""}, {{"--plot-timeout=\x1b]0;x\x07\xc2\x9b", "x.txt"}, ""},
+        {{"--rank=1e-7", "x.txt"}, ""}, {{"--no-plot", "--dir", std::string(300, 'd'), "-"}, "fan = 19\n"},
         {{"--storeys", "x.txt", "--outside-temp"}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"}, block},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n"},
@@ -98,7 +101,7 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         EXPECT_TRUE(fs::is_empty(dir)) << "nothing may be written";
         errors += "$";
         for (const std::string& arg : args)
-            errors += " " + arg;
+            errors += " " + EscapedText(arg);
         errors += "\n" + run.Err;
     }
     for (const auto& [text, mark] : {std::pair{"\n" + help.Out, std::string(" <usage>\n")}, {scratch, "<scratch>"},
@@ -253,4 +256,46 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
                            "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
         EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
     }
+}
+
+// A file-size limit fails the writes that cross it (named, status 4) instead of killing the run;
+// SIGTERM ends a run waiting for its plotter with 128 + 15, the plotter ended with it, the previous
+// picture back in its place and neither the lock nor a temporary left.
+TEST(main, limits_and_signals_leave_nothing_behind)
+{
+    const std::string scratch = ScratchDir("signals");
+    const std::string dir = WorkDir(scratch);
+    const std::string cli = Quoted(WENT_CLI_PATH) + " --dir " + Quoted(dir) + " " + Quoted(Example("blok_10_kondygnacji"));
+    const std::string err = JoinPath(scratch, "err.txt");
+    const int limited = std::system(("ulimit -f 4; exec " + cli + " --no-plot >/dev/null 2>" + Quoted(err)).c_str());
+    EXPECT_TRUE(WIFEXITED(limited) && WEXITSTATUS(limited) == 4) << limited;
+    EXPECT_EQ(ReadFileForTest(err).find("Nie można zapisać pliku:\n" + JoinPath(dir, "wykresy/koralinex.jpg") + "\n"), 0u)
+        << ReadFileForTest(err);
+    const auto leftovers = [&dir] {
+        std::vector<std::string> found;
+        for (const std::string& name : FileNamesBelow(dir))
+            if (name == ".went_char.lock" || name.back() == '~')
+                found.push_back(name);
+        return Joined(found);
+    };
+    EXPECT_EQ(leftovers(), "");
+
+    const std::string bin = JoinPath(scratch, "bin");
+    const std::string plotter = JoinPath(bin, "gnuplot");
+    fs::create_directories(bin);
+    ASSERT_TRUE(WriteFileAtomically(plotter, "#!/bin/sh\nout=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\n"
+                                             "printf 'GIF89a1234567;' > \"$out\"\n"));
+    fs::permissions(plotter, fs::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    ASSERT_EQ(std::system((cli + " >/dev/null").c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(plotter, "#!/bin/sh\nprintf 'GIF89a' > wykresy/wykres.gif\nexec sleep 30\n"));
+    const std::string aside = Quoted(JoinPath(dir, "wykresy/wykres.gif.old~"));
+    const int ended = std::system((cli + " >/dev/null 2>&1 & pid=$!; while [ ! -e " + aside +
+                                   " ]; do sleep 0.05; done; sleep 0.2; kill -TERM $pid; wait $pid").c_str());
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(WEXITSTATUS(ended), 128 + SIGTERM);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "wykresy/wykres.gif")), "GIF89a1234567;");
+    EXPECT_EQ(leftovers(), "");
+    EXPECT_NE(std::system("pgrep -f '^sleep 30$' >/dev/null"), 0) << "the plotter was ended with the run";
 }
