@@ -160,6 +160,16 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.csv", csv.Out), "");
+
+    // Value files that cannot be written (no byte may be written here) are named, the table still
+    // follows, and the status is 4.
+    const std::string both = JoinPath(scratch, "both.txt");
+    std::system(("(ulimit -f 0; " + Quoted(WENT_CLI_PATH) + " --rank 50 --dir " + Quoted(dir) + " " +
+                 Quoted(Example("blok_10_kondygnacji")) + "; echo status $? >&2) 2>&1 | cat >" + Quoted(both)).c_str());
+    const std::string text = ReadFileForTest(both);
+    EXPECT_NE(text.find(table.Out), std::string::npos);
+    EXPECT_NE(text.find(JoinPath(dir, "dialog6.sav") + "\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - std::min<size_t>(text.size(), 9)), "status 4\n");
 }
 
 // The storey table after the usual reports, its CSV alone on standard output, and the exit status 3
