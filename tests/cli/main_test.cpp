@@ -198,24 +198,6 @@ TEST(main, storey_flows)
     EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
 }
 
-// --plot-timeout reaches the plotter runs: a gnuplot of the test's own, first on the search path,
-// that does not end is stopped after it; the run ends with status 4.
-TEST(main, a_hung_plotter_is_ended_after_the_plot_timeout)
-{
-    const std::string scratch = ScratchDir("hung");
-    const std::string dir = WorkDir(scratch);
-    const std::string bin = JoinPath(scratch, "bin");
-    fs::create_directories(bin);
-    ASSERT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\nsleep 5\n"));
-    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", (bin + ":" + path).c_str(), 1);
-    const CliRun run = RunCli(scratch, {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(run.Status, 4);
-    EXPECT_EQ(CountOf(run.Err, "” w ciągu 0.5 s i został zatrzymany\n"), 4) << run.Err;
-}
-
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write
 // at a time, so the folder holds the files of one and the same run, as that run leaves them alone.
 TEST(main, runs_at_once_in_one_folder_leave_one_whole_run)
@@ -269,8 +251,8 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
 }
 
 // A file-size limit fails the writes that cross it (named, status 4) instead of killing the run;
-// SIGTERM ends a run waiting for its plotter with 128 + 15, the plotter ended with it, the previous
-// picture back in its place and neither the lock nor a temporary left.
+// a hung plotter is stopped after --plot-timeout; SIGTERM ends a run waiting for its plotter with
+// 128 + 15, the plotter ended with it, the previous picture back and neither lock nor temporary left.
 TEST(main, limits_and_signals_leave_nothing_behind)
 {
     const std::string scratch = ScratchDir("signals");
@@ -293,13 +275,18 @@ TEST(main, limits_and_signals_leave_nothing_behind)
     const std::string bin = JoinPath(scratch, "bin");
     const std::string plotter = JoinPath(bin, "gnuplot");
     fs::create_directories(bin);
-    ASSERT_TRUE(WriteFileAtomically(plotter, "#!/bin/sh\nout=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\n"
-                                             "printf 'GIF89a1234567;' > \"$out\"\n"));
+    const std::string output = "#!/bin/sh\nout=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\n";
+    ASSERT_TRUE(WriteFileAtomically(plotter, output + "printf 'GIF89a1234567;' > \"$out\"\n"));
     fs::permissions(plotter, fs::perms::owner_all);
     const std::string path = std::getenv("PATH");
     setenv("PATH", (bin + ":" + path).c_str(), 1);
     ASSERT_EQ(std::system((cli + " >/dev/null").c_str()), 0);
-    ASSERT_TRUE(WriteFileAtomically(plotter, "#!/bin/sh\nprintf 'GIF89a' > wykresy/wykres.gif\nexec sleep 30\n"));
+    ASSERT_TRUE(WriteFileAtomically(plotter, output + "printf 'GIF89a' > \"$out\"\nexec sleep 30\n"));
+    // --plot-timeout reaches the plotter runs: each hung one is stopped after it, and the status is 4.
+    const int hung = std::system((cli + " --plot-timeout 0.5 >/dev/null 2>" + Quoted(err)).c_str());
+    EXPECT_EQ(WEXITSTATUS(hung), 4);
+    EXPECT_EQ(CountOf(ReadFileForTest(err), "” w ciągu 0.5 s i został zatrzymany\n"), 4) << ReadFileForTest(err);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "wykresy/wykres.gif")), "GIF89a1234567;");
     const std::string aside = Quoted(JoinPath(dir, "wykresy/wykres.gif.old~"));
     const int ended = std::system((cli + " >/dev/null 2>&1 & pid=$!; while [ ! -e " + aside +
                                    " ]; do sleep 0.05; done; sleep 0.2; kill -TERM $pid; wait $pid").c_str());
