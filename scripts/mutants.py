@@ -43,6 +43,8 @@ MUTANTS = [
      "return a.GrilleFlowHourly > b.GrilleFlowHourly;  // smallest surplus first"),
     ("model: block bound skips a crossing", "model/operating_point_search.cpp",
      "flowHigh - networkLow + slack < -acceptance", "flowHigh - networkLow + slack < acceptance"),
+    ("model: block drops its first step at a crossing", "model/operating_point_search.cpp",
+     "return state.Visit(a) && state.Visit(b);", "return state.Visit(b);"),
     ("model: walked block skips its last step", "model/operating_point_search.cpp",
      "for (int64_t k = first; k <= last; ++k)", "for (int64_t k = first; k < last; ++k)"),
     ("model: gas constant of dry air", "dialogs/dialog_actions.cpp", "287.04 /", "287.05 /"),
