@@ -68,7 +68,7 @@ MUTANTS = [
      "    KeepMode(fd, target);", "    if (false)\n        KeepMode(fd, target);"),
     ("output: user input behind a link replaces the link", "output/storage/text_file.cpp",
      "const std::optional<std::string> final = FinalPath(path, mode);",
-     "const std::optional<std::string> final = path;"),
+     "const std::optional<std::string> final = true ? std::optional<std::string>(path) : FinalPath(path, mode);"),
     ("storage: lock file of another user refused", "output/storage/folder_lock.cpp",
      "        if (fd < 0) {\n            // Another user's lock file", "        if (false) {\n            // Another user's lock file"),
     ("storage: unopenable lock file runs unlocked", "output/storage/folder_lock.cpp",
