@@ -120,7 +120,7 @@ MUTANTS = [
      "    if (!HasOperatingPoint(session.Record)) {\n        session.Ui.ShowMessage(kNoOperatingPointMessage",
      "    if (false) {\n        session.Ui.ShowMessage(kNoOperatingPointMessage"),
     ("commands: set plotted over a file not written", "commands/commands.cpp",
-     "    if (AnyFileNotWritten(session, set)) {", "    if (false) {"),
+     "    if (AnyFileNotWritten(session, set)) {", "    if (false && AnyFileNotWritten(session, set)) {"),
     ("commands: unsuitable fan not said", "commands/commands.cpp",
      "        session.Ui.ShowMessage(kUnsuitableFanMessage, kMessageCaption);", ""),
     # app/
