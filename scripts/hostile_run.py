@@ -132,7 +132,9 @@ class Campaign:
             self.fault("sanitizer", what, text[-3000:])
         if killed and status == -signal.SIGKILL:
             return status, out, err
-        if ended_by is not None and status in (128 + ended_by, 0, 2, 3, 4):
+        # A signal that comes before the handlers are in place ends the run by its default action,
+        # which a shell reports as 128 + the signal too; the leftovers are checked all the same.
+        if ended_by is not None and status in (128 + ended_by, -ended_by, 0, 2, 3, 4):
             return status, out, err
         if status < 0 or status >= 128:
             self.fault("crashes", what, "status %d: %s" % (status, text[-2000:]))

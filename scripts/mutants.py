@@ -143,7 +143,7 @@ MUTANTS = [
     ("cli: unsuitable fan exits 0", "cli/batch_run.cpp", "status = kExitFanUnsuitable;", "status = 0;"),
     ("cli: --plot-timeout ignored", "cli/main.cpp", "options.PlotTimeout = *limit;", "(void)*limit;"),
     ("cli: ranking exits 0 after a failed write", "cli/batch_rank.cpp",
-     "return notWritten ? kExitNotWritten : kExitOk;", "return kExitOk;"),
+     "return notWritten ? kExitNotWritten : kExitOk;", "return notWritten ? kExitOk : kExitOk;"),
     ("cli: plotter killed by a signal not named", "cli/plotter.cpp",
      "run.Status = PlotterStatus::Killed;", "run.Status = PlotterStatus::Finished;"),
     ("cli: SIGXFSZ not ignored", "cli/main.cpp", "    signal(SIGXFSZ, SIG_IGN);\n", ""),
