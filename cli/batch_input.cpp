@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/building_file.h"
 #include "dialogs/dialog_actions.h"
 #include "output/quoted_input.h"
 #include "model/installation_kinds.h"
@@ -104,19 +105,12 @@ const BatchKey kKeys[] = {
     {"regulated_flow",   "m3/s",  "brak: bez obrotów regulowanych", "wydajność regulowana Qr; uruchamia „Obroty regulowane”"},
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
     {"variant",          "",      "żaden wybrany (jak 0)",          kVariantMeaning.c_str()},
+    {"required_flow",    "m3/h",  "wiersz dialog6.sav",             "wymagana wydajność kratki Qi okna „Dobór z katalogu”; w wywołaniu podaje ją --rank"},
+    {"stack_effect",     "",      "0",                              "1: rozkład przepływu na kondygnacjach z efektem kominowym, 0: bez niego; w wywołaniu włącza go --outside-temp"},
+    {"outside_temp",     "°C",    "wiersz dialog7.sav",             "temperatura zewnętrzna efektu kominowego; w wywołaniu podaje ją --outside-temp"},
+    {"speed",            "1/min", "0 (obroty z katalogu)",          "obroty wentylatora przy rozkładzie przepływu na kondygnacjach; w wywołaniu podaje je --speed"},
 };
 // clang-format on
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool IsKnownKey(std::string_view key)
 {
@@ -134,45 +128,32 @@ std::string LineError(int line, const std::string& what)
 }  // namespace
 
 const BatchKey* BatchKeys() { return kKeys; }
+
+bool GivenInInput(const BatchInput& input, const std::string& key)
+{
+    return input.Values.count(key) && !input.FromFile.count(key);
+}
 int BatchKeyCount() { return static_cast<int>(std::size(kKeys)); }
 
 BatchInputResult ParseBatchInput(const std::string& text)
 {
     BatchInputResult result;
-    std::string_view rest = text;
-    if (rest.substr(0, 3) == "\xEF\xBB\xBF")  // a byte order mark some editors put first
-        rest.remove_prefix(3);
-
-    int lineNumber = 0;
-    while (!rest.empty()) {
-        ++lineNumber;
-        // A line ends in LF, CR LF or a lone CR (as some older editors save).
-        const size_t end = rest.find_first_of("\r\n");
-        std::string_view line = rest.substr(0, end);
-        const size_t ending = end == std::string_view::npos ? 0 : rest.substr(end, 2) == "\r\n" ? 2 : 1;
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + ending);
-
-        const std::string_view content = Trim(line);
-        if (content.empty() || content.front() == '#')
-            continue;
-        const size_t equals = content.find('=');
-        if (equals == std::string_view::npos) {
-            result.Error = LineError(lineNumber, "brak znaku „=” w „" + QuotedInput(content) + "”");
+    for (const KeyValueLine& line : ParseKeyValueLines(text)) {
+        if (!line.HasEquals) {
+            result.Error = LineError(line.Line, "brak znaku „=” w „" + QuotedInput(line.Content) + "”");
             return result;
         }
-        const std::string key(Trim(content.substr(0, equals)));
-        const std::string value(Trim(content.substr(equals + 1)));
-        if (!IsKnownKey(key)) {
-            result.Error = LineError(lineNumber, "nieznany klucz „" + QuotedInput(key) + "”");
+        if (!IsKnownKey(line.Key)) {
+            result.Error = LineError(line.Line, "nieznany klucz „" + QuotedInput(line.Key) + "”");
             return result;
         }
-        if (const auto earlier = result.Input.LineOf.find(key); earlier != result.Input.LineOf.end()) {
-            result.Error = LineError(lineNumber, "klucz „" + key + "” podany drugi raz (pierwszy raz w wierszu " +
-                                                     std::to_string(earlier->second) + ")");
+        if (const auto earlier = result.Input.LineOf.find(line.Key); earlier != result.Input.LineOf.end()) {
+            result.Error = LineError(line.Line, "klucz „" + line.Key + "” podany drugi raz (pierwszy raz w wierszu " +
+                                                    std::to_string(earlier->second) + ")");
             return result;
         }
-        result.Input.Values[key] = value;
-        result.Input.LineOf[key] = lineNumber;
+        result.Input.Values[line.Key] = line.Value;
+        result.Input.LineOf[line.Key] = line.Line;
     }
     result.Ok = true;
     return result;

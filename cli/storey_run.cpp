@@ -5,14 +5,20 @@
 #include "model/storey_flows.h"
 #include "output/storey_report.h"
 
-void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options)
+void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, const BatchInput& input)
 {
     DialogInput& dialog = answers.Inputs[DialogId::OKBottomDlg7];
     dialog.Edits.resize(3);
-    dialog.Edits[0] = options.OutsideTemperature ? "1" : "0";
-    if (options.OutsideTemperature)
+    if (options.OutsideTemperature) {
+        dialog.Edits[0] = "1";
         dialog.Edits[1] = *options.OutsideTemperature;
-    dialog.Edits[2] = options.FanSpeed ? *options.FanSpeed : "0";
+    } else if (!GivenInInput(input, "stack_effect")) {
+        dialog.Edits[0] = "0";
+    }
+    if (options.FanSpeed)
+        dialog.Edits[2] = *options.FanSpeed;
+    else if (!GivenInInput(input, "speed"))
+        dialog.Edits[2] = "0";
 }
 
 std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& record)

@@ -5,13 +5,16 @@
 #include <ostream>
 #include <string>
 
+#include "cli/batch_input.h"
 #include "cli/batch_options.h"
 #include "commands/commands.h"
 
-// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
-// it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless
-// --speed gives one.
-void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options);
+// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp; without it
+// the input's own stack_effect, else off (the temperature box then keeps the outside_temp of the
+// input or the building file, or the text of "dialog7.sav"); the speed of --speed, else the
+// input's own speed, else the catalogue speed. Like the regulation keys, the building file's
+// answers do not ask for them.
+void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, const BatchInput& input);
 
 // "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message
 // naming the option.

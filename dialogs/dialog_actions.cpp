@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 
+#include "dialogs/building_file.h"
 #include "dialogs/text_to_number.h"
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
@@ -531,6 +532,11 @@ const ValueFileLayout* ValueFileOf(DialogId dialog)
 
 std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir)
 {
+    return EditTextsAtCreation(dialog, dir, ReadBuildingFile(dir));
+}
+
+std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building)
+{
     std::vector<std::string> texts;
     for (size_t i = 0; i < FactsOf(dialog).Boxes.size(); ++i)
         texts.emplace_back(StartText(dialog, i));
@@ -542,7 +548,23 @@ std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string&
         if (contents.Lines[i])
             texts[i] = *contents.Lines[i];
     }
+    LayBuildingTexts(dialog, building, texts);
     return texts;
+}
+
+DialogInput InputAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building)
+{
+    DialogInput input;
+    input.Edits = EditTextsAtCreation(dialog, dir, building);
+    input.Choice = ChoiceAtCreation(dialog, building);
+    if (dialog == DialogId::OKBottomDlg2)
+        input.ComboIndex = input.Choice;
+    const std::vector<std::string>& items = ComboItems(dialog);
+    if (!items.empty())  // every combo box starts showing its first item
+        input.ComboText = ComboTextAtCreation(dialog, building).value_or(items.front());
+    if (input.ComboIndex >= 0)
+        input.ComboText = items[static_cast<size_t>(input.ComboIndex)];
+    return input;
 }
 
 std::vector<DialogId> DialogsWithUnreadableValueFiles(const std::string& dir)
@@ -603,6 +625,11 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
         const std::string path = JoinPath(files.Dir, facts.ValueFile);
         if (!SaveValueFile(path, lines))
             problems.Add(path);
+    }
+    // The building file keeps what was typed and chosen, beside the value file's rounded lines.
+    if (const BuildingAnswers answers = AnswersOfDialog(dialog, input); files.Write && !answers.empty()) {
+        if (!SaveBuildingAnswers(files.Dir, answers))
+            problems.Add(JoinPath(files.Dir, kBuildingFileName));
     }
     return outcome;
 }

@@ -58,7 +58,7 @@ constexpr EditBox kVariantFlowBoxes[] = {
 };
 
 constexpr EditBox kRequiredFlowBoxes[] = {
-    {Decimal, "Wymagana wydajność kratki Qi [m3/h]", "rank", "%1.1f", 29},
+    {Decimal, "Wymagana wydajność kratki Qi [m3/h]", "required_flow", "%1.1f", 29},
 };
 
 // The stack-effect flag is a check box, saved as 0 or 1.

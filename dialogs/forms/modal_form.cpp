@@ -136,6 +136,20 @@ void ModalForm::FillEditsAtCreation(std::initializer_list<QLineEdit*> edits)
     }
 }
 
+int ModalForm::StartChoice() const { return ChoiceAtCreation(id_, ReadBuildingFile(context_.Dir)); }
+
+void ModalForm::CheckAtCreation(std::initializer_list<QRadioButton*> radios)
+{
+    const int choice = StartChoice();
+    WENT_CHECK(choice >= 0 && static_cast<size_t>(choice) < radios.size(), "the start choice names a button");
+    radios.begin()[choice]->setChecked(true);
+}
+
+std::optional<std::string> ModalForm::StartComboText() const
+{
+    return ComboTextAtCreation(id_, ReadBuildingFile(context_.Dir));
+}
+
 QLabel* ModalForm::MakeLabel(const char* name, const QString& text, int left, int top, QWidget* parent)
 {
     auto* label = new QLabel(text, parent ? parent : this);

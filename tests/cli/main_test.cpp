@@ -142,8 +142,8 @@ TEST(main, examples_print_their_reports)
     }
 }
 
-// The whole catalogue for 50 m3/h per grille: the table, the same as CSV, only the value files
-// written, and the fan and regulation keys ignored (fan 99 has no entry at all).
+// The whole catalogue for 50 m3/h per grille: the table, the same as CSV, only the value files and
+// the building file written, and the fan and regulation keys ignored (fan 99 has no entry at all).
 TEST(main, rank_prints_the_catalogue_table)
 {
     const std::string scratch = ScratchDir("rank");
@@ -152,7 +152,7 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(table.Status, 0);
     EXPECT_EQ(table.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.txt", table.Out), "");
-    EXPECT_EQ(FileNamesBelow(dir), (std::vector<std::string>{"dialog.sav", "dialog22.sav", "dialog33.sav", "dialog6.sav"}));
+    EXPECT_EQ(FileNamesBelow(dir), (std::vector<std::string>{"budynek.txt", "dialog.sav", "dialog22.sav", "dialog33.sav", "dialog6.sav"}));
 
     std::string input = ReadFileForTest(Example("blok_10_kondygnacji"));
     input.replace(input.find("fan = 19"), 8, "fan = 99");
