@@ -24,6 +24,17 @@ const char kNoFanSelectedMessage[] =
     "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
     "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
 
+// A picture the plotter did not complete counts as a file that could not be written; so does one
+// whose previous version cannot be moved aside, which is then not plotted over.
+void FrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems)
+{
+    if (!PlotsPictures())
+        return;
+    PictureGuard guard(picture);
+    if (!guard.Ready() || (StartPlotter(scriptName) && !guard.Settle()))
+        problems.Add(picture);
+}
+
 CommandLock::CommandLock(Session& session) : lock_(session.Dir)
 {
     if (!lock_.Held())
@@ -60,22 +71,18 @@ bool AnyFileNotWritten(const Session& session, ChartSet set)
     return failedOne(files.GifScript) || std::any_of(std::begin(files.PointFiles), std::end(files.PointFiles), failedOne);
 }
 
-// Plots the GIF picture of a chart set. The previous picture stays until the new one is whole;
-// a picture the plotter did not complete counts as a file that could not be written. A set with
-// a file this command could not write is not plotted (it would draw old and new data together),
-// nor one whose previous picture cannot be moved aside: the previous picture stays, named.
+// Plots the GIF picture of a chart set through the front end. A set with a file this command
+// could not write is not plotted (it would draw old and new data together): the previous
+// picture stays, named among the files not written.
 void PlotPicture(Session& session, ChartSet set)
 {
-    if (!session.Ui.PlotsPictures())
-        return;
     const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
     if (AnyFileNotWritten(session, set)) {
-        session.Problems.Add(picture);
+        if (session.Ui.PlotsPictures())
+            session.Problems.Add(picture);
         return;
     }
-    PictureGuard guard(picture);
-    if (!guard.Ready() || (session.Ui.StartPlotter(FilesOf(set).GifScript) && !guard.Settle()))
-        session.Problems.Add(picture);
+    session.Ui.PlotPicture(FilesOf(set).GifScript, picture, session.Problems);
 }
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The

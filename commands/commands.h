@@ -28,6 +28,11 @@ public:
     // Whether this front end plots the GIF pictures at all (the batch front end's --no-plot does
     // not): only then is a picture that could not be plotted named among the files not written.
     virtual bool PlotsPictures() const { return true; }
+    // Has the plotting program draw `picture` (a full path) from the GIF script `scriptName`. The
+    // previous picture stays until the new one is whole. By default the plotter is waited for
+    // and a picture not completed is added to `problems`; the window draws in the background
+    // and reports such a picture itself when its plot ends.
+    virtual void PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems);
     // Asks the main window to repaint the report from the record.
     virtual void Repaint() = 0;
     // Shows the ranked configurations for the required flow per grille [m3/h] modally; the index

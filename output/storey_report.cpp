@@ -137,13 +137,13 @@ std::vector<ReportLine> BuildStoreyFlowLines(const CalcRecord& record, ReportRen
     if (!HasRows(flows))
         return lines;
 
-    ReportLine heading{2, ReportFont::Body, {}};
+    ReportLine heading{2, ReportFont::Body, {}, ReportRole::TableHeading};
     for (const StoreyColumn& column : kStoreyColumns)
         heading.Cells.push_back({column.Column, column.Heading});
     lines.push_back(std::move(heading));
     for (size_t i = 0; i < flows.Storeys.size(); ++i) {
         const auto values = StoreyRowValues(flows, i);
-        ReportLine row{1, ReportFont::Body, {}};
+        ReportLine row{1, ReportFont::Body, {}, ReportRole::TableRow};
         for (int c = 0; c < kStoreyColumnCount; ++c)
             row.Cells.push_back({kStoreyColumns[c].Column, FormatNumber(kStoreyColumns[c].Format, values[c])});
         lines.push_back(std::move(row));

@@ -192,3 +192,14 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     }
     EXPECT_EQ(CompareWithGolden("dialogs/refusals.txt", messages), "");
 }
+
+TEST(dialog_actions, the_required_flow_dialog_has_a_caption_of_its_own)
+{
+    const std::string caption = FactsOf(DialogId::OKBottomDlg6).Caption;
+    for (int id = 0; id <= static_cast<int>(DialogId::OKBottomDlg7); ++id) {
+        const DialogId dialog = static_cast<DialogId>(id);
+        if (dialog != DialogId::OKBottomDlg6) {
+            EXPECT_NE(FactsOf(dialog).Caption, caption) << FactsOf(dialog).FormName;
+        }
+    }
+}
