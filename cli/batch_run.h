@@ -49,6 +49,7 @@ public:
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
     bool StartPlotter(const std::string& scriptName) override;
+    bool PlotsPictures() const override { return options_.Plot; }
     void Repaint() override {}
 
 private:

@@ -3,6 +3,8 @@
 // reports the files it could not write in one message at its end and repaints last.
 #include "commands/commands.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "model/operating_point.h"
@@ -22,11 +24,14 @@ const char kNoFanSelectedMessage[] =
     "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
     "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
 
-// A picture the plotter did not complete counts as a file that could not be written.
+// A picture the plotter did not complete counts as a file that could not be written; so does one
+// whose previous version cannot be moved aside, which is then not plotted over.
 void FrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems)
 {
+    if (!PlotsPictures())
+        return;
     PictureGuard guard(picture);
-    if (StartPlotter(scriptName) && !guard.Settle())
+    if (!guard.Ready() || (StartPlotter(scriptName) && !guard.Settle()))
         problems.Add(picture);
 }
 
@@ -55,10 +60,29 @@ CommandResult Finish(Session& session, CommandResult result)
     return result;
 }
 
-// Plots the GIF picture of a chart set through the front end.
+// Whether a file the set's GIF script reads could not be written during this command.
+bool AnyFileNotWritten(const Session& session, ChartSet set)
+{
+    const ChartFiles& files = FilesOf(set);
+    const std::vector<std::string>& failed = session.Problems.Paths();
+    const auto failedOne = [&](const char* name) {
+        return name && std::find(failed.begin(), failed.end(), JoinPath(session.Dir, name)) != failed.end();
+    };
+    return failedOne(files.GifScript) || std::any_of(std::begin(files.PointFiles), std::end(files.PointFiles), failedOne);
+}
+
+// Plots the GIF picture of a chart set through the front end. A set with a file this command
+// could not write is not plotted (it would draw old and new data together): the previous
+// picture stays, named among the files not written.
 void PlotPicture(Session& session, ChartSet set)
 {
-    session.Ui.PlotPicture(FilesOf(set).GifScript, JoinPath(session.Dir, FilesOf(set).Picture), session.Problems);
+    const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
+    if (AnyFileNotWritten(session, set)) {
+        if (session.Ui.PlotsPictures())
+            session.Problems.Add(picture);
+        return;
+    }
+    session.Ui.PlotPicture(FilesOf(set).GifScript, picture, session.Problems);
 }
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The

@@ -1,5 +1,6 @@
 // The batch run in-process: dialog answers, checks before any file is touched, the plotter, golden files.
 #include "cli/batch_run.h"
+#include "cli/plotter.h"
 
 #include <gtest/gtest.h>
 
@@ -225,11 +226,17 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         {"endless", "rm -f \"$out\"; ln -s /dev/zero \"$out\"", ""},
         {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
                              "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
+        {"killed", "kill -KILL $$", "program % został zakończony sygnałem 9 (SIGKILL) podczas pracy nad „gif.gnu”\n"
+                                    "program % został zakończony sygnałem 9 (SIGKILL) podczas pracy nad „gif_tl.gnu”\n"},
+        {"over the file size limit", "kill -XFSZ $$",
+         "program % został zakończony sygnałem 25 (SIGXFSZ) podczas pracy nad „gif.gnu”\n"
+         "program % został zakończony sygnałem 25 (SIGXFSZ) podczas pracy nad „gif_tl.gnu”\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         options.Plotter = FakePlotter(scratch, log, row.name, row.body);
-        options.PlotTimeout = std::chrono::milliseconds(300);
+        // Only the hung one waits out its limit; the others get room on a loaded machine.
+        options.PlotTimeout = std::chrono::milliseconds(row.name == std::string("hung") ? 300 : 10000);
         run = RunInProcess(kBlock, dir, options);
         EXPECT_EQ(run.Status, kExitNotWritten);
         std::string err = row.err;
@@ -239,23 +246,48 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
         EXPECT_FALSE(fs::exists(picture + ".old~"));
     }
-
-    // A link planted under a picture's name is replaced, never written through.
-    const std::string victim = JoinPath(scratch, "victim");
-    ASSERT_TRUE(WriteFileAtomically(victim, "not a picture\n"));
-    fs::remove(picture);
-    fs::create_symlink(victim, picture);
-    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
-    EXPECT_EQ(RunInProcess(kBlock, dir, options).Status, kExitOk);
-    EXPECT_EQ(ReadFileForTest(victim), "not a picture\n");
+    // With its aside name taken the previous picture cannot wait aside: it is not plotted over.
+    fs::create_directories(picture + ".old~/inside");
+    options.Plotter = FakePlotter(scratch, log, "torn", "printf 'GIF89a12' > \"$out\"");
+    run = RunInProcess(kBlock, dir, options);
+    EXPECT_EQ(run.Status, kExitNotWritten);
     EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
-    EXPECT_FALSE(fs::is_symlink(picture));
+    fs::remove_all(picture + ".old~");
+
+    // A set with a file that could not be written is not plotted (it would mix old and new data);
+    // the plotter that cannot start and the folder gone mid-run are named as they are.
+    const std::string network = JoinPath(dir, "siec.gnu");
+    fs::remove(network);
+    fs::create_directories(JoinPath(network, "inside"));
+    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
+    fs::remove(log);
+    run = RunInProcess(kBlock, dir, options);
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(run.Err, "Nie można zapisać plików:\n" + network + "\n" + pictures);
+    EXPECT_FALSE(fs::exists(log)) << "nothing plotted";
+    fs::remove_all(network);
+    const std::string bin = JoinPath(scratch, "bin");
+    fs::create_directories(JoinPath(bin, "went-char-folder-plotter"));
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    options.Plotter = "went-char-folder-plotter";
+    run = RunInProcess(kBlock, dir, options);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(CountOf(run.Err, "went-char-folder-plotter” jest katalogiem, nie programem\n"), 2) << run.Err;
+    // A folder deleted before the plotter starts is not a missing plotter.
+    const PlotterRun gone = RunPlotter("sh", JoinPath(scratch, "deleted"), "gif.gnu", std::chrono::seconds(1));
+    EXPECT_EQ(gone.Status, PlotterStatus::Failed);
+    EXPECT_EQ(gone.Error, "katalog roboczy „" + JoinPath(scratch, "deleted") + "” już nie istnieje");
 
     options.Plotter = "went-char-no-such-plotter";
     run = RunInProcess(kBlock + regulation, dir, options);
-    EXPECT_EQ(run.Status, kExitOk);
-    EXPECT_EQ(run.Err, "nie znaleziono programu went-char-no-such-plotter: wykresy GIF nie powstały\n")
-        << "reported once for the whole run";
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(run.Err, "nie znaleziono programu went-char-no-such-plotter: wykresy GIF nie powstały\n"
+                       "Nie można zapisać plików:\n" + pictures + "Nie można zapisać pliku:\n" +
+                       JoinPath(dir, "wykresy/wykres_reg.gif") + "\nNie można zapisać pliku:\n" +
+                       JoinPath(dir, "wykresy/wykres_reg_tl.gif") + "\n")
+        << "reported once for the whole run, each picture named";
 }
 
 // The building file a run leaves repeats the run in another folder, file for file; a later run in

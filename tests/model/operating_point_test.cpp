@@ -174,4 +174,17 @@ TEST(operating_point, window_of_the_search)
         EXPECT_EQ(FindOperatingPoint(entry, network, scales, 2.0).Found, found) << "gap " << gap;
         EXPECT_EQ(FindOperatingPointBySweep(entry, network, scales, 2.0).Found, found) << "gap " << gap;
     }
+    // The network's flow 3.1 - 30 phi... falls 30 times as fast as the fan's grows, so the difference
+    // jumps across the window at the crossing; moved in quarter steps through the range, the
+    // crossing falls on every boundary of the fast search's blocks, and both searches agree.
+    for (int quarter = 4; quarter < 392; ++quarter) {
+        FanEntry entry{};
+        entry.FlowCoefficientRange = {0.1, 0.1001};
+        const double c = 31.0 * (0.1 + quarter * 0.25e-6);
+        const double psi[5] = {c * c, -60.0 * c, 900.0, 0.0, 0.0};  // (c - 30 phi)^2
+        std::copy(psi, psi + 5, entry.PressureCoefficients);
+        const OperatingPoint fast = FindOperatingPoint(entry, network, scales, 2.0);
+        ASSERT_TRUE(fast.Found) << quarter;
+        ASSERT_EQ(fast.FlowCoefficient, FindOperatingPointBySweep(entry, network, scales, 2.0).FlowCoefficient) << quarter;
+    }
 }
