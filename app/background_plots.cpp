@@ -32,7 +32,7 @@ BackgroundPlots::~BackgroundPlots()
     }
 }
 
-void BackgroundPlots::Start(const std::string& script, const std::string& picture, const std::string& dir)
+bool BackgroundPlots::Start(const std::string& script, const std::string& picture, const std::string& dir)
 {
     for (const std::unique_ptr<Plot>& plot : plots_) {
         if (plot->Picture == picture) {
@@ -45,11 +45,14 @@ void BackgroundPlots::Start(const std::string& script, const std::string& pictur
     auto plot = std::make_unique<Plot>();
     plot->Picture = picture;
     plot->Guard = std::make_unique<PictureGuard>(picture);
+    if (!plot->Guard->Ready())
+        return false;
     Plot& started = *plot;
     plots_.push_back(std::move(plot));
     started.Program = launcher_.Start(kPlotterProgram, {script}, dir, kPlotterWait, [this, &started](const ProcessRun& run) {
         Ended(started, run.Started);
     });
+    return true;
 }
 
 bool BackgroundPlots::Drawing(const std::string& picture) const

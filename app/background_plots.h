@@ -27,7 +27,9 @@ public:
     // Starts the plotter on `script` in `dir`, which writes `picture` (a full path). The previous
     // picture stays until the new one is whole. A plot of the same picture still running is
     // stopped first: its picture would be replaced anyway.
-    void Start(const std::string& script, const std::string& picture, const std::string& dir);
+    // False, with nothing started, when the previous picture cannot be moved aside (its aside
+    // name taken, a path too long): it stays as it is.
+    bool Start(const std::string& script, const std::string& picture, const std::string& dir);
     // Waits, with a busy cursor, until the picture is drawn or its time is up; at once when it
     // is not being drawn.
     void WaitFor(const std::string& picture);

@@ -153,6 +153,12 @@ SaveOutcome SaveChart(ChartSet set, const std::string& dir, SystemDialogs& dialo
     }
 
     PictureGuard guard(picture);
+    if (!guard.Ready()) {  // the file there cannot be moved aside, so it is not written over
+        FileProblems kept;
+        kept.Add(picture);
+        dialogs.ShowMessage(kept.Message(), kMessageCaption);
+        return SaveOutcome::NotWritten;
+    }
     const ProcessRun run = launcher.RunAndWait(kPlotterProgram, {files.SaveScript}, dir, kPlotterWait);
     if (!run.Started) {
         dialogs.ShowMessage(kNoPlotterMessage, kMessageCaption);

@@ -39,10 +39,11 @@ bool QtFrontEnd::StartPlotter(const std::string& scriptName)
     return run.Started;
 }
 
-void QtFrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems&)
+void QtFrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems)
 {
     // The report is painted at once; the picture is judged, and reported, when its plot ends.
-    pictures_.Start(scriptName, picture, dir_);
+    if (!pictures_.Start(scriptName, picture, dir_))
+        problems.Add(picture);
 }
 
 void QtFrontEnd::Repaint()

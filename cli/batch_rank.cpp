@@ -17,9 +17,9 @@ namespace {
 // Confirms every dialog with its answer and cancels the fan chooser.
 class RankFrontEnd final : public FrontEnd {
 public:
-    RankFrontEnd(const DialogAnswers& answers, const DialogInput& requiredFlow, const ValueFileTarget& files,
-                 std::ostream& err)
-        : answers_(answers), requiredFlow_(requiredFlow), files_(files), err_(err) {}
+    RankFrontEnd(const DialogAnswers& answers, const BatchInput& input, const DialogInput& requiredFlow,
+                 const ValueFileTarget& files, std::ostream& err)
+        : answers_(answers), input_(input), requiredFlow_(requiredFlow), files_(files), err_(err) {}
 
     void Attach(Session& session) { session_ = &session; }
 
@@ -29,8 +29,9 @@ public:
             return false;
         const DialogInput& input = dialog == DialogId::OKBottomDlg6 ? requiredFlow_ : answers_.For(dialog);
         const DialogOutcome outcome = ConfirmDialog(dialog, input, session_->Record, files_, session_->Problems);
+        // The Qi dialog's box is answered by --rank, the others by keys of the input.
         if (!outcome.Accepted && message_.empty())
-            message_ = outcome.Message;
+            message_ = dialog == DialogId::OKBottomDlg6 ? outcome.Message : RefusalText(input_, dialog, outcome);
         return outcome.Accepted;
     }
     void ShowMessage(const std::string& text, const std::string&) override { err_ << text << "\n"; }
@@ -41,6 +42,7 @@ public:
 
 private:
     const DialogAnswers& answers_;
+    const BatchInput& input_;
     const DialogInput& requiredFlow_;
     ValueFileTarget files_;
     std::ostream& err_;
@@ -95,7 +97,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
     {
         CalcRecord record;
         ResetCalcRecord(record);
-        RankFrontEnd dry(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, false}, err);
+        RankFrontEnd dry(answers.Answers, answers.Input, requiredFlow, ValueFileTarget{options.Dir, false}, err);
         Session session{record, options.Dir, dry, {}};
         const std::string refusal = ConfirmAll(dry, session);
         if (!refusal.empty()) {
@@ -112,7 +114,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
         return status;
     CalcRecord record;
     ResetCalcRecord(record);
-    RankFrontEnd ui(answers.Answers, requiredFlow, ValueFileTarget{options.Dir, true}, err);
+    RankFrontEnd ui(answers.Answers, answers.Input, requiredFlow, ValueFileTarget{options.Dir, true}, err);
     Session session{record, options.Dir, ui, {}};
     ConfirmAll(ui, session);
     const bool notWritten = session.Problems.AnyEver();

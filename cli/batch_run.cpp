@@ -170,6 +170,19 @@ private:
 
 }  // namespace
 
+std::string RefusalText(const BatchInput& input, DialogId dialog, const DialogOutcome& outcome)
+{
+    const std::span<const EditBox> boxes = FactsOf(dialog).Boxes;
+    if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
+        return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
+    const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
+    if (!input.LineOf.count(key))
+        return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
+    if (input.FromFile.count(key))
+        return WhereIs(input, key, "") + ": " + key + ": " + outcome.Message;
+    return "wiersz " + std::to_string(input.LineOf.at(key)) + ": " + key + ": " + outcome.Message;
+}
+
 DialogAnswersResult BuildDialogAnswers(const BatchInput& given, const std::string& dir,
                                        const std::string& inputName)
 {
@@ -259,7 +272,7 @@ public:
         const DialogOutcome outcome =
             ConfirmDialog(dialog, answers_.For(dialog), record_, ValueFileTarget{dir_, false}, ignored);
         if (!outcome.Accepted)
-            Fail(RefusalText(dialog, outcome));
+            Fail(RefusalText(input_, dialog, outcome));
         return outcome.Accepted;
     }
 
@@ -284,20 +297,6 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    // A refusal about an edit box names the key that answers it, or says the key is missing.
-    std::string RefusalText(DialogId dialog, const DialogOutcome& outcome) const
-    {
-        const std::span<const EditBox> boxes = FactsOf(dialog).Boxes;
-        if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
-            return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
-        const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
-        if (!input_.LineOf.count(key))
-            return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
-        if (input_.FromFile.count(key))
-            return WhereIs(input_, key, "") + ": " + key + ": " + outcome.Message;
-        return "wiersz " + std::to_string(input_.LineOf.at(key)) + ": " + key + ": " + outcome.Message;
-    }
-
     const DialogAnswers& answers_;
     const BatchInput& input_;
     CalcRecord& record_;
@@ -360,35 +359,50 @@ void CliFrontEnd::ShowMessage(const std::string& text, const std::string&)
 
 bool CliFrontEnd::StartPlotter(const std::string& scriptName)
 {
-    if (!options_.Plot || plotterMissing_)
-        return false;
+    // Once the plotter is known to be missing it is not looked for again; every picture it
+    // would have made is still judged, and named as not made.
+    if (plotterMissing_)
+        return true;
     const PlotterRun run = RunPlotter(options_.Plotter, options_.Dir, scriptName, options_.PlotTimeout);
+    const std::string program = EscapedText(options_.Plotter);
     switch (run.Status) {
     case PlotterStatus::Finished:
         if (run.ExitCode != 0)
-            err_ << "program " << options_.Plotter << " zakończył pracę nad „" << scriptName
-                 << "” z kodem " << run.ExitCode << "\n";
-        return true;
+            err_ << "program " << program << " zakończył pracę nad „" << scriptName << "” z kodem " << run.ExitCode
+                 << "\n";
+        break;
     case PlotterStatus::TimedOut:
-        err_ << "program " << options_.Plotter << " nie skończył pracy nad „" << scriptName << "” w ciągu "
+        err_ << "program " << program << " nie skończył pracy nad „" << scriptName << "” w ciągu "
              << options_.PlotTimeout.count() / 1000.0 << " s i został zatrzymany\n";
-        return true;
+        break;
+    case PlotterStatus::Killed:
+        err_ << "program " << program << " został zakończony sygnałem " << run.Error << " podczas pracy nad „"
+             << scriptName << "”\n";
+        break;
     case PlotterStatus::NotFound:
         plotterMissing_ = true;
-        err_ << "nie znaleziono programu " << options_.Plotter << ": wykresy GIF nie powstały\n";
+        err_ << "nie znaleziono programu " << program << ": wykresy GIF nie powstały\n";
         break;
     case PlotterStatus::Failed:
-        err_ << "nie udało się uruchomić programu " << options_.Plotter << " dla „" << scriptName
-             << "”: " << run.Error << "\n";
+        err_ << "nie udało się uruchomić programu " << program << " dla „" << scriptName << "”: " << run.Error
+             << "\n";
         break;
     }
-    return false;
+    err_.flush();
+    return true;  // whatever happened, the picture is judged: one not made is named
 }
 
 int BatchFolder::Open(std::ostream& err)
 {
     std::error_code error;
     existed_ = std::filesystem::exists(dir_, error);
+    // The longest name the run writes there, with the suffix of its temporary.
+    constexpr size_t kLongestInside = sizeof "wykresy/wykresy_reg_tl.html.0123456789abcdef.tmp~";
+    constexpr size_t kLongestPath = 4096;  // PATH_MAX on Linux, with its closing NUL
+    if (error == std::errc::filename_too_long || dir_.size() + kLongestInside >= kLongestPath) {
+        err << "nazwa katalogu roboczego „" << QuotedInput(dir_) << "” jest za długa\n";
+        return kExitBadInput;
+    }
     if (existed_ && !std::filesystem::is_directory(dir_, error)) {
         err << "katalog roboczy „" << QuotedInput(dir_) << "” nie jest katalogiem\n";
         return kExitBadInput;

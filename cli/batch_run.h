@@ -28,6 +28,10 @@ struct DialogAnswersResult {
 DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
                                        const std::string& inputName = "-");
 
+// A dialog's refusal as the batch front end reports it: a refusal about an edit box names the key
+// that answers it (with its line), or says the key is missing; any other names the dialog.
+std::string RefusalText(const BatchInput& input, DialogId dialog, const DialogOutcome& outcome);
+
 // Goes through the dialogs the commands would show, on a copy of `record`, without writing any
 // file. "" when every dialog accepts its answer, otherwise a message naming the dialog.
 std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
@@ -45,6 +49,7 @@ public:
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
     bool StartPlotter(const std::string& scriptName) override;
+    bool PlotsPictures() const override { return options_.Plot; }
     void Repaint() override {}
 
 private:

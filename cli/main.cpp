@@ -1,6 +1,7 @@
 // went_char_cli: the batch front end. Reads the answers to every dialog from an input file, runs
 // the commands of the main window without a window and prints the results report. This file
 // handles the command line only; cli/batch_run.cpp does the work.
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,7 +18,10 @@
 #include "cli/batch_input.h"
 #include "cli/batch_rank.h"
 #include "cli/batch_run.h"
+#include "cli/plotter.h"
+#include "output/number_format.h"
 #include "output/quoted_input.h"
+#include "output/storage/leftovers.h"
 #include "output/storage/text_file.h"
 
 namespace {
@@ -147,16 +151,49 @@ std::string ReadInput(const std::string& name, std::string& text)
     return "nie można odczytać pliku „" + QuotedInput(name) + "”";
 }
 
-// A positive number of seconds, at most a day; nullopt for anything else.
+// A number of seconds from a millisecond to a day; nullopt for anything else (a shorter time
+// would be waited for as 0 s).
 std::optional<std::chrono::milliseconds> ParseSeconds(const std::string& text)
 {
+    constexpr double kShortest = 0.001;
     constexpr double kLongest = 86400.0;
     double seconds = 0.0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, seconds);
-    if (text.empty() || error != std::errc() || stop != end || !(seconds > 0.0) || seconds > kLongest)
+    if (text.empty() || error != std::errc() || stop != end || !(seconds >= kShortest) || seconds > kLongest)
         return std::nullopt;
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0 + 0.5));
+}
+
+// A required flow QI that the Qi dialog keeps with one decimal as 0.0, which it refuses when the
+// value file is read again: refused here before anything is written.
+bool SavedAsZero(const std::string& text)
+{
+    double flow = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, flow);
+    return error == std::errc() && stop == end && flow > 0.0 && FormatNumber("%1.1f", flow) == "0.0";
+}
+
+// SIGTERM, SIGINT and SIGHUP end the run as they would, but first the plotter goes and the run's
+// temporaries, its lock file and any picture moved aside are cleared or put back.
+extern "C" void EndOnSignal(int signal)
+{
+    KillRunningPlotter();
+    CleanUpPendingFiles();
+    _exit(128 + signal);
+}
+
+void HandleSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = EndOnSignal;
+    sigfillset(&action.sa_mask);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    // A file-size limit makes the write that crosses it fail (EFBIG), so that the file is named
+    // and the run ends with status 4, instead of the signal ending the run mid-write.
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 // The options that take a value, given as "--name V" or "--name=V", and what is missing when V is not.
@@ -238,10 +275,13 @@ int Run(int argc, char** argv)
         } else if (!optionsEnded && Given(arg, "--rank", value)) {
             ranking = true;
             rank.RequiredFlow = value;
+            if (SavedAsZero(value))
+                return UsageError("wydajność QI „" + QuotedInput(value) +
+                                  "” po --rank jest mniejsza niż 0.05 m3/h: zapisana z jednym miejscem po kropce byłaby 0.0");
         } else if (!optionsEnded && Given(arg, "--plot-timeout", value)) {
             const std::optional<std::chrono::milliseconds> limit = ParseSeconds(value);
             if (!limit)
-                return UsageError("„" + value + "” po --plot-timeout nie jest liczbą sekund od 0 do 86400");
+                return UsageError("„" + QuotedInput(value) + "” po --plot-timeout nie jest liczbą sekund od 0.001 do 86400");
             options.PlotTimeout = *limit;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
@@ -289,6 +329,7 @@ int Run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     // Nothing may end the program without a word: whatever escapes the run is reported.
+    HandleSignals();
     try {
         return Run(argc, argv);
     } catch (const std::exception& error) {

@@ -8,7 +8,8 @@
 enum class PlotterStatus {
     Finished,  // the program ran; ExitCode holds its exit status
     NotFound,  // no such program on the search path
-    Failed,    // it could not be started or was ended by a signal; Error says why
+    Failed,    // it could not be started; Error says why
+    Killed,    // it was ended by a signal; Error names the signal
     TimedOut,  // it did not end within the time allowed and was ended
 };
 
@@ -23,5 +24,9 @@ struct PlotterRun {
 // (with everything it started). Its standard input is the null device, so that nothing waits on
 // the terminal; its standard output goes to standard error, so that the batch front end's
 // standard output carries the reports only.
+// The program starts with the default action of the signals this program ignores or catches.
 PlotterRun RunPlotter(const std::string& program, const std::string& dir, const std::string& script,
                       std::chrono::milliseconds limit);
+
+// Kills the plotter running now, with all it started. Async-signal-safe: for signal handlers.
+void KillRunningPlotter();

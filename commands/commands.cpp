@@ -4,6 +4,7 @@
 #include "commands/commands.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "model/operating_point.h"
@@ -23,11 +24,14 @@ const char kNoFanSelectedMessage[] =
     "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
     "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
 
-// A picture the plotter did not complete counts as a file that could not be written.
+// A picture the plotter did not complete counts as a file that could not be written; so does one
+// whose previous version cannot be moved aside, which is then not plotted over.
 void FrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems)
 {
+    if (!PlotsPictures())
+        return;
     PictureGuard guard(picture);
-    if (StartPlotter(scriptName) && !guard.Settle())
+    if (!guard.Ready() || (StartPlotter(scriptName) && !guard.Settle()))
         problems.Add(picture);
 }
 
@@ -56,15 +60,34 @@ CommandResult Finish(Session& session, CommandResult result)
     return result;
 }
 
-// Plots the GIF picture of a chart set through the front end.
+// Whether a file the set's GIF script reads could not be written during this command.
+bool AnyFileNotWritten(const Session& session, ChartSet set)
+{
+    const ChartFiles& files = FilesOf(set);
+    const std::vector<std::string>& failed = session.Problems.Paths();
+    const auto failedOne = [&](const char* name) {
+        return name && std::find(failed.begin(), failed.end(), JoinPath(session.Dir, name)) != failed.end();
+    };
+    return failedOne(files.GifScript) || std::any_of(std::begin(files.PointFiles), std::end(files.PointFiles), failedOne);
+}
+
+// Plots the GIF picture of a chart set through the front end. A set with a file this command
+// could not write is not plotted (it would draw old and new data together): the previous
+// picture stays, named among the files not written.
 void PlotPicture(Session& session, ChartSet set)
 {
-    session.Ui.PlotPicture(FilesOf(set).GifScript, JoinPath(session.Dir, FilesOf(set).Picture), session.Problems);
+    const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
+    if (AnyFileNotWritten(session, set)) {
+        if (session.Ui.PlotsPictures())
+            session.Problems.Add(picture);
+        return;
+    }
+    session.Ui.PlotPicture(FilesOf(set).GifScript, picture, session.Problems);
 }
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The
 // wizard runs it as its last step and reports once for both.
-CommandResult SelectChosenFanWithFiles(Session& session);
+CommandResult SelectChosenFanWithFiles(Session& session, FanConfiguration chosen = FanConfiguration::Fan);
 
 CommandResult SelectFanWithFiles(Session& session)
 {
@@ -73,11 +96,25 @@ CommandResult SelectFanWithFiles(Session& session)
     return SelectChosenFanWithFiles(session);
 }
 
-// The fan selection for the FanIndex the chooser's OK left in the record.
-CommandResult SelectChosenFanWithFiles(Session& session)
+// The flow of a configuration of the selected fan as the record holds it, 0 without point.
+double ConfigurationFlow(const CalcRecord& record, FanConfiguration configuration)
+{
+    switch (configuration) {
+    case FanConfiguration::Fan: return record.FanFlow;
+    case FanConfiguration::Base: return record.BaseFlow;
+    case FanConfiguration::Silencer: return record.SilencerFlow;
+    }
+    return 0.0;
+}
+
+// The fan selection for the FanIndex the chooser's OK left in the record. `chosen` is the
+// configuration the user asked for: a silencer variant with its own point is a suitable choice
+// even where the plain fan has none.
+CommandResult SelectChosenFanWithFiles(Session& session, FanConfiguration chosen)
 {
     CalcRecord& record = session.Record;
     const FanSelection selection = SelectFan(record);
+    const bool suitable = selection.Found || ConfigurationFlow(record, chosen) != 0.0;
     if (selection.Found) {
         const std::string tracePath = JoinPath(session.Dir, "pstr.txt");
         if (!WriteFileAtomically(tracePath, selection.Trace))
@@ -86,7 +123,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
                        session.Problems);
         PlotPicture(session, ChartSet::Fan);
         WriteHtmlReport(session.Dir, ChartSet::Fan, record, session.Problems);
-    } else {
+    } else if (!suitable) {
         // The plain-fan files of the previous selection stay as they were.
         session.Ui.ShowMessage(kUnsuitableFanMessage, kMessageCaption);
     }
@@ -95,7 +132,7 @@ CommandResult SelectChosenFanWithFiles(Session& session)
     WriteSilencerCharts(session.Dir, record, selection.Entry, session.Problems);
     PlotPicture(session, ChartSet::Silencers);
     WriteHtmlReport(session.Dir, ChartSet::Silencers, record, session.Problems);
-    return selection.Found ? CommandResult::Done : CommandResult::FanUnsuitable;
+    return suitable ? CommandResult::Done : CommandResult::FanUnsuitable;
 }
 
 // The start of the commands that work on the network's operating point: refused with a message
@@ -197,6 +234,11 @@ CommandResult NewCalculation(Session& session)
 
 CommandResult SelectFanOnly(Session& session)
 {
+    // Without a network no fan can be judged; the inputs are what is missing, not the fan.
+    if (!HasNetworkInputs(session.Record)) {
+        session.Ui.ShowMessage(kNoNetworkMessage, kMessageCaption);
+        return Finish(session, CommandResult::Refused);
+    }
     const CommandLock lock(session);
     if (!lock.Held())
         return Finish(session, CommandResult::Refused);
@@ -251,7 +293,7 @@ CommandResult SelectFromCatalogue(Session& session)
     DialogInput chooser;
     chooser.Choice = row.FanIndex;
     ConfirmDialog(DialogId::OKBottomDlg_wyw, chooser, record, ValueFileTarget{session.Dir, true}, session.Problems);
-    const CommandResult result = SelectChosenFanWithFiles(session);
+    const CommandResult result = SelectChosenFanWithFiles(session, row.Configuration);
     // A silencer configuration is shown in the silencer-variant report.
     if (row.Configuration != FanConfiguration::Fan)
         SetReportKind(record, kSilencerVariantsReport);
@@ -270,9 +312,8 @@ CommandResult StoreyFlowDistribution(Session& session)
         const bool anyRows = std::any_of(conditions.begin(), conditions.end(),
                                          [](const StoreyConditionFlows& c) { return HasStoreyRows(c.Flows); });
         if (!anyRows) {
-            const bool noNetwork = !conditions.empty() && conditions.front().Flows.Status == StoreyFlowStatus::NoNetwork;
-            session.Ui.ShowMessage(noNetwork ? kStoreyFlowNoNetworkMessage : kStoreyFlowNoSolutionMessage,
-                                   kMessageCaption);
+            const StoreyFlows& first = conditions.front().Flows;
+            session.Ui.ShowMessage(StoreyFlowStatusMessage(first), kMessageCaption);
             return CommandResult::Refused;
         }
         WriteStoreyFlowCharts(session.Dir, record, conditions, session.Problems);

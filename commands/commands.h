@@ -25,6 +25,9 @@ public:
     // Runs the plotting program on a GIF script in the working directory and waits for it (within
     // a limit). True when the program ran and ended, so that its picture can be judged.
     virtual bool StartPlotter(const std::string& scriptName) = 0;
+    // Whether this front end plots the GIF pictures at all (the batch front end's --no-plot does
+    // not): only then is a picture that could not be plotted named among the files not written.
+    virtual bool PlotsPictures() const { return true; }
     // Has the plotting program draw `picture` (a full path) from the GIF script `scriptName`. The
     // previous picture stays until the new one is whole. By default the plotter is waited for
     // and a picture not completed is added to `problems`; the window draws in the background

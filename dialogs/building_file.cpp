@@ -159,11 +159,11 @@ std::vector<KeyValueLine> ParseKeyValueLines(std::string_view text)
     int number = 0;
     while (!text.empty()) {
         ++number;
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        // A line ends in LF, CR LF or a lone CR (as some older editors save).
+        const size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        const size_t ending = end == std::string_view::npos ? 0 : text.substr(end, 2) == "\r\n" ? 2 : 1;
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + ending);
         const std::string_view content = Trim(line);
         if (content.empty() || content.front() == '#')
             continue;

@@ -50,7 +50,7 @@ struct KeyValueLine {
     std::string Value;
 };
 
-// The lines of a "key = value" text (UTF-8, an optional byte order mark, LF or CR LF line ends),
+// The lines of a "key = value" text (UTF-8, an optional byte order mark, LF, CR LF or lone CR line ends),
 // without blank lines and lines whose first non-blank character is '#'.
 std::vector<KeyValueLine> ParseKeyValueLines(std::string_view text);
 

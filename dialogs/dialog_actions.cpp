@@ -20,6 +20,7 @@
 #include "model/installation_kinds.h"
 #include "model/materials.h"
 #include "model/storey_flows.h"
+#include "model/regulation.h"
 #include "output/number_format.h"
 #include "output/quoted_input.h"
 #include "output/storage/text_file.h"
@@ -94,7 +95,8 @@ const char kDensityRefused[] =
     "Dla podanych parametrów nie można obliczyć gęstości powietrza.\nProszę poprawić dane.";
 const char kDiameterRefused[] =
     "Dla podanych wymiarów nie można obliczyć średnicy równoważnej kanału.\nProszę poprawić dane.";
-const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 0 do 99.";
+const char kStoreyCountRefused[] = "Ilość kondygnacji musi być liczbą z zakresu 1 do 99.";
+const char kNotPositive[] = "Wartość w polu „%s” musi być większa od zera.";
 const char kFlowRefused[] = "Wydajność regulowana musi być większa od zera.";
 const char kRequiredFlowRefused[] = "Wymagana wydajność na kratkę musi być większa od zera.";
 const char kOutOfRange[] = "Liczba w polu „%s” jest poza zakresem.";
@@ -147,14 +149,14 @@ struct Storeys {
 
 Storeys ReadStoreys(const DialogInput& input) { return {DecimalBox(input, 0), IntegerBox(input, 1)}; }
 
-// The record has room for the storey pressures of at most 99 storeys; the count is checked on the
-// typed value, before any narrowing.
-bool StoreyCountAccepted(int64_t count) { return count >= 0 && count <= kMaxStoreyCount; }
+// A building has at least one storey, and the record has room for the storey pressures of at most
+// 99; the count is checked on the typed value, before any narrowing.
+bool StoreyCountAccepted(int64_t count) { return count >= 1 && count <= kMaxStoreyCount; }
 
 void StoreStoreys(const Storeys& storeys, CalcRecord& record)
 {
     record.StoreyHeight = storeys.Height;
-    record.StoreyCount = static_cast<int32_t>(storeys.Count);  // checked to 0..99 before
+    record.StoreyCount = static_cast<int32_t>(storeys.Count);  // checked to 1..99 before
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -245,7 +247,7 @@ DialogOutcome ConfirmAirState(const DialogInput& input, CalcRecord& record, Save
     const double saturation = 613.23918 * std::exp(x);  // Pa : saturation pressure of water vapour
     const double gasConstant = 287.04 / (1 - 0.00378 * phi * saturation / static_cast<double>(pressure));
     const double density = static_cast<double>(pressure) / (static_cast<double>(temperature) * gasConstant);
-    if (!std::isfinite(gasConstant) || !std::isfinite(density))
+    if (!std::isfinite(gasConstant) || !std::isfinite(density) || !(density > 0.0))
         return Refuse(kDensityRefused);
 
     saved = {static_cast<double>(t), static_cast<double>(p), static_cast<double>(phi)};
@@ -416,13 +418,20 @@ DialogOutcome ConfirmBuilding(const BuildingDialog& building, const DialogInput&
     return building.ConfirmGrille(input, storeys, record, saved);
 }
 
-// The requested flow of the two regulation dialogs: a flow of 0 or less has no regulated speed.
-DialogOutcome ConfirmFlow(double CalcRecord::*field, const DialogInput& input, CalcRecord& record,
+// The requested flow of the two regulation dialogs: a flow of 0 or less has no regulated speed,
+// and once a fan has its operating point, no flow above what `variant` (a RegulationVariant
+// value) delivers can be reached by slowing the fan down.
+DialogOutcome ConfirmFlow(double CalcRecord::*field, int32_t variant, const DialogInput& input, CalcRecord& record,
                           SavedValues& saved)
 {
     const double flow = DecimalBox(input, 0);
     if (!(flow > 0))
         return DialogOutcome{false, kFlowRefused, 0};
+    if (HasOperatingPoint(record)) {
+        const RegulationOutcome limit = CheckRegulatedFlowLimit(record, flow, variant);
+        if (!limit.Accepted)
+            return DialogOutcome{false, limit.Message, 0};
+    }
     record.*field = flow;
     saved = {flow};
     return {};
@@ -542,9 +551,10 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
             record.FanIndex = input.Choice;
         return {};
     }
-    case DialogId::OKBottomDlg1: return ConfirmFlow(&CalcRecord::RegulatedFlow, input, record, saved);
+    case DialogId::OKBottomDlg1: return ConfirmFlow(&CalcRecord::RegulatedFlow, kFanAlone, input, record, saved);
     case DialogId::OKBottomDlg2: {
-        DialogOutcome outcome = ConfirmFlow(&CalcRecord::VariantRegulatedFlow, input, record, saved);
+        DialogOutcome outcome =
+            ConfirmFlow(&CalcRecord::VariantRegulatedFlow, input.ComboIndex, input, record, saved);
         if (outcome.Accepted)
             record.RegulationVariant = input.ComboIndex;  // -1 when no item is selected
         return outcome;
@@ -646,6 +656,12 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
         const DialogOutcome refusal = CheckBox(facts.Boxes[i], EditText(input, i), static_cast<int>(i));
         if (!refusal.Accepted)
             return refusal;
+    }
+    // A size, density or loss coefficient of zero or less describes no building: refused where it
+    // is typed, before it could end in an unsuitable fan or negative duct pressures.
+    for (size_t i = 0; i < facts.Boxes.size(); ++i) {
+        if (facts.Boxes[i].Positive && !(TextToDouble(EditText(input, i)) > 0.0))
+            return DialogOutcome{false, Printf(kNotPositive, facts.Boxes[i].Field), static_cast<int>(i)};
     }
 
     // Worked out on a copy, so that a refusal at any step stores nothing.

@@ -9,9 +9,10 @@ namespace {
 
 using enum NumberKind;
 
-// Columns of every box table: kind, label, batch key, value-file line format, line width.
+// Columns of every box table: kind, label, batch key, value-file line format, line width, and
+// "true" for a box whose value must be above zero.
 constexpr EditBox kTypedDensityBoxes[] = {
-    {Decimal, "Gęstość Ro [kg/m3]",         "density",     "%1.3f", 29},
+    {Decimal, "Gęstość Ro [kg/m3]",         "density",     "%1.3f", 29, true},
 };
 constexpr EditBox kAirStateBoxes[] = {
     {Integer, "Temperatura [°C]",           "temperature", "%d",    29},
@@ -19,27 +20,27 @@ constexpr EditBox kAirStateBoxes[] = {
     {Integer, "Wilgotność względna [%]",    "humidity",    "%d",    19},
 };
 constexpr EditBox kRectDuctBoxes[] = {
-    {Decimal, "Długość [m]",                "duct_length", "%1.3f", 19},
-    {Decimal, "Szerokość [m]",              "duct_width",  "%1.3f", 19},
+    {Decimal, "Długość [m]",                "duct_length", "%1.3f", 19, true},
+    {Decimal, "Szerokość [m]",              "duct_width",  "%1.3f", 19, true},
 };
 constexpr EditBox kRoundDuctBoxes[] = {
-    {Decimal, "Średnica kanału [m]",        "duct_diameter", "%1.3f", 19},
+    {Decimal, "Średnica kanału [m]",        "duct_diameter", "%1.3f", 19, true},
 };
 
 // Every building dialog starts with these two.
-constexpr EditBox kStoreyHeight{Decimal, "Wysokość jednej kondygnacji [m]", "storey_height", "%1.2f", 19};
+constexpr EditBox kStoreyHeight{Decimal, "Wysokość jednej kondygnacji [m]", "storey_height", "%1.2f", 19, true};
 constexpr EditBox kStoreyCount {Integer, "Ilość kondygnacji",               "storeys",       "%d",    19};
 
 constexpr EditBox kRectGrilleBoxes[] = {
     kStoreyHeight, kStoreyCount,
-    {Decimal, "Wysokość kratki [m]",        "grille_height",    "%1.2f", 19},
-    {Decimal, "Szerokość kratki [m]",       "grille_width",     "%1.2f", 19},
-    {Decimal, "Współczynnik strat kratki",  "loss_coefficient", "%1.2f", 19},
+    {Decimal, "Wysokość kratki [m]",        "grille_height",    "%1.2f", 19, true},
+    {Decimal, "Szerokość kratki [m]",       "grille_width",     "%1.2f", 19, true},
+    {Decimal, "Współczynnik strat kratki",  "loss_coefficient", "%1.2f", 19, true},
 };
 constexpr EditBox kRoundGrilleBoxes[] = {
     kStoreyHeight, kStoreyCount,
-    {Decimal, "Średnica kratki [m]",        "grille_diameter",  "%1.2f", 19},
-    {Decimal, "Współczynnik strat kratki",  "loss_coefficient", "%1.2f", 19},
+    {Decimal, "Średnica kratki [m]",        "grille_diameter",  "%1.2f", 19, true},
+    {Decimal, "Współczynnik strat kratki",  "loss_coefficient", "%1.2f", 19, true},
 };
 constexpr EditBox kAdjustableGrilleBoxes[] = {
     kStoreyHeight, kStoreyCount,

@@ -36,6 +36,7 @@ struct EditBox {
     const char* BatchKey;    // the batch input key that answers it
     const char* LineFormat;  // printf conversion of its value-file line ("%d" for integer boxes)
     int LineWidth;           // longest line the dialog reads back, without the line end
+    bool Positive = false;   // a size, density or loss coefficient: only a value above zero is physical
 };
 
 struct DialogFacts {

@@ -33,6 +33,24 @@ bool RanksBefore(const RankedConfiguration& a, const RankedConfiguration& b)
     return false;
 }
 
+constexpr int kRangeSamples = 1000;  // - : steps over a catalogued range when judging a curve
+
+// True when the characteristic's pressure stays above the network dp = R * Q^2 at every sampled
+// flow of its range, ends included: the curves would meet only past the range's end.
+bool AboveNetworkOverRange(const FlowRange& range, const double coefficients[5], const FanScales& scales,
+                           double networkCoefficient)
+{
+    for (int i = 0; i <= kRangeSamples; ++i) {
+        const double phi = range.Min + (range.Max - range.Min) * i / kRangeSamples;
+        const double flow = scales.TotalFlow * phi;  // m3/s
+        if (!(PressureCoefficient(coefficients, phi) * scales.Pressure > networkCoefficient * flow * flow))
+            return false;
+    }
+    return true;
+}
+
+bool HasCharacteristic(const FlowRange& range) { return range.Min != 0.0 || range.Max != 0.0; }
+
 // The worst flat of the configuration in still air, winter and summer: the storey solve of each.
 void AddDesignConditions(const FanEntry& entry, const CalcRecord& inputs, double required, RankedConfiguration& row)
 {
@@ -47,6 +65,17 @@ void AddDesignConditions(const FanEntry& entry, const CalcRecord& inputs, double
 }
 
 }  // namespace
+
+const char* ReasonText(RankingReason reason)
+{
+    switch (reason) {
+    case RankingReason::Reaches: return "";
+    case RankingReason::TooWeak: return "za słaby";
+    case RankingReason::TooLarge: return "za duży: punkt pracy poza charakterystyką";
+    case RankingReason::NoCharacteristic: return "brak charakterystyki";
+    }
+    return "";
+}
 
 const char* ConfigurationName(FanConfiguration configuration)
 {
@@ -73,16 +102,26 @@ std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double 
             continue;
         const FanEvaluation evaluation = EvaluateFan(entry, inputs, StoreyDetail::Skip);
 
-        struct Point { FanConfiguration Configuration; double Flow, Pressure, GrilleFlowHourly, NetworkCoefficient; };
+        struct Point {
+            FanConfiguration Configuration;
+            double Flow, Pressure, GrilleFlowHourly, NetworkCoefficient;
+            Characteristic Curve;
+        };
+        const Characteristic plain = {entry.FlowCoefficientRange,
+                                      {entry.PressureCoefficients[0], entry.PressureCoefficients[1],
+                                       entry.PressureCoefficients[2], entry.PressureCoefficients[3],
+                                       entry.PressureCoefficients[4]}};
         const Point points[] = {
             {FanConfiguration::Fan, evaluation.Point.Found ? evaluation.FanFlow : 0.0,
              evaluation.Point.Found ? evaluation.FanPressure : 0.0,
-             evaluation.Point.Found ? evaluation.GrilleFlowHourly : 0.0, evaluation.NetworkCoefficient},
+             evaluation.Point.Found ? evaluation.GrilleFlowHourly : 0.0, evaluation.NetworkCoefficient, plain},
             // The variants' flow per grille as the silencer report shows it.
             {FanConfiguration::Base, evaluation.Base.Flow, evaluation.Base.Pressure,
-             evaluation.Base.Flow * 3600.0 / storeys, evaluation.VariantNetworkCoefficient},
+             evaluation.Base.Flow * 3600.0 / storeys, evaluation.VariantNetworkCoefficient,
+             entry.BaseCharacteristic},
             {FanConfiguration::Silencer, evaluation.Silencer.Flow, evaluation.Silencer.Pressure,
-             evaluation.Silencer.Flow * 3600.0 / storeys, evaluation.VariantNetworkCoefficient},
+             evaluation.Silencer.Flow * 3600.0 / storeys, evaluation.VariantNetworkCoefficient,
+             entry.SilencerCharacteristic},
         };
         for (const Point& point : points) {
             RankedConfiguration row{};
@@ -99,6 +138,15 @@ std::vector<RankedConfiguration> RankCatalogue(const CalcRecord& inputs, double 
                     row.RegulatedSpeed = RegulateAlongNetwork(entry.FanSpeed, point.NetworkCoefficient,
                                                               requiredFanFlow, point.Flow, point.Pressure)
                                              .Speed;
+                row.Reason = row.ReachesRequiredFlow ? RankingReason::Reaches : RankingReason::TooWeak;
+            } else if (!HasCharacteristic(point.Curve.Range)) {
+                row.Reason = RankingReason::NoCharacteristic;
+            } else {
+                // Without a point the curves are judged on the network of the current inputs.
+                row.Reason = AboveNetworkOverRange(point.Curve.Range, point.Curve.Coefficients, evaluation.Scales,
+                                                   evaluation.VariantNetworkCoefficient)
+                                 ? RankingReason::TooLarge
+                                 : RankingReason::TooWeak;
             }
             AddDesignConditions(entry, inputs, required, row);
             rows.push_back(row);

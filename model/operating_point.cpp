@@ -3,7 +3,9 @@
 // its written order of operations: results are compared to the last digit.
 #include "model/operating_point.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -133,6 +135,13 @@ void StoreFanEvaluation(CalcRecord& record, const FanEvaluation& evaluation)
         SetReportKind(record, kFanSelectionReport);
         record.NetworkCoefficient = evaluation.NetworkCoefficient;
     } else {
+        // No results of an earlier fan may stand beside this fan's name and variants.
+        record.GrilleFlowHourly = 0.0;
+        record.FanFlow = 0.0;
+        record.FanFlowHourly = 0.0;
+        record.FanPressure = 0.0;
+        record.DuctVelocity = 0.0;
+        std::fill(std::begin(record.StoreyPressure), std::end(record.StoreyPressure), 0.0);
         SetReportKind(record, kNoReport);
     }
     record.BaseFlow = evaluation.Base.Flow;

@@ -85,7 +85,8 @@ struct FanSelection {
 
 // Stores an evaluation as the fan selection does: on success the results, storey pressures,
 // NetworkCoefficient and report kinds 1; otherwise report kinds 0 and the plain-fan results
-// left as they were; the variants always.
+// (flows, pressure, velocity, storey pressures) 0, NetworkCoefficient left as it was; the variants
+// always.
 void StoreFanEvaluation(CalcRecord& record, const FanEvaluation& evaluation);
 
 // The computing steps of the fan-selection command after the chooser's OK: catalogue lookup

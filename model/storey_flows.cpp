@@ -16,10 +16,14 @@
 const char kStoreyFlowOffCatalogueMessage[] =
     "Wentylator pracuje poza skatalogowanym zakresem charakterystyki (φ = %1.3f, katalog: %1.3f do %1.3f); "
     "wynik szacunkowy.";
-const char kStoreyFlowNoSolutionMessage[] =
+const char kStoreyFlowTooWeakMessage[] =
     "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
     "charakterystyki sieci w skatalogowanym zakresie: brak rozwiązania.\n"
-    "Proszę wybrać większy wentylator albo kratki o większym oporze.";
+    "Wentylator jest za słaby: proszę wybrać większy wentylator albo kratki o mniejszym oporze.";
+const char kStoreyFlowTooLargeMessage[] =
+    "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
+    "charakterystyki sieci w skatalogowanym zakresie: brak rozwiązania.\n"
+    "Wentylator jest za duży: proszę wybrać mniejszy wentylator albo kratki o większym oporze.";
 const char kStoreyFlowNoNetworkMessage[] = "Brak wentylatora lub kondygnacji do obliczenia przepływów.";
 
 namespace {
@@ -284,8 +288,12 @@ StoreyFlows SolveStoreyFlows(const FanEntry& fan, const CalcRecord& record, cons
     result.FanPressure = march.FanPressure;
     result.FlowCoefficient = march.FanFlow / riser.TotalFlowScale;
 
-    if ((!converged && loResidual - hiResidual > kCrossingJump) || march.FanFlow < 0.0) {
+    // A residual that jumps is the fan's curve ending above the network: the crossing lies past
+    // the catalogued range. A flow drawn backwards is a fan the network overpowers.
+    const bool pastCurveEnd = !converged && loResidual - hiResidual > kCrossingJump;
+    if (pastCurveEnd || march.FanFlow < 0.0) {
         result.Status = StoreyFlowStatus::NoSolution;
+        result.FanTooLarge = pastCurveEnd && march.FanFlow >= 0.0;
         return result;
     }
     const FlowRange& range = riser.Fan.Range;
@@ -298,6 +306,17 @@ StoreyFlows SolveStoreyFlows(const FanEntry& fan, const CalcRecord& record, cons
 bool HasStoreyRows(const StoreyFlows& flows)
 {
     return flows.Status == StoreyFlowStatus::Solved || flows.Status == StoreyFlowStatus::OffCatalogue;
+}
+
+const char* StoreyFlowStatusMessage(const StoreyFlows& flows)
+{
+    switch (flows.Status) {
+    case StoreyFlowStatus::Solved: return nullptr;
+    case StoreyFlowStatus::OffCatalogue: return kStoreyFlowOffCatalogueMessage;
+    case StoreyFlowStatus::NoSolution: return flows.FanTooLarge ? kStoreyFlowTooLargeMessage : kStoreyFlowTooWeakMessage;
+    case StoreyFlowStatus::NoNetwork: return kStoreyFlowNoNetworkMessage;
+    }
+    return nullptr;
 }
 
 double StoreyFlowSpread(const StoreyFlows& flows)

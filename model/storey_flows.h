@@ -59,6 +59,9 @@ struct StoreyFlows {
     FlowRange CatalogueRange{0.0, 0.0};  // - : phi range of the characteristic that drew the riser
     double OutsideDensity = 0.0;         // kg/m3 : equal to the record's without the stack effect
     int Iterations = 0;                  // steps the solve took
+    // NoSolution: true when the fan's curve stays above the network's to the end of its catalogued
+    // range (too large), false when the fan cannot draw air in against the network (too weak).
+    bool FanTooLarge = false;
 };
 
 // Solves the record's network with the record's fan (FanIndex). Status NoNetwork without a
@@ -105,7 +108,12 @@ struct StoreyShortfall {
 StoreyShortfall ShortfallOf(const StoreyFlows& flows, double requiredGrilleFlowHourly);
 
 // The message of a solution on the curve's extension, a printf template of the flow coefficient
-// and the two ends of the catalogued range; and the two results without a usable point (UTF-8).
+// and the two ends of the catalogued range; and the messages of the results without a usable
+// point (UTF-8): no solution has one message for each way the fan misses the network.
 extern const char kStoreyFlowOffCatalogueMessage[];
-extern const char kStoreyFlowNoSolutionMessage[];
+extern const char kStoreyFlowTooWeakMessage[];
+extern const char kStoreyFlowTooLargeMessage[];
 extern const char kStoreyFlowNoNetworkMessage[];
+
+// The message of a result's status, nullptr when it is solved.
+const char* StoreyFlowStatusMessage(const StoreyFlows& flows);

@@ -7,22 +7,25 @@
 #include "model/fan_catalogue.h"
 #include "output/number_format.h"
 
-// Header               Numeric
+// clang-format off
+// Columns: header, CSV header, numeric.
 const RankingColumn kRankingColumns[kRankingColumnCount] = {
-    {"Nr",                  true},
-    {"Wentylator",          false},
-    {"Konfiguracja",        false},
-    {"Na kratkę [m3/h]",    true},
-    {"Wydajność [m3/s]",    true},
-    {"Spręż [Pa]",          true},
-    {"W kanale [m/s]",      true},
-    {"Osiąga Qi",           true},
-    {"Obroty reg. [1/min]", true},
-    {"Najmniej bez efektu [m3/h]", true},
-    {"Najmniej zimą [m3/h]",       true},
-    {"Najmniej latem [m3/h]",      true},
-    {"Każda kondygnacja ≥ Qi",     true},
+    {"Nr",                  "FanIndex",            true},
+    {"Wentylator",          "Wentylator",          false},
+    {"Konfiguracja",        "Konfiguracja",        false},
+    {"Na kratkę [m3/h]",    "Na kratkę [m3/h]",    true},
+    {"Wydajność [m3/s]",    "Wydajność [m3/s]",    true},
+    {"Spręż [Pa]",          "Spręż [Pa]",          true},
+    {"W kanale [m/s]",      "W kanale [m/s]",      true},
+    {"Osiąga Qi",           "Osiąga Qi",           true},
+    {"Obroty reg. [1/min]", "Obroty reg. [1/min]", true},
+    {"Uwagi",               "Uwagi",               false},
+    {"Najmniej bez efektu [m3/h]", "Najmniej bez efektu [m3/h]", true},
+    {"Najmniej zimą [m3/h]",       "Najmniej zimą [m3/h]",       true},
+    {"Najmniej latem [m3/h]",      "Najmniej latem [m3/h]",      true},
+    {"Każda kondygnacja ≥ Qi",     "Każda kondygnacja ≥ Qi",     true},
 };
+// clang-format on
 
 namespace {
 
@@ -59,6 +62,7 @@ std::vector<std::string> RankingCells(const RankedConfiguration& row)
     cells.push_back(number("%1.2f", row.DuctVelocity));
     cells.push_back(row.ReachesRequiredFlow ? "tak" : "nie");
     cells.push_back(row.ReachesRequiredFlow ? FormatNumber("%1.0f", row.RegulatedSpeed) : "-");
+    cells.push_back(ReasonText(row.Reason));
     for (const std::optional<double>& least : row.LeastStoreyFlowHourly)
         cells.push_back(least ? FormatNumber("%1.1f", *least) : "-");
     cells.push_back(row.EveryStoreyReachesRequiredFlow ? "tak" : "nie");
@@ -125,7 +129,7 @@ std::string RankingCsv(const std::vector<RankedConfiguration>& rows)
 {
     std::string text;
     for (int c = 0; c < kRankingColumnCount; ++c)
-        text += (c ? "," : "") + CsvField(kRankingColumns[c].Header);
+        text += (c ? "," : "") + CsvField(kRankingColumns[c].CsvHeader);
     text += "\n";
     for (const RankedConfiguration& row : rows) {
         const std::vector<std::string> cells = RankingCells(row);

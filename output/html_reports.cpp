@@ -147,10 +147,15 @@ void AppendOperatingPoint(std::string& page, const CalcRecord& r)
     AppendStoreyTable(page, r);
 }
 
-// The plain fan from the record beside both silencer variants; a variant without intersection
-// (flow exactly 0.0) gets its notice above the table and zeros in its column.
+// The plain fan from the record beside both silencer variants; a configuration without
+// intersection (flow exactly 0.0) gets its notice above the table, the plain fan's first, and
+// zeros in its column.
 void AppendVariants(std::string& page, const CalcRecord& r)
 {
+    if (r.FanFlow == 0.0) {
+        page += "<tr><td colspan=\"2\" align=\"center\">Charakterystyka sieci nie przecina się z charakterystyką "
+                "wentylatora!</td></tr>\n";
+    }
     if (r.BaseFlow == 0.0) {
         page += "<tr><td colspan=\"2\" align=\"center\">Charakterystyka sieci nie przecina się z charakterystyką "
                 "wentylatora z podstawą tłumiącą!</td></tr>\n";
@@ -173,10 +178,13 @@ void AppendVariants(std::string& page, const CalcRecord& r)
     page += "</table></td></tr>";
 }
 
-// The requested flow Qr with its network pressure Pr, per grille, per hour and as duct velocity.
-void AppendRegulated(std::string& page, const CalcRecord& r, double flow, double pressure)
+// The requested flow Qr with its network pressure Pr, per grille, per hour and as duct velocity,
+// then the regulated speed.
+void AppendRegulated(std::string& page, const CalcRecord& r, double flow, double pressure, double speed)
 {
     AppendResultRows(page, kRegulatedRows, ResultPointOfFlow(r, flow, pressure));
+    page += std::string("<tr><td>") + kRegulatedSpeedLabel + "</td><td>" + RegulatedSpeedText(speed) +
+            "</td></tr>\n";
 }
 
 void AppendClosing(std::string& page)
@@ -205,12 +213,13 @@ std::string HtmlReportText(ChartSet set, const CalcRecord& record)
         break;
     case ChartSet::Regulated:
         AppendOperatingPoint(page, record);
-        AppendRegulated(page, record, record.RegulatedFlow, record.RegulatedPressure);
+        AppendRegulated(page, record, record.RegulatedFlow, record.RegulatedPressure, record.RegulatedSpeed);
         break;
     case ChartSet::RegulatedSilencers:
         if (const char* heading = RegulatedVariantHeading(record.RegulationVariant))
             page += std::string("<tr><td colspan=\"2\">") + heading + "</td></tr>\n";
-        AppendRegulated(page, record, record.VariantRegulatedFlow, record.VariantRegulatedPressure);
+        AppendRegulated(page, record, record.VariantRegulatedFlow, record.VariantRegulatedPressure,
+                        record.VariantRegulatedSpeed);
         break;
     case ChartSet::StoreyFlows:
         AppendStoreyFlowPage(page, record);

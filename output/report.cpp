@@ -203,14 +203,19 @@ void AddStoreyTable(ReportBuilder& report, const CalcRecord& r)
     }
 }
 
-// The regulated block of the fan alone and of a silencer variant: same lines, own fields.
-void AddRegulatedLines(ReportBuilder& report, const CalcRecord& r, double flow, double pressure)
+// The regulated block of the fan alone and of a silencer variant: same lines, own fields, then
+// the regulated speed the installer sets.
+void AddRegulatedLines(ReportBuilder& report, const CalcRecord& r, double flow, double pressure, double speed)
 {
     AddResultRows(report, kRegulatedRows, ResultPointOfFlow(r, flow, pressure));
+    report.Labelled(1, std::string("   ") + kRegulatedSpeedLabel, RegulatedSpeedText(speed));
 }
 
 void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
 {
+    // The plain fan's column holds zeros when it has no point; its notice stands first.
+    if (r.FanFlow == 0.0)
+        report.Labelled(1, "Charakterystyka sieci nie przecina się z charakterystyką wentylatora!", "");
     if (r.BaseFlow == 0.0) {
         report.Labelled(1, "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z podstawą tłumiącą!", "");
     }
@@ -262,7 +267,7 @@ void AddRegulatedVariant(ReportBuilder& report, const CalcRecord& r)
         report.Line(1, ReportFont::Body, {{ReportColumn::Value, heading}});
     else
         report.Line(1, ReportFont::Body, {});  // no heading, but the line still advances
-    AddRegulatedLines(report, r, r.VariantRegulatedFlow, r.VariantRegulatedPressure);
+    AddRegulatedLines(report, r, r.VariantRegulatedFlow, r.VariantRegulatedPressure, r.VariantRegulatedSpeed);
 }
 
 }  // namespace
@@ -283,7 +288,7 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
         AddOperatingPoint(report, record);
         AddStoreyTable(report, record);
         if (kind == kRegulatedSpeedReport)
-            AddRegulatedLines(report, record, record.RegulatedFlow, record.RegulatedPressure);
+            AddRegulatedLines(report, record, record.RegulatedFlow, record.RegulatedPressure, record.RegulatedSpeed);
         break;
     case kSilencerVariantsReport:
         AddVariantTable(report, record);

@@ -3,6 +3,8 @@
 
 #include <iterator>
 
+#include "output/number_format.h"
+
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
@@ -20,6 +22,11 @@ ResultPoint ResultPointOfFlow(const CalcRecord& record, double flow, double pres
     // are not finite, which every output shows as "-".
     const double storeys = record.StoreyCount;
     return {flow * kSecondsPerHour / storeys, flow, flow * kSecondsPerHour, pressure, flow / record.DuctArea};
+}
+
+std::string RegulatedSpeedText(double speed)
+{
+    return "= " + (speed == 0.0 ? std::string("-") : FormatNumber("%1.1f", speed)) + " [1/min]";
 }
 
 const char* RegulatedVariantHeading(int32_t variant)

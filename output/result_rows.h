@@ -3,6 +3,8 @@
 // the results reads these rows instead of keeping its own labels and formats.
 #pragma once
 
+#include <string>
+
 #include "model/calc_record.h"
 
 // One operating point as the reports show it.
@@ -57,6 +59,13 @@ inline constexpr const char* kRegulatedVariantHeadings[] = {
     "Wyniki obliczeń dla wentylatora z tłumikiem cylindrycznym.",
 };
 // clang-format on
+
+// The regulated speed, after the regulated rows of both regulations (results report and HTML).
+inline constexpr char kRegulatedSpeedLabel[] = "Obroty regulowane nr";
+
+// "= <speed> [1/min]" with one decimal, "= - [1/min]" for a speed of 0 (the variant cannot be
+// regulated down to the request).
+std::string RegulatedSpeedText(double speed);
 
 // The heading for a RegulationVariant value, or nullptr for a value without one.
 const char* RegulatedVariantHeading(int32_t variant);

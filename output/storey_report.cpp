@@ -207,8 +207,8 @@ std::vector<std::string> ConditionStatus(const StoreyFlows& flows)
         lines.push_back(FormatTemplate(kStoreyFlowOffCatalogueMessage,
                                        {flows.FlowCoefficient, flows.CatalogueRange.Min, flows.CatalogueRange.Max}));
         break;
-    case StoreyFlowStatus::NoSolution: AppendLines(lines, kStoreyFlowNoSolutionMessage); break;
-    case StoreyFlowStatus::NoNetwork: AppendLines(lines, kStoreyFlowNoNetworkMessage); break;
+    case StoreyFlowStatus::NoSolution:
+    case StoreyFlowStatus::NoNetwork: AppendLines(lines, StoreyFlowStatusMessage(flows)); break;
     }
     return lines;
 }

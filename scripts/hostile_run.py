@@ -6,7 +6,9 @@
 Each CLI (e.g. build-test/went_char_cli build-asan/went_char_cli) gets N runs of mutated inputs
 in all three modes, hostile files planted as input, as value files, at output and temporary
 names, four runs at once in one folder, runs killed with SIGKILL at random moments and a fake
-plotting program that hangs or writes a torn picture. Checked after every run: the exit status
+plotting program that hangs or writes a torn picture; then runs ended by SIGTERM or SIGINT, runs
+under a small file-size limit, plotters killed by a signal or a folder in the plotter's place, a
+picture whose aside name is taken, and runs at once in a folder with a folder at the lock's name. Checked after every run: the exit status
 is 0, 2, 3 or 4 (or the kill), no sanitizer report, no hang, no text file holding "inf" or
 "nan", nothing written on exit 2, every file equal to one whole run's version, no file outside
 the folder written through a planted link. Prints the figures and every fault found; exits 1
@@ -55,6 +57,8 @@ empty) : > "$out" ;;
 fifo) rm -f "$out"; mkfifo "$out" ;;
 zero) rm -f "$out"; ln -s /dev/zero "$out" ;;
 fail) echo "gnuplot: cannot open file" >&2; exit 1 ;;
+selfkill) kill -KILL $$ ;;
+xfsz) kill -XFSZ $$ ;;
 slow*) sleep 0.1; printf 'GIF89a\\001\\000\\001\\000\\000\\000\\000%s;' "$FAKE_MODE" > "$out" ;;
 *) printf 'GIF89a\\001\\000\\001\\000\\000\\000\\000%s;' "$FAKE_MODE" > "$out" ;;
 esac
@@ -71,6 +75,8 @@ class Campaign:
         self.figures = {"runs": 0, "crashes": 0, "hangs": 0, "sanitizer": 0, "bad_status": 0, "inf_nan": 0,
                         "written_on_refusal": 0, "torn": 0, "lost": 0, "victims_written": 0, "leftovers": 0,
                         "kills": 0}
+        self.by_kind = {}
+        self.kind = "other"
         self.faults = []
         self.count = 0
         self.fakebin = os.path.join(scratch, "fakebin")
@@ -96,16 +102,23 @@ class Campaign:
             f.write(text if isinstance(text, bytes) else text.encode("utf-8", "surrogateescape"))
         return path
 
-    def start(self, args, plot_mode=None):
+    def start(self, args, plot_mode=None, file_limit=None, path_first=None):
         env = dict(self.env)
         if plot_mode is not None:
             env["PATH"] = self.fakebin + os.pathsep + env.get("PATH", "")
             env["FAKE_MODE"] = plot_mode
+        if path_first is not None:  # the only folder searched: no real plotter behind it
+            env["PATH"] = path_first
+        limit = None
+        if file_limit is not None:
+            import resource
+            limit = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (file_limit, file_limit))
         return subprocess.Popen([self.cli] + args, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, env=env, start_new_session=True)
+                                stderr=subprocess.PIPE, env=env, start_new_session=True, preexec_fn=limit)
 
-    def finish(self, proc, what, limit=30.0, killed=False):
+    def finish(self, proc, what, limit=30.0, killed=False, ended_by=None):
         self.figures["runs"] += 1
+        self.by_kind[self.kind] = self.by_kind.get(self.kind, 0) + 1
         try:
             out, err = proc.communicate(timeout=limit)
         except subprocess.TimeoutExpired:
@@ -118,6 +131,10 @@ class Campaign:
         if SANITIZER.search(text):
             self.fault("sanitizer", what, text[-3000:])
         if killed and status == -signal.SIGKILL:
+            return status, out, err
+        # A signal that comes before the handlers are in place ends the run by its default action,
+        # which a shell reports as 128 + the signal too; the leftovers are checked all the same.
+        if ended_by is not None and status in (128 + ended_by, -ended_by, 0, 2, 3, 4):
             return status, out, err
         if status < 0 or status >= 128:
             self.fault("crashes", what, "status %d: %s" % (status, text[-2000:]))
@@ -511,6 +528,89 @@ class Campaign:
                     if name.endswith(".old~"):
                         self.fault("leftovers", what, name)
 
+    def phase_second(self, rounds):
+        """Signals, file-size limits, plotters that die or cannot start, a taken aside name, a
+        folder at the lock's name: statuses as documented, no picture lost, nothing left behind."""
+        example = os.path.join(ROOT, "examples", "blok_10_kondygnacji.txt")
+        folder = os.path.join(self.fresh("second"), "w")
+        self.kind = "second: preparation"
+        self.run(["--dir", folder, example], "second preparation", plot_mode="first")
+        dirbin = os.path.join(self.scratch, "dirbin")
+        os.makedirs(os.path.join(dirbin, "gnuplot"), exist_ok=True)
+        for r in range(rounds):
+            if time.time() > self.deadline:
+                return
+            case = self.rng.choice(["term", "int", "fsize", "selfkill", "xfsz", "dirplotter", "aside"])
+            self.kind = "second: " + case
+            what = "%s round %d" % (case, r)
+            before = self.snapshot(folder)
+            gifs = {n: e for n, e in before.items() if n.endswith(".gif")}
+            if case in ("term", "int"):
+                sig = signal.SIGTERM if case == "term" else signal.SIGINT
+                proc = self.start(["--dir", folder, example], plot_mode="slow%d" % r)
+                time.sleep(self.rng.uniform(0.0, 1.0))
+                try:
+                    os.kill(proc.pid, sig)
+                except ProcessLookupError:
+                    pass
+                status, _, _ = self.finish(proc, what, ended_by=sig)
+                self.figures["kills"] += status == 128 + sig
+                time.sleep(0.2)
+            elif case == "fsize":
+                size = self.rng.choice([0, 512, 4096, 20000, 60000])
+                status, _, err = self.finish(self.start(["--dir", folder, example], plot_mode="good%d" % r,
+                                                        file_limit=size), what)
+                if status not in (0, 4, None):
+                    self.fault("bad_status", what, "status %s: %s" % (status, err[-300:]))
+            elif case == "aside":
+                os.makedirs(os.path.join(folder, "wykresy", "wykres.gif.old~", "x"), exist_ok=True)
+                status, _, err = self.run(["--dir", folder, example], what, plot_mode="torn")
+                shutil.rmtree(os.path.join(folder, "wykresy", "wykres.gif.old~"), ignore_errors=True)
+                if status != 4:
+                    self.fault("bad_status", what, "status %s instead of 4" % status)
+            else:
+                mode = None if case == "dirplotter" else case
+                proc = self.start(["--dir", folder, example], plot_mode=mode,
+                                  path_first=dirbin if case == "dirplotter" else None)
+                status, _, err = self.finish(proc, what)
+                if status != 4 or b"nie uda\xc5\x82o si\xc4\x99 uruchomi\xc4\x87" in err and case != "dirplotter":
+                    self.fault("bad_status", what, "status %s: %s" % (status, err[-300:]))
+            if status is None:
+                continue
+            after = self.snapshot(folder)
+            for name, entry in gifs.items():
+                if name not in after:
+                    self.fault("lost", what, name)
+                else:
+                    with open(os.path.join(folder, name), "rb") as f:
+                        data = f.read()
+                    if not (data[:6] in (b"GIF87a", b"GIF89a") and data.endswith(b";")):
+                        self.fault("torn", what, name)
+            self.check_texts(folder, what, before)
+            self.check_leftovers(folder, what)
+            for name in after:
+                if name.endswith(".old~"):
+                    self.fault("leftovers", what, name)
+
+        # Runs at once in a folder with a folder at the lock's name: still one whole run at a time.
+        self.kind = "second: lock folder"
+        inputs = self.inputs_for_concurrency()
+        refs = [self.reference(inp, ["--no-plot"]) for inp in inputs]
+        folder = os.path.join(self.fresh("lockdir"), "w")
+        os.makedirs(os.path.join(folder, ".went_char.lock"))
+        for r in range(max(2, rounds // 10)):
+            if time.time() > self.deadline:
+                return
+            procs = [(self.start(["--no-plot", "--dir", folder, inp]), "lock folder round %d run %d" % (r, i))
+                     for i, inp in enumerate(inputs)]
+            for proc, what in procs:
+                status, _, err = self.finish(proc, what)
+                if status not in (0, None):
+                    self.fault("bad_status", what, "status %s: %s" % (status, err[-300:]))
+            after = {n: e for n, e in self.snapshot(folder).items() if n != ".went_char.lock"}
+            if not any(after == ref for ref in refs):
+                self.fault("torn", "lock folder round %d" % r, repr(self.differences(after, refs)))
+
     def phase_inputs(self):
         """INPUT itself hostile: each must be refused with exit 2, nothing written, no hang."""
         for kind in ["dir", "fifo", "zero", "dirlink", "dangling", "garbage"]:
@@ -547,16 +647,26 @@ def main():
         scratch = tempfile.mkdtemp(prefix="went_hostile_")
         campaign = Campaign(cli, scratch, rng, time.time() + options.seconds, env)
         started = time.time()
+        campaign.kind = "inputs"
         campaign.phase_inputs()
+        campaign.kind = "second campaign"
+        campaign.phase_second(max(14, options.runs // 10))
+        campaign.kind = "plotter"
         campaign.phase_plotter(max(7, options.runs // 50))
+        campaign.kind = "plot kills"
         campaign.phase_plot_kills(max(5, options.runs // 100))
+        campaign.kind = "concurrent"
         campaign.phase_concurrent(max(6, options.runs // 25))
+        campaign.kind = "kills"
         campaign.phase_kills(max(6, options.runs // 25))
+        campaign.kind = "planted"
         campaign.phase_planted(max(20, options.runs // 5))
+        campaign.kind = "mutations"
         campaign.phase_mutations(options.runs)
         figures = campaign.figures
         print("%s (seed %d, %.0f s): %s" % (cli, seed, time.time() - started,
                                             ", ".join("%s %d" % item for item in figures.items())))
+        print("  runs by kind: " + ", ".join("%s %d" % item for item in campaign.by_kind.items()))
         for kind, what, detail in campaign.faults:
             print("  FAULT %s: %s\n        %s" % (kind, what[:400], str(detail)[:1500]))
         failed = failed or bool(campaign.faults)

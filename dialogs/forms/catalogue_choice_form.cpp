@@ -2,13 +2,18 @@
 // sortable table of the ranking whose columns come from output/catalogue_table.
 #include "dialogs/forms/catalogue_choice_form.h"
 
+#include <algorithm>
+
 #include <QBrush>
+#include <QCheckBox>
 #include <QColor>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -66,6 +71,12 @@ TKatalogDlg::TKatalogDlg()
     Table->horizontalHeader()->setSortIndicatorShown(true);
     connect(Table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
+    ShowAll = new QCheckBox(QString::fromUtf8("Pokaż wszystkie"), this);
+    ShowAll->setObjectName("ShowAll");
+    connect(ShowAll, &QCheckBox::toggled, this, &TKatalogDlg::ApplyFilter);
+    // A sort keeps the rows; the hidden ones are hidden again in their new places.
+    connect(Table->model(), &QAbstractItemModel::layoutChanged, this, &TKatalogDlg::ApplyFilter);
+
     OKBtn = new QPushButton("OK", this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setDefault(true);
@@ -75,6 +86,7 @@ TKatalogDlg::TKatalogDlg()
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     QHBoxLayout* buttons = new QHBoxLayout;
+    buttons->addWidget(ShowAll);
     buttons->addStretch();
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
@@ -87,7 +99,10 @@ TKatalogDlg::TKatalogDlg()
 
 void TKatalogDlg::Fill(const std::vector<RankedConfiguration>& rows)
 {
-    Table->setSortingEnabled(false);  // rows go in in ranking order
+    rows_ = rows;
+    // Rows go in in ranking order, and no sort of an earlier showing is applied to them.
+    Table->setSortingEnabled(false);
+    Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     Table->clearContents();
     Table->setRowCount(static_cast<int>(rows.size()));
     QFont bold = Table->font();
@@ -111,21 +126,61 @@ void TKatalogDlg::Fill(const std::vector<RankedConfiguration>& rows)
             Table->setItem(static_cast<int>(r), c, item);
         }
     }
-    Table->resizeColumnsToContents();
     Table->setSortingEnabled(true);
-    Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    if (!rows.empty())
-        Table->selectRow(0);
+    // Measured with the sort indicator shown, so that its arrow has room beside every header.
+    Table->resizeColumnsToContents();
+    ApplyFilter();
+    SelectFirstShownRow();
+}
+
+void TKatalogDlg::FitWidthToColumns()
+{
+    int columns = 0;  // px
+    for (int c = 0; c < Table->columnCount(); ++c)
+        columns += Table->horizontalHeader()->sectionSize(c);
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = columns + Table->verticalScrollBar()->sizeHint().width() + 2 * Table->frameWidth() +
+                       margins.left() + margins.right();
+    const int available = screen() ? screen()->availableGeometry().width() : wanted;
+    resize(std::max(width(), std::min(wanted, available)), height());
+}
+
+void TKatalogDlg::ApplyFilter()
+{
+    const bool all = ShowAll->isChecked();
+    for (int r = 0; r < Table->rowCount(); ++r) {
+        const QTableWidgetItem* item = Table->item(r, 0);
+        const size_t index = item ? static_cast<size_t>(item->data(kOriginalRow).toULongLong()) : rows_.size();
+        const bool hide = !all && index < rows_.size() && rows_[index].Reason == RankingReason::NoCharacteristic;
+        Table->setRowHidden(r, hide);
+    }
+    if (Table->currentRow() < 0 || Table->isRowHidden(Table->currentRow()))
+        SelectFirstShownRow();
+}
+
+void TKatalogDlg::SelectFirstShownRow()
+{
+    for (int r = 0; r < Table->rowCount(); ++r) {
+        if (!Table->isRowHidden(r)) {
+            Table->setCurrentCell(r, 0);
+            Table->selectRow(r);
+            Table->scrollToTop();
+            Table->horizontalScrollBar()->setValue(0);
+            return;
+        }
+    }
+    Table->setCurrentCell(-1, -1);
 }
 
 std::optional<size_t> TKatalogDlg::Choose(const std::vector<RankedConfiguration>& rows, double requiredFlow)
 {
     Label1->setText(QString::fromStdString(RankingHeading(requiredFlow)));
     Fill(rows);
+    FitWidthToColumns();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     const int current = Table->currentRow();
-    if (current < 0 || !Table->item(current, 0))
+    if (current < 0 || Table->isRowHidden(current) || !Table->item(current, 0))
         return std::nullopt;
     return static_cast<size_t>(Table->item(current, 0)->data(kOriginalRow).toULongLong());
 }

@@ -10,6 +10,7 @@
 #include "dialogs/forms/one_flow_form.h"
 #include "model/catalogue_ranking.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -22,7 +23,10 @@ public:
     explicit TOKBottomDlg6(const DialogContext& context);
 };
 
-// The ranked configurations. OK (or a double click on a row) chooses the current row.
+// The ranked configurations. OK (or a double click on a row) chooses the current row. Rows of a
+// configuration the catalogue has no curve for show only while "Pokaż wszystkie" is ticked. A
+// sort by a column lasts while the dialog is open; each showing starts in ranking order with the
+// first row selected.
 class TKatalogDlg : public QDialog {
     Q_OBJECT
 
@@ -35,9 +39,18 @@ public:
 
     QLabel* Label1;  // the required flow
     QTableWidget* Table;
+    QCheckBox* ShowAll;  // "Pokaż wszystkie"
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
 private:
     void Fill(const std::vector<RankedConfiguration>& rows);
+    // Hides or shows the rows without a characteristic; a hidden current row gives way to the
+    // first row shown.
+    void ApplyFilter();
+    void SelectFirstShownRow();
+    // Widens the dialog, as far as the screen allows, so that every column shows without scrolling.
+    void FitWidthToColumns();
+
+    std::vector<RankedConfiguration> rows_;
 };

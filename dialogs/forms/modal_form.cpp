@@ -256,10 +256,13 @@ void ModalForm::SetTabOrder(const std::vector<QWidget*>& order)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {
-        if (previous)
+        if (previous) {
             QWidget::setTabOrder(previous, widget);
-        else
+        } else {
             firstInTabOrder_ = widget;
+            if (auto* box = qobject_cast<QLineEdit*>(widget))
+                openingBox_ = box;
+        }
         previous = widget;
     }
 }
@@ -304,8 +307,13 @@ void ModalForm::showEvent(QShowEvent* event)
             texts = EditTextsAtCreation(id_, context_.Dir);
         filledEdits_[i]->setText(QString::fromUtf8(texts[i]));
     }
-    if (!shownBefore_ && firstInTabOrder_)
+    if (openingBox_) {
+        openingBox_->setFocus(Qt::OtherFocusReason);
+        // Selected once the window has its focus: the focus change of a reshown window deselects.
+        QMetaObject::invokeMethod(openingBox_, &QLineEdit::selectAll, Qt::QueuedConnection);
+    } else if (!shownBefore_ && firstInTabOrder_) {
         firstInTabOrder_->setFocus(Qt::OtherFocusReason);
+    }
     shownBefore_ = true;
     QDialog::showEvent(event);
 }

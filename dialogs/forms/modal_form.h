@@ -125,8 +125,11 @@ protected:
     }
 
     // Focus moves through the widgets in this order with Tab; the first gets the focus when the
-    // form is shown for the first time.
+    // form is shown for the first time, and every time when it is a number box.
     void SetTabOrder(const std::vector<QWidget*>& order);
+    // The number box that opens with the focus, its text selected for typing over, every time the
+    // form is shown (for forms whose first control is a number box but whose Tab starts at OK).
+    void OpenWithFocusIn(QLineEdit* box) { openingBox_ = box; }
 
     // Left edges of OK and Anuluj when they stand side by side, centred in the client area.
     int CentredButtonsLeft() const;
@@ -143,6 +146,7 @@ private:
     FormPlacement placement_;
     bool escapeCancels_;
     QWidget* firstInTabOrder_ = nullptr;
+    QLineEdit* openingBox_ = nullptr;
     bool shownBefore_ = false;
     std::vector<QLineEdit*> filledEdits_;  // the edit boxes in value-file order, as filled at creation
 };

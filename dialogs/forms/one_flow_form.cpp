@@ -17,6 +17,7 @@ OneFlowForm::OneFlowForm(const DialogContext& context, DialogId id, const OneFlo
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &OneFlowForm::OKBtnClick);
     SetTabOrder({OKBtn, CancelBtn, Edit1});
+    OpenWithFocusIn(Edit1);
     FillEditsAtCreation({Edit1});
 }
 

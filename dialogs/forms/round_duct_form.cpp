@@ -11,6 +11,7 @@ TForm4::TForm4(const DialogContext& context)
     Edit1 = MakeEdit("Edit1", 152, 44, 121);
     MakeCentredButtons(Button1, Button2, "Button1", "Button2", 90, &TForm4::Button1Click);
     SetTabOrder({Button1, Button2, Edit1});
+    OpenWithFocusIn(Edit1);
     FillEditsAtCreation({Edit1});
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "output/quoted_input.h"
+
 void FileProblems::Add(const std::string& path)
 {
     anyEver_ = true;
@@ -16,6 +18,6 @@ std::string FileProblems::Message() const
         return "";
     std::string text = paths_.size() == 1 ? "Nie można zapisać pliku:" : "Nie można zapisać plików:";
     for (const std::string& path : paths_)
-        text += "\n" + path;
+        text += "\n" + EscapedText(path);  // a folder name may hold anything but "/" and NUL
     return text;
 }

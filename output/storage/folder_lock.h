@@ -21,16 +21,18 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // False only when another program held the lock for the whole wait. A folder where no lock
-    // file can be made (missing or read-only) is not locked, and the command goes on: what it
-    // cannot write there it reports itself.
+    // False when another program held the lock for the whole wait, or at once when something
+    // stands under the lock file's name that cannot even be opened for reading. A folder where
+    // no lock file exists and none can be made (missing or read-only) is not locked, and the
+    // command goes on: what it cannot write there it reports itself.
     bool Held() const { return held_; }
 
-    // The refusal when the lock was not held, naming the folder.
+    // The refusal when the lock was not held, naming the folder and why.
     std::string BusyMessage() const;
 
 private:
     std::string dir_;
     std::string key_;  // the folder's canonical name while this object counts on the lock
     bool held_ = false;
+    bool unlockable_ = false;  // refused at once: the lock file cannot be opened
 };

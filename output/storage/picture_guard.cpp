@@ -38,15 +38,23 @@ PictureGuard::PictureGuard(std::string picture) : picture_(std::move(picture))
     if (!fs::is_regular_file(status))
         return;
     const std::string aside = picture_ + ".old~";
+    held_ = HoldFile(picture_);
     fs::rename(picture_, aside, error);
-    if (!error)
-        aside_ = aside;
+    if (error) {
+        ready_ = false;
+        LetGo(held_);
+        held_ = -1;
+        return;
+    }
+    aside_ = aside;
+    pending_ = std::make_unique<PendingFile>(aside_, picture_);
 }
 
 PictureGuard::~PictureGuard()
 {
     if (!settled_)
         Restore();
+    LetGo(held_);
 }
 
 bool PictureGuard::Settle()
@@ -59,6 +67,7 @@ bool PictureGuard::Settle()
     if (bytes && IsWholeGif(*bytes)) {
         if (!aside_.empty())
             std::filesystem::remove(aside_, error);
+        pending_.reset();
         return true;
     }
     Restore();
@@ -67,6 +76,8 @@ bool PictureGuard::Settle()
 
 void PictureGuard::Restore()
 {
+    if (!ready_)
+        return;  // the previous picture never moved: it is still in its place
     std::error_code error;
     if (aside_.empty()) {
         // No previous picture: an incomplete new one (whatever the plotter left) is no better than none.
@@ -74,6 +85,8 @@ void PictureGuard::Restore()
             std::filesystem::remove(picture_, error);
         return;
     }
+    // Should the rename fail, the picture stays aside, and the next command in the folder puts it back.
     std::filesystem::rename(aside_, picture_, error);
     aside_.clear();
+    pending_.reset();
 }

@@ -8,12 +8,15 @@
 #include <random>
 #include <system_error>
 
+#include "output/storage/leftovers.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -30,6 +33,7 @@ bool WriteAll(int fd, std::string_view bytes) { return _write(fd, bytes.data(), 
 bool Flush(int fd) { return _commit(fd) == 0; }
 bool CloseFile(int fd) { return _close(fd) == 0; }
 void KeepMode(int, const std::string&) {}
+int DuplicateFile(int) { return -1; }
 void FlushFolder(const std::string&) {}
 #else
 int OpenExclusive(const std::string& name)
@@ -52,6 +56,7 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 bool Flush(int fd) { return ::fsync(fd) == 0; }
+int DuplicateFile(int fd) { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
 bool CloseFile(int fd) { return ::close(fd) == 0; }
 
 // The new file takes the permission bits of the file it replaces; a new name gets the
@@ -75,12 +80,23 @@ void FlushFolder(const std::string& folder)
 #endif
 
 // Where the bytes finally go: `path` itself, or for user input behind a link the file the link
-// leads to (so the link stays and its target receives the new content).
-std::string FinalPath(const std::string& path, WriteMode mode)
+// leads to (so the link stays and its target receives the new content). A link is followed only
+// when it and its folder belong to this user: in a folder another user controls, a link planted
+// under a value file's name would make the program overwrite any file the user may write.
+// nullopt for such a link: the file is then not written.
+std::optional<std::string> FinalPath(const std::string& path, WriteMode mode)
 {
     std::error_code error;
     if (mode != WriteMode::UserInput || !fs::is_symlink(path, error))
         return path;
+#ifndef _WIN32
+    struct stat link {};
+    struct stat folder {};
+    const std::string parent = fs::path(path).parent_path().string();
+    if (::lstat(path.c_str(), &link) != 0 || ::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0 ||
+        link.st_uid != ::geteuid() || folder.st_uid != ::geteuid())
+        return std::nullopt;
+#endif
     const fs::path target = fs::weakly_canonical(path, error);
     return error ? path : target.string();
 }
@@ -95,8 +111,13 @@ int CreateTemporary(const std::string& path, std::string& name)
         std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
         name = path + "." + suffix + ".tmp~";
         const int fd = OpenExclusive(name);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd >= 0 || errno != EEXIST) {
+#ifndef _WIN32
+            if (fd >= 0)
+                ::flock(fd, LOCK_EX | LOCK_NB);  // a fresh file: held at once, the mark of a live writer
+#endif
             return fd;
+        }
     }
     return -1;
 }
@@ -121,11 +142,18 @@ bool MakeFolder(const std::string& path)
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteMode mode)
 {
-    const std::string target = FinalPath(path, mode);
+    const std::optional<std::string> final = FinalPath(path, mode);
+    if (!final)
+        return false;
+    const std::string& target = *final;
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
         return false;
+    // A signal removes the temporary; a kill leaves it to the next command in the folder, which
+    // removes it once no writer holds it. A second descriptor keeps it held until it is renamed.
+    PendingFile pending(temporary);
+    const int hold = DuplicateFile(fd);
     KeepMode(fd, target);
     bool written = WriteAll(fd, bytes);
     if (mode == WriteMode::UserInput)
@@ -135,12 +163,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, WriteM
     if (written) {
         fs::rename(temporary, target, error);
         if (!error) {
+            pending.Release();
+            LetGo(hold);
             if (mode == WriteMode::UserInput)
                 FlushFolder(fs::path(target).parent_path().string());
             return true;
         }
     }
     fs::remove(temporary, error);
+    pending.Release();
+    LetGo(hold);
     return false;
 }
 

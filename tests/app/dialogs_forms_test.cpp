@@ -116,13 +116,36 @@ private slots:
         QCOMPARE(CompareWithGolden("dialogs/forms.txt", dump.toStdString()), std::string());
     }
 
+    // A form whose first control is a number box opens with the focus in it and its text selected,
+    // also when the focus was elsewhere as it closed.
+    void numberBoxOpensFocusedAndSelected()
+    {
+        TestWindow h("forms_focus");
+        for (int i = 0; i <= int(DialogId::OKBottomDlg2); ++i) {
+            QDialog* form = h.Forms->Form(static_cast<DialogId>(i));
+            auto* edit = form->findChild<QLineEdit*>("Edit1");
+            if (!edit)
+                continue;
+            edit->setText("0.25");
+            for (int showing = 0; showing < 2; ++showing) {
+                form->open();
+                QVERIFY(QTest::qWaitForWindowExposed(form));
+                QCOMPARE(form->focusWidget(), static_cast<QWidget*>(edit));
+                QVERIFY2(edit->selectedText() == QStringLiteral("0.25"), qPrintable(form->objectName() + " showing " + QString::number(showing)));
+                edit->deselect();
+                QTest::keyClick(edit, Qt::Key_Tab);
+                form->reject();
+            }
+        }
+    }
+
     void refusalKeepsDialogOpen()
     {
         // Columns: dialog (one with side buttons, one with bottom ones), texts for its edit boxes in
         // value-file order, warning (every message: the dialogs' test).
         const std::tuple<DialogId, QStringList, QString> rows[] = {
             {DialogId::Form22, {"3", "100", "0.2", "0.25", "2.5"},
-             "Ilość kondygnacji musi być liczbą z zakresu 0 do 99."},
+             "Ilość kondygnacji musi być liczbą z zakresu 1 do 99."},
             {DialogId::OKBottomDlg1, {"0,5"},
              "W polu „Wydajność regulowana Qr [m3/s]” musi być liczba, a jest „0,5”.\nUżyj kropki dziesiętnej: 0.5"},
         };

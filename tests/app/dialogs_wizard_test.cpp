@@ -9,6 +9,7 @@
 #include <map>
 
 #include <QAction>
+#include <QHeaderView>
 #include <QProcess>
 #include <QTableWidget>
 
@@ -16,6 +17,7 @@
 #include "dialogs/forms/adjustable_grille_form.h"
 #include "dialogs/forms/density_source_form.h"
 #include "dialogs/forms/fan_choice_form.h"
+#include "output/cp1250.h"
 #include "output/report.h"
 #include "output/storage/picture_guard.h"
 #include "window_fakes.h"
@@ -396,6 +398,87 @@ private slots:
                                            [](const RankedConfiguration& row) { return row.ReachesRequiredFlow; })));
         QCOMPARE(record.FanIndex, largest.FanIndex);
         QVERIFY(program.Forms->OKBottomDlg_wyw->RadioButton(largest.FanIndex)->isChecked());
+    }
+
+    // The ranking for a block whose grilles have zeta 3.3, after a run with CORVA-2/740: its
+    // columns end in the reasons, rows without a curve show only with "Pokaż wszystkie", no header
+    // is narrower than its text with the sort arrow, and a sort lasts one showing. OK on the top
+    // row, BRESA-1/1370 with cylindrical silencer, whose plain fan has no point, shows that
+    // variant without the unsuitable-fan message and without a result of CORVA-2.
+    void variantChosenFromTheCatalogue()
+    {
+        const std::string dir = ScratchDir("menu_catalogue_variant");
+        CalcRecord record = EmptyRecord();
+        FakeLauncher launcher;
+        WindowProgram program(record, dir, launcher);
+        ModalDriver driver;
+        const auto choose = [&](const char* item) {
+            return driver.Drive([&] { return program.MainForm.findChild<QAction*>(item)->trigger(), 0; });
+        };
+        const std::vector<Step> steps = WizardSteps(Parse(
+            "density_source=typed; density=1.2; duct_shape=round; duct_diameter=0.315; material=1; installation=1; "
+            "storey_height=3; storeys=10; grille_height=0.2; grille_width=0.25; loss_coefficient=3.3; fan=13"));
+        Confirmed(driver, steps, steps.size());
+        choose("FileNewItem");
+        QCOMPARE(record.ScreenReportKind, 1);
+
+        const auto required = [](QWidget* f) {
+            SetEdit(f, "Edit1", "60");
+            ClickOk(f);
+        };
+        const auto hiddenRows = [](QTableWidget* table) {
+            int hidden = 0;
+            for (int r = 0; r < table->rowCount(); ++r)
+                hidden += table->isRowHidden(r);
+            return hidden;
+        };
+        QStringList seen;  // headers, hidden rows, then the top row and selection of each showing
+        driver.Then("OKBottomDlg6", required);
+        driver.Then("KatalogDlg", [&](QWidget* f) {
+            auto* table = Child<QTableWidget>(f, "Table");
+            QHeaderView* header = table->horizontalHeader();
+            seen << table->horizontalHeaderItem(0)->text() << table->horizontalHeaderItem(table->columnCount() - 1)->text();
+            seen << QString::number(hiddenRows(table));
+            Click(f, "ShowAll");
+            seen << QString::number(hiddenRows(table));
+            Click(f, "ShowAll");
+            for (int c = 0; c < table->columnCount(); ++c)
+                QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                         qPrintable(table->horizontalHeaderItem(c)->text() + " is clipped"));
+            table->sortByColumn(0, Qt::DescendingOrder);
+            seen << QString::number(hiddenRows(table)) << table->item(0, 1)->text();
+            Click(f, "CancelBtn");
+        });
+        choose("dobor_z_katalogu");
+        driver.Then("OKBottomDlg6", required);
+        driver.Then("KatalogDlg", [&](QWidget* f) {
+            auto* table = Child<QTableWidget>(f, "Table");
+            seen << table->item(0, 1)->text() + " " + table->item(0, 2)->text() << QString::number(table->currentRow())
+                 << QString::number(table->horizontalHeader()->sortIndicatorSection());
+            Click(f, "OKBtn");
+        });
+        choose("dobor_z_katalogu");
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
+        QCOMPARE(seen, QStringList({"Nr", "Każda kondygnacja ≥ Qi", "27", "0", "27", "GELMA-1/1000 obr",
+                                    "BRESA-1/1370obr Wentylator z tłumikiem cylindrycznym", "0", "-1"}));
+
+        QCOMPARE(record.FanIndex, 3);
+        QCOMPARE(record.ScreenReportKind, int(kSilencerVariantsReport));
+        for (double value : {record.FanFlow, record.FanFlowHourly, record.GrilleFlowHourly, record.FanPressure,
+                             record.DuctVelocity, record.StoreyPressure[0], record.StoreyPressure[10]})
+            QCOMPARE(value, 0.0);
+        const std::string report = RenderReportText(BuildResultsReport(record, ReportRendering::Screen));
+        QVERIFY2(report.find("Charakterystyka sieci nie przecina się z charakterystyką wentylatora!\n"
+                             "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z podstawą "
+                             "tłumiącą!\n") != std::string::npos,
+                 report.c_str());
+        QVERIFY2(report.find("   Wydajność na kratce Qi   0.0 [m3/h]  0.0 [m3/h]  64.1 [m3/h]\n") != std::string::npos,
+                 report.c_str());
+        const std::string page = Cp1250ToUtf8(ReadFileForTest(dir + "/wykresy/wykresy_tl.html"));
+        QVERIFY2(page.find("charakterystyką wentylatora!</td></tr>\n") != std::string::npos, page.c_str());
+        QVERIFY2(page.find("<td align=\"right\">0.0[m3/h]</td><td align=\"right\">0.0[m3/h]</td>"
+                           "<td align=\"right\">64.1[m3/h]</td>") != std::string::npos,
+                 page.c_str());
     }
 };
 

@@ -185,6 +185,15 @@ private slots:
         QCOMPARE(program.MainForm.FolderLabel->text(), QString::fromStdString("Katalog roboczy: " + second));
         program.FrontEnd.StartPlotter("gif.gnu");
         QCOMPARE(Joined(launcher.Started), "gnuplot gif.gnu in " + second);
+        QCOMPARE(QDir::currentPath().toStdString(), fs::canonical(second).string());
+        // A folder that cannot be prepared is refused, and the window stays where it was.
+        std::ofstream(root + "/wykresy_blocked", std::ios::binary) << "";
+        fs::create_directories(root + "/blocked");
+        fs::create_symlink(root + "/wykresy_blocked", root + "/blocked/wykresy");
+        dialogs.FolderAnswer = root + "/blocked";
+        program.MainForm.findChild<QAction*>("FileFolderItem")->trigger();
+        QCOMPARE(program.MainForm.Dir(), second);
+        QCOMPARE(dialogs.Messages.size(), size_t{1});
 
         // From the arguments: none is the current folder; "~/" is the home folder; a missing
         // folder is made; one that cannot be made is refused.

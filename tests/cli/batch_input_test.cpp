@@ -21,6 +21,7 @@ TEST(batch_input, one_line_gives_its_value_or_an_error_naming_the_line)
         {"key_case_matters", "FAN = 3\n", false, "wiersz 1: nieznany klucz „FAN”"},
         {"twice", "fan = 3\ndensity = 1.2\n fan=4\n", false, "wiersz 3: klucz „fan” podany drugi raz (pierwszy raz w wierszu 1)"},
         {"crlf_lines_counted", "fan = 3\r\n\r\nfoo = 1\r\n", false, "wiersz 3: nieznany klucz „foo”"},
+        {"cr_alone_ends_a_line", "# x\rfan = 3\r\rfoo = 1\r", false, "wiersz 4: nieznany klucz „foo”"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,5 +1,6 @@
 // The batch run in-process: dialog answers, checks before any file is touched, the plotter, golden files.
 #include "cli/batch_run.h"
+#include "cli/plotter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "model/regulation.h"
+#include "output/cp1250.h"
 #include "output/quoted_input.h"
 #include "output/storage/text_file.h"
 #include "support/test_support.h"
@@ -100,6 +102,12 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
         {"rectangular_duct_without_sides", Block("duct_shape = round", "")},
         {"comma_in_a_dialog_not_shown", kBlock + "duct_width = 0,3\n"},
         {"regulated_flow_comma", Block("fan = 19", "fan = 19\nregulated_flow = 0,5")},
+        {"density_zero", Block("density = 1.2", "density = 0")},
+        {"no_storeys", Block("storeys = 10", "storeys = 0")},
+        {"loss_coefficient_negative", Block("loss_coefficient = 2.5", "loss_coefficient = -2.5")},
+        {"regulated_flow_above_the_fan", kBlock + "regulated_flow = 5\n"},
+        {"variant_flow_above_the_variant", kBlock + "variant_flow = 0.75\nvariant = 1\n"},
+        {"variant_without_point", Block("fan = 19", "fan = 13\nvariant_flow = 0.2\nvariant = 2")},
     };
     std::string errors;
     for (const auto& [name, text] : rows) {
@@ -129,7 +137,7 @@ TEST(batch_run, bad_input_names_its_line_or_dialog_and_writes_nothing)
 TEST(batch_run, keys_of_a_branch_not_taken_are_ignored)
 {
     const std::string dir = ScratchDir("branch_not_taken");
-    // Form3 would refuse a pressure of 0, and Form1 sides summing to 0, but neither is shown.
+    // Form3 would refuse a pressure of 0, and Form1 sides of 0, but neither is shown.
     const RunResult run = RunInProcess(kBlock + "pressure = 0\nduct_length = 0\nduct_width = 0\n", dir);
     EXPECT_EQ(run.Status, kExitOk) << run.Err;
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog1.sav")));
@@ -166,6 +174,28 @@ TEST(batch_run, unsuitable_fan_exits_3_and_the_other_commands_still_run)
     EXPECT_FALSE(fs::exists(JoinPath(dir, "dialog4.sav"))) << "the flow dialog is not shown";
 }
 
+// BRESA-1 at 1370 1/min has no point of its own in a block of grilles with zeta 3.3, but with its
+// cylindrical silencer it has: the silencer page shows the plain fan's notice first and zeros in
+// its column, never the results of an earlier fan.
+TEST(batch_run, unsuitable_fan_beside_a_variant_with_a_point)
+{
+    const std::string dir = ScratchDir("unsuitable_variant");
+    const std::string grilles = "loss_coefficient = 2.5\nfan = 19";
+    ASSERT_EQ(RunInProcess(Block(grilles, "loss_coefficient = 3.3\nfan = 13"), dir).Status, kExitOk);
+    const RunResult run = RunInProcess(Block(grilles, "loss_coefficient = 3.3\nfan = 3"), dir);
+    EXPECT_EQ(run.Status, kExitFanUnsuitable);
+    const std::string page = ReadFileForTest(JoinPath(dir, "wykresy/wykresy_tl.html"));
+    const std::string notices = Utf8ToCp1250("<tr><td colspan=\"2\" align=\"center\">Charakterystyka sieci nie przecina się z "
+                                       "charakterystyką wentylatora!</td></tr>\n<tr><td colspan=\"2\" align=\"center\">"
+                                       "Charakterystyka sieci nie przecina się z charakterystyką wentylatora z "
+                                       "podstawą tłumiącą!</td></tr>\n");
+    EXPECT_NE(page.find(notices), std::string::npos) << page;
+    EXPECT_NE(page.find(Utf8ToCp1250("<tr><td>Wydajność na kratce Qi</td><td align=\"right\">0.0[m3/h]</td>"
+                               "<td align=\"right\">0.0[m3/h]</td><td align=\"right\">64.1[m3/h]</td></tr>")),
+              std::string::npos)
+        << page;
+}
+
 TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waited_for)
 {
     const std::string scratch = ScratchDir("plotter");
@@ -196,11 +226,17 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         {"endless", "rm -f \"$out\"; ln -s /dev/zero \"$out\"", ""},
         {"hung", "sleep 20", "program % nie skończył pracy nad „gif.gnu” w ciągu 0.3 s i został zatrzymany\n"
                              "program % nie skończył pracy nad „gif_tl.gnu” w ciągu 0.3 s i został zatrzymany\n"},
+        {"killed", "kill -KILL $$", "program % został zakończony sygnałem 9 (SIGKILL) podczas pracy nad „gif.gnu”\n"
+                                    "program % został zakończony sygnałem 9 (SIGKILL) podczas pracy nad „gif_tl.gnu”\n"},
+        {"over the file size limit", "kill -XFSZ $$",
+         "program % został zakończony sygnałem 25 (SIGXFSZ) podczas pracy nad „gif.gnu”\n"
+         "program % został zakończony sygnałem 25 (SIGXFSZ) podczas pracy nad „gif_tl.gnu”\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         options.Plotter = FakePlotter(scratch, log, row.name, row.body);
-        options.PlotTimeout = std::chrono::milliseconds(300);
+        // Only the hung one waits out its limit; the others get room on a loaded machine.
+        options.PlotTimeout = std::chrono::milliseconds(row.name == std::string("hung") ? 300 : 10000);
         run = RunInProcess(kBlock, dir, options);
         EXPECT_EQ(run.Status, kExitNotWritten);
         std::string err = row.err;
@@ -210,23 +246,48 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
         EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;") << "the previous picture is kept";
         EXPECT_FALSE(fs::exists(picture + ".old~"));
     }
-
-    // A link planted under a picture's name is replaced, never written through.
-    const std::string victim = JoinPath(scratch, "victim");
-    ASSERT_TRUE(WriteFileAtomically(victim, "not a picture\n"));
-    fs::remove(picture);
-    fs::create_symlink(victim, picture);
-    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
-    EXPECT_EQ(RunInProcess(kBlock, dir, options).Status, kExitOk);
-    EXPECT_EQ(ReadFileForTest(victim), "not a picture\n");
+    // With its aside name taken the previous picture cannot wait aside: it is not plotted over.
+    fs::create_directories(picture + ".old~/inside");
+    options.Plotter = FakePlotter(scratch, log, "torn", "printf 'GIF89a12' > \"$out\"");
+    run = RunInProcess(kBlock, dir, options);
+    EXPECT_EQ(run.Status, kExitNotWritten);
     EXPECT_EQ(ReadFileForTest(picture), "GIF89a1234567;");
-    EXPECT_FALSE(fs::is_symlink(picture));
+    fs::remove_all(picture + ".old~");
+
+    // A set with a file that could not be written is not plotted (it would mix old and new data);
+    // the plotter that cannot start and the folder gone mid-run are named as they are.
+    const std::string network = JoinPath(dir, "siec.gnu");
+    fs::remove(network);
+    fs::create_directories(JoinPath(network, "inside"));
+    options.Plotter = FakePlotter(scratch, log, "whole", kWholeGif);
+    fs::remove(log);
+    run = RunInProcess(kBlock, dir, options);
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(run.Err, "Nie można zapisać plików:\n" + network + "\n" + pictures);
+    EXPECT_FALSE(fs::exists(log)) << "nothing plotted";
+    fs::remove_all(network);
+    const std::string bin = JoinPath(scratch, "bin");
+    fs::create_directories(JoinPath(bin, "went-char-folder-plotter"));
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    options.Plotter = "went-char-folder-plotter";
+    run = RunInProcess(kBlock, dir, options);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(CountOf(run.Err, "went-char-folder-plotter” jest katalogiem, nie programem\n"), 2) << run.Err;
+    // A folder deleted before the plotter starts is not a missing plotter.
+    const PlotterRun gone = RunPlotter("sh", JoinPath(scratch, "deleted"), "gif.gnu", std::chrono::seconds(1));
+    EXPECT_EQ(gone.Status, PlotterStatus::Failed);
+    EXPECT_EQ(gone.Error, "katalog roboczy „" + JoinPath(scratch, "deleted") + "” już nie istnieje");
 
     options.Plotter = "went-char-no-such-plotter";
     run = RunInProcess(kBlock + regulation, dir, options);
-    EXPECT_EQ(run.Status, kExitOk);
-    EXPECT_EQ(run.Err, "nie znaleziono programu went-char-no-such-plotter: wykresy GIF nie powstały\n")
-        << "reported once for the whole run";
+    EXPECT_EQ(run.Status, kExitNotWritten);
+    EXPECT_EQ(run.Err, "nie znaleziono programu went-char-no-such-plotter: wykresy GIF nie powstały\n"
+                       "Nie można zapisać plików:\n" + pictures + "Nie można zapisać pliku:\n" +
+                       JoinPath(dir, "wykresy/wykres_reg.gif") + "\nNie można zapisać pliku:\n" +
+                       JoinPath(dir, "wykresy/wykres_reg_tl.gif") + "\n")
+        << "reported once for the whole run, each picture named";
 }
 
 // The building file a run leaves repeats the run in another folder, file for file; a later run in
@@ -273,7 +334,7 @@ TEST(batch_run, building_file_repeats_the_run_and_answers_missing_keys)
                                                   noStoreys.substr(noStoreys.find("storeys = 6\n") + 12)));
     const RunResult refused = RunInProcess("", dir, options);
     EXPECT_EQ(refused.Status, kExitBadInput);
-    EXPECT_EQ(refused.Err, "in.txt: „" + building + "”: wiersz 18: storeys: Ilość kondygnacji musi być liczbą z zakresu 0 do 99.\n");
+    EXPECT_EQ(refused.Err, "in.txt: „" + building + "”: wiersz 18: storeys: Ilość kondygnacji musi być liczbą z zakresu 1 do 99.\n");
 
     // Every key of the building file is a key of the input file.
     std::map<std::string, std::string> every;

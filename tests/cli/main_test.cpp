@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -83,6 +84,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--rank=inf", "--dir", dir, Example("blok_10_kondygnacji")}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--speed", "1e400", Example("blok_10_kondygnacji")}, ""},
         {{"--plot-timeout", "0", "x.txt"}, ""}, {{"--plot-timeout=1e400", "x.txt"}, ""},
+        {{"--plot-timeout=0.0001", "x.txt"}, ""}, {{"--plot-timeout=\x1b]0;x\x07\xc2\x9b", "x.txt"}, ""},
+        {{"--rank=1e-7", "x.txt"}, ""}, {{"--no-plot", "--dir", std::string(300, 'd'), "-"}, "fan = 19\n"},
         {{"--storeys", "x.txt", "--outside-temp"}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"}, block},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n"},
@@ -98,7 +101,7 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         EXPECT_TRUE(fs::is_empty(dir)) << "nothing may be written";
         errors += "$";
         for (const std::string& arg : args)
-            errors += " " + arg;
+            errors += " " + EscapedText(arg);
         errors += "\n" + run.Err;
     }
     for (const auto& [text, mark] : {std::pair{"\n" + help.Out, std::string(" <usage>\n")}, {scratch, "<scratch>"},
@@ -157,6 +160,16 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.csv", csv.Out), "");
+
+    // Value files that cannot be written (no byte may be written here) are named, the table still
+    // follows, and the status is 4.
+    const std::string both = JoinPath(scratch, "both.txt");
+    std::system(("(ulimit -f 0; " + Quoted(WENT_CLI_PATH) + " --rank 50 --dir " + Quoted(dir) + " " +
+                 Quoted(Example("blok_10_kondygnacji")) + "; echo status $? >&2) 2>&1 | cat >" + Quoted(both)).c_str());
+    const std::string text = ReadFileForTest(both);
+    EXPECT_NE(text.find(table.Out), std::string::npos);
+    EXPECT_NE(text.find(JoinPath(dir, "dialog6.sav") + "\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - std::min<size_t>(text.size(), 9)), "status 4\n");
 }
 
 // The one condition of --outside-temp after the usual reports; the three conditions as CSV alone
@@ -185,24 +198,6 @@ TEST(main, storey_flows)
     EXPECT_EQ(block.Status, 0);
     EXPECT_EQ(block.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/storeys_blok_10_kondygnacji.stdout", block.Out), "");
-}
-
-// --plot-timeout reaches the plotter runs: a gnuplot of the test's own, first on the search path,
-// that does not end is stopped after it; the run ends with status 4.
-TEST(main, a_hung_plotter_is_ended_after_the_plot_timeout)
-{
-    const std::string scratch = ScratchDir("hung");
-    const std::string dir = WorkDir(scratch);
-    const std::string bin = JoinPath(scratch, "bin");
-    fs::create_directories(bin);
-    ASSERT_TRUE(WriteFileAtomically(JoinPath(bin, "gnuplot"), "#!/bin/sh\nsleep 5\n"));
-    fs::permissions(JoinPath(bin, "gnuplot"), fs::perms::owner_all);
-    const std::string path = std::getenv("PATH");
-    setenv("PATH", (bin + ":" + path).c_str(), 1);
-    const CliRun run = RunCli(scratch, {"--plot-timeout", "0.5", "--dir", dir, Example("blok_10_kondygnacji")});
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(run.Status, 4);
-    EXPECT_EQ(CountOf(run.Err, "” w ciągu 0.5 s i został zatrzymany\n"), 4) << run.Err;
 }
 
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write
@@ -255,4 +250,51 @@ TEST(main, a_busy_folder_is_waited_for_then_refused)
                            "Proszę poczekać, aż skończy, i powtórzyć polecenie.\n");
         EXPECT_EQ(FileNamesBelow(dir), std::vector<std::string>{".went_char.lock"});
     }
+}
+
+// A file-size limit fails the writes that cross it (named, status 4) instead of killing the run;
+// a hung plotter is stopped after --plot-timeout; SIGTERM ends a run waiting for its plotter with
+// 128 + 15, the plotter ended with it, the previous picture back and neither lock nor temporary left.
+TEST(main, limits_and_signals_leave_nothing_behind)
+{
+    const std::string scratch = ScratchDir("signals");
+    const std::string dir = WorkDir(scratch);
+    const std::string cli = Quoted(WENT_CLI_PATH) + " --dir " + Quoted(dir) + " " + Quoted(Example("blok_10_kondygnacji"));
+    const std::string err = JoinPath(scratch, "err.txt");
+    const int limited = std::system(("ulimit -f 4; exec " + cli + " --no-plot >/dev/null 2>" + Quoted(err)).c_str());
+    EXPECT_TRUE(WIFEXITED(limited) && WEXITSTATUS(limited) == 4) << limited;
+    EXPECT_EQ(ReadFileForTest(err).find("Nie można zapisać pliku:\n" + JoinPath(dir, "wykresy/koralinex.jpg") + "\n"), 0u)
+        << ReadFileForTest(err);
+    const auto leftovers = [&dir] {
+        std::vector<std::string> found;
+        for (const std::string& name : FileNamesBelow(dir))
+            if (name == ".went_char.lock" || name.back() == '~')
+                found.push_back(name);
+        return Joined(found);
+    };
+    EXPECT_EQ(leftovers(), "");
+
+    const std::string bin = JoinPath(scratch, "bin");
+    const std::string plotter = JoinPath(bin, "gnuplot");
+    fs::create_directories(bin);
+    const std::string output = "#!/bin/sh\nout=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\" \"$1\")\n";
+    ASSERT_TRUE(WriteFileAtomically(plotter, output + "printf 'GIF89a1234567;' > \"$out\"\n"));
+    fs::permissions(plotter, fs::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    ASSERT_EQ(std::system((cli + " >/dev/null").c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(plotter, output + "printf 'GIF89a' > \"$out\"\nexec sleep 30\n"));
+    // --plot-timeout reaches the plotter runs: each hung one is stopped after it, and the status is 4.
+    const int hung = std::system((cli + " --plot-timeout 0.5 >/dev/null 2>" + Quoted(err)).c_str());
+    EXPECT_EQ(WEXITSTATUS(hung), 4);
+    EXPECT_EQ(CountOf(ReadFileForTest(err), "” w ciągu 0.5 s i został zatrzymany\n"), 4) << ReadFileForTest(err);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "wykresy/wykres.gif")), "GIF89a1234567;");
+    const std::string aside = Quoted(JoinPath(dir, "wykresy/wykres.gif.old~"));
+    const int ended = std::system((cli + " >/dev/null 2>&1 & pid=$!; while [ ! -e " + aside +
+                                   " ]; do sleep 0.05; done; sleep 0.2; kill -TERM $pid; wait $pid").c_str());
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(WEXITSTATUS(ended), 128 + SIGTERM);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "wykresy/wykres.gif")), "GIF89a1234567;");
+    EXPECT_EQ(leftovers(), "");
+    EXPECT_NE(std::system("pgrep -f '^sleep 30$' >/dev/null"), 0) << "the plotter was ended with the run";
 }

@@ -85,7 +85,7 @@ TEST(dialog_actions, stored_and_kept_values)
         {"round duct keeps the sides", D::Form4, Edits({"0.2"})},
         {"rectangular grille, blanks aside", D::Form22, Edits({"2.8", "4", "0.2", "0.25", " 4.6\t"})},
         {"round grille keeps the width", D::Form222, Edits({"3", "+20", "0.1", "1.6"})},
-        {"0 storeys", D::Form22, Edits({"3", "0", "0.2", "0.2", "2"})},
+        {"1 storey", D::Form22, Edits({"3", "1", "0.2", "0.2", "2"})},
         {"99 storeys", D::Form22, Edits({"3", "99", "0.2", "0.2", "2"})},
         {"LUMA 75/80 10 turns", D::Form2222, Edits({"3", "5", "10"}, "LUMA 75/80")},
         {"25 turns are 20", D::Form2222, Edits({"3", "5", "25"}, "LUMA 75/80")},
@@ -128,7 +128,7 @@ TEST(dialog_actions, stored_and_kept_values)
             dump += FactsOf(dialog).FormName + (" button " + std::to_string(button)) + ":" +
                     Written(Confirmed(dialog, DialogInput{{}, button, "", -1})) + "\n";
     EXPECT_EQ(CompareWithGolden("dialogs/stored_values.txt", dump), "");
-    EXPECT_TRUE(std::isfinite(Confirmed(D::Form3, Edits({"-3000000000", "5000000000", "10"})).AirDensity))
+    EXPECT_TRUE(std::isfinite(Confirmed(D::Form3, Edits({"3000000000", "5000000000", "10"})).AirDensity))
         << "huge values stay finite in 64-bit arithmetic";
     EXPECT_EQ(ComboItemForText(D::Form22222, "125mm"), 0) << "exact match only";
 }
@@ -154,7 +154,18 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     const Row rows[] = {
         {"pressure 0", D::Form3, Edits({"20", "0", "50"})},
         {"temperature -273", D::Form3, Edits({"-273", "1013", "50"})},
-        {"a + b = 0", D::Form1, Edits({"0.5", "-0.5"})},
+        {"pressure below 0: a density below 0", D::Form3, Edits({"20", "-1000", "50"})},
+        {"a negative side", D::Form1, Edits({"0.5", "-0.5"})},
+        {"density 0", D::OKBottomDlg, Edits({"0"})},
+        {"duct diameter 0", D::Form4, Edits({"0.000"})},
+        {"duct length 0", D::Form1, Edits({"0", "0.2"})},
+        {"0 storeys", D::Form22, Edits({"3", "0", "0.2", "0.2", "2"})},
+        {"storey height 0", D::Form2222, Edits({"0", "5", "10"}, "LUMA 125")},
+        {"grille height below 0", D::Form22, Edits({"3", "10", "-0.2", "0.25", "2.5"})},
+        {"grille width 0", D::Form22, Edits({"3", "10", "0.2", "0", "2.5"})},
+        {"rectangular grille's loss below 0", D::Form22, Edits({"3", "10", "0.2", "0.25", "-2.5"})},
+        {"grille diameter 0", D::Form222, Edits({"3", "10", "0", "1.6"})},
+        {"round grille's loss 0", D::Form222, Edits({"3", "10", "0.1", "0"})},
         {"sides too large", D::Form1, Edits({"1e300", "1e300"})},
         {"-1 storeys", D::Form22, Edits({"3", "-1", "0.2", "0.2", "2"})},
         {"100 storeys", D::Form222, Edits({"3", "100", "0.1", "2"})},
@@ -214,6 +225,42 @@ TEST(dialog_actions, the_required_flow_is_shared_by_the_catalogue_and_the_storey
     EXPECT_TRUE(IsSharedAnswer(D::OKBottomDlg7, 0));
     EXPECT_FALSE(IsSharedAnswer(D::OKBottomDlg7, 1));
     EXPECT_TRUE(problems.Empty());
+}
+
+// Once a fan has its operating point, the two regulation dialogs refuse a flow their
+// configuration cannot reach by slowing down (the limits are the regulation's own), and store and
+// save nothing; the flow the report shows is taken.
+TEST(dialog_actions, regulation_requests_beyond_the_operating_point)
+{
+    CalcRecord selected = MarkedRecord();
+    selected.FanFlow = 0.4216;  // shown as 0.422
+    selected.FanPressure = 54.2;
+    selected.BaseFlow = 0.0;
+    struct Row { const char* Name; DialogId Dialog; DialogInput Input; const char* Message; };
+    const Row rows[] = {
+        {"the flow shown", D::OKBottomDlg1, Edits({"0.422"}), ""},
+        {"one more in the last digit", D::OKBottomDlg1, Edits({"0.423"}),
+         "Wydajność regulowana nie może być większa od wydajności wentylatora Q = 0.422 [m3/s]."},
+        {"5 m3/s", D::OKBottomDlg1, Edits({"5"}),
+         "Wydajność regulowana nie może być większa od wydajności wentylatora Q = 0.422 [m3/s]."},
+        {"fan alone with silencers", D::OKBottomDlg2, Edits({"0.5"}, "", 0),
+         "Wydajność regulowana nie może być większa od wydajności wentylatora Q = 0.422 [m3/s]."},
+        {"a base without point", D::OKBottomDlg2, Edits({"0.1"}, "", 1),
+         "Wentylator z podstawą tłumiącą nie ma punktu pracy w tej sieci."},
+    };
+    const std::string dir = ScratchDir("regulation_limits");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        CalcRecord record = selected;
+        FileProblems problems;
+        const DialogOutcome outcome = ConfirmDialog(row.Dialog, row.Input, record, ValueFileTarget{dir, false}, problems);
+        EXPECT_EQ(outcome.Message, row.Message);
+        EXPECT_EQ(outcome.Accepted, *row.Message == '\0');
+        if (!outcome.Accepted) {
+            EXPECT_EQ(outcome.Box, 0);
+            EXPECT_EQ(Written(record), "") << "nothing stored";
+        }
+    }
 }
 
 TEST(dialog_actions, the_required_flow_dialog_has_a_caption_of_its_own)

@@ -54,8 +54,10 @@ TEST(catalogue_ranking, equals_the_fan_selection_entry_by_entry_in_ranking_order
                 EXPECT_EQ(fan.FanPressure, record.FanPressure);
                 EXPECT_EQ(fan.DuctVelocity, record.DuctVelocity);
                 EXPECT_EQ(fan.ReachesRequiredFlow, record.GrilleFlowHourly >= c.Qi);
+                EXPECT_EQ(fan.Reason, fan.ReachesRequiredFlow ? RankingReason::Reaches : RankingReason::TooWeak);
                 record.RegulatedFlow = qr;
-                ASSERT_TRUE(ComputeRegulatedSpeed(record).Accepted);
+                // A flow above the fan's is refused; a row short of Qi has no regulated speed.
+                EXPECT_EQ(ComputeRegulatedSpeed(record).Accepted, fan.ReachesRequiredFlow);
                 EXPECT_EQ(fan.RegulatedSpeed, fan.ReachesRequiredFlow ? record.RegulatedSpeed : 0.0);
             }
             for (auto [configuration, flow] : {std::pair{FanConfiguration::Base, &CalcRecord::BaseFlow},
@@ -128,4 +130,38 @@ TEST(catalogue_ranking, the_worst_flat_in_each_condition_is_the_storey_solve_of_
     }
     EXPECT_GT(everywhere, 0);
     EXPECT_LT(everywhere, 3 * 55);
+}
+
+// Each row says why it falls short. In a ten-storey block with a round duct of 0.315 m and grilles
+// of 0.2 x 0.25 m with zeta 3.3, no plain fan without point is too weak: every one has a curve
+// above the network to the end of its range (21 of them deliver more than 60 m3/h per grille
+// there already); a variant the catalogue has no curve for says so.
+TEST(catalogue_ranking, reasons_of_the_rows_that_fall_short)
+{
+    CalcRecord inputs = Building(10, 0.315, 0.05);
+    inputs.GrilleLossCoefficient = 3.3;
+    std::map<RankingReason, int> plainWithoutPoint, byReason;
+    int pastSixtyAtTheEnd = 0;
+    for (const RankedConfiguration& row : RankCatalogue(inputs, 60.0)) {
+        const FanEntry& entry = *LookupFan(row.FanIndex);
+        ++byReason[row.Reason];
+        EXPECT_EQ(row.Reason == RankingReason::Reaches, row.ReachesRequiredFlow);
+        if (row.Configuration == FanConfiguration::Fan && !row.HasPoint) {
+            ++plainWithoutPoint[row.Reason];
+            const double endFlowHourly = ComputeScales(entry, inputs.AirDensity, 10).PerGrilleFlow *
+                                         entry.FlowCoefficientRange.Max * 3600.0;
+            pastSixtyAtTheEnd += endFlowHourly > 60.0;
+        }
+        const Characteristic& curve =
+            row.Configuration == FanConfiguration::Base ? entry.BaseCharacteristic : entry.SilencerCharacteristic;
+        const bool noCurve = row.Configuration != FanConfiguration::Fan && curve.Range.Min == 0.0 &&
+                             curve.Range.Max == 0.0;
+        EXPECT_EQ(row.Reason == RankingReason::NoCharacteristic, noCurve) << row.FanIndex;
+    }
+    EXPECT_EQ(plainWithoutPoint, (std::map<RankingReason, int>{{RankingReason::TooLarge, 31}}));
+    EXPECT_EQ(pastSixtyAtTheEnd, 21);
+    EXPECT_EQ(byReason, (std::map<RankingReason, int>{{RankingReason::Reaches, 55},
+                                                      {RankingReason::TooWeak, 1},
+                                                      {RankingReason::TooLarge, 82},
+                                                      {RankingReason::NoCharacteristic, 27}}));
 }

@@ -64,10 +64,11 @@ TEST(operating_point, one_storey_crossing_and_the_end_of_the_sweep)
     EXPECT_EQ(empty.GrilleFlow, 0.0);
 }
 
-// A selection that fails (an unsuitable fan, a storey count or fan index outside its range) keeps
-// every earlier result and writes nothing past the storey array; an unknown index keeps
-// designation and speed.
-TEST(operating_point, failed_selection_keeps_the_earlier_results)
+// A selection that fails (an unsuitable fan, a storey count or fan index outside its range) leaves
+// no plain-fan result of the earlier fan beside its own name: flows, pressure, velocity and every
+// storey pressure become 0; the network coefficient stays, and nothing is written past the storey
+// array; an unknown index keeps designation and speed.
+TEST(operating_point, failed_selection_clears_the_earlier_results)
 {
     struct Row { int32_t Storeys, Fan; const char* Designation; int32_t Speed; };
     const Row rows[] = {{10, 1, "ALVIR-1", 1445}, {-1, 17, "CORVA-4", 1440}, {0, 17, "CORVA-4", 1440},
@@ -84,11 +85,11 @@ TEST(operating_point, failed_selection_keeps_the_earlier_results)
         EXPECT_EQ(record.FanSpeed, row.Speed);
         EXPECT_EQ(record.PrintReportKind, 0);
         for (double CalcRecord::*field : {&CalcRecord::FanFlow, &CalcRecord::FanFlowHourly, &CalcRecord::FanPressure,
-                                          &CalcRecord::GrilleFlowHourly, &CalcRecord::DuctVelocity,
-                                          &CalcRecord::NetworkCoefficient})
-            EXPECT_EQ(record.*field, before.*field);
+                                          &CalcRecord::GrilleFlowHourly, &CalcRecord::DuctVelocity})
+            EXPECT_EQ(record.*field, 0.0);
+        EXPECT_EQ(record.NetworkCoefficient, before.NetworkCoefficient);
         for (int i = 0; i < kStoreyPressureSlots; ++i)
-            ASSERT_EQ(record.StoreyPressure[i], before.StoreyPressure[i]) << "slot " << i;
+            ASSERT_EQ(record.StoreyPressure[i], 0.0) << "slot " << i;
         EXPECT_TRUE(row.Fan == 17 || record.BaseFlow == 0.0) << "no variant of a fan not chosen";
     }
 }
@@ -172,5 +173,18 @@ TEST(operating_point, window_of_the_search)
         std::copy(psi, psi + 5, entry.PressureCoefficients);
         EXPECT_EQ(FindOperatingPoint(entry, network, scales, 2.0).Found, found) << "gap " << gap;
         EXPECT_EQ(FindOperatingPointBySweep(entry, network, scales, 2.0).Found, found) << "gap " << gap;
+    }
+    // The network's flow 3.1 - 30 phi... falls 30 times as fast as the fan's grows, so the difference
+    // jumps across the window at the crossing; moved in quarter steps through the range, the
+    // crossing falls on every boundary of the fast search's blocks, and both searches agree.
+    for (int quarter = 4; quarter < 392; ++quarter) {
+        FanEntry entry{};
+        entry.FlowCoefficientRange = {0.1, 0.1001};
+        const double c = 31.0 * (0.1 + quarter * 0.25e-6);
+        const double psi[5] = {c * c, -60.0 * c, 900.0, 0.0, 0.0};  // (c - 30 phi)^2
+        std::copy(psi, psi + 5, entry.PressureCoefficients);
+        const OperatingPoint fast = FindOperatingPoint(entry, network, scales, 2.0);
+        ASSERT_TRUE(fast.Found) << quarter;
+        ASSERT_EQ(fast.FlowCoefficient, FindOperatingPointBySweep(entry, network, scales, 2.0).FlowCoefficient) << quarter;
     }
 }

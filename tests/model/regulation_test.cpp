@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -33,12 +34,12 @@ TEST(regulation, regulated_speed_and_refused_requests)
     const Row rows[] = {
         {"half the flow, half the speed", -2, 1.0, -2, 100.0, 700.0},
         {"the operating flow keeps the speed", -2, 2.0, -2, 400.0, 1400.0},
-        {"above the operating flow the speed is not raised", -2, 3.0, -2, 900.0, 1400.0},
+        {"the flow shown, within half its last digit, keeps the speed", -2, 2.0005, -2, 400.2000250, 1400.0},
         {"fan alone, half the flow", 0, 1.0, 0, 100.0, 700.0},
         {"fan alone, at its flow", 0, 2.0, 0, 400.0, 0.0},
         {"base variant", 1, 0.75, 1, 56.25, 700.0},
         {"base variant at its flow", 1, 1.5, 1, 225.0, 0.0},
-        {"silencer without intersection", 2, 0.5, 2, 25.0, 0.0},
+        {"base variant within half the last digit of its flow", 1, 1.5005, 1, 225.1500250, 0.0},
         {"nothing chosen counts as the fan alone", -1, 1.0, 0, 100.0, 700.0},
         {"an unknown variant counts as the fan alone", 7, 1.0, 0, 100.0, 700.0},
     };
@@ -86,5 +87,38 @@ TEST(regulation, regulated_speed_and_refused_requests)
                                           &CalcRecord::VariantRegulatedPressure, &CalcRecord::VariantRegulatedSpeed})
             EXPECT_EQ(record.*field, before.*field);
         EXPECT_EQ(record.RegulationVariant, -1);
+    }
+}
+
+// A request the configuration cannot deliver by slowing down is refused, naming its limit; so is
+// a variant without point. Both regulations refuse alike, and store nothing.
+TEST(regulation, requests_beyond_what_the_configuration_delivers)
+{
+    struct Row { const char* name; int32_t variant; double flow; const char* message; };
+    const Row rows[] = {
+        {"fan alone, above half the last digit", kFanAlone, 2.00051,
+         "Wydajność regulowana nie może być większa od wydajności wentylatora Q = 2.000 [m3/s]."},
+        {"nothing chosen counts as the fan alone", -1, 5.0,
+         "Wydajność regulowana nie może być większa od wydajności wentylatora Q = 2.000 [m3/s]."},
+        {"base variant", kWithSilencingBase, 1.6,
+         "Wydajność regulowana nie może być większa od wydajności wentylatora z podstawą tłumiącą Q = 1.500 [m3/s]."},
+        {"silencer without intersection", kWithCylindricalSilencer, 0.5,
+         "Wentylator z tłumikiem cylindrycznym nie ma punktu pracy w tej sieci."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CalcRecord record = Selected();
+        record.RegulationVariant = row.variant;
+        record.VariantRegulatedFlow = row.flow;
+        const CalcRecord before = record;
+        const RegulationOutcome variant = ComputeVariantRegulatedSpeed(record);
+        EXPECT_FALSE(variant.Accepted);
+        EXPECT_EQ(variant.Message, row.message);
+        EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0) << "nothing stored";
+        EXPECT_EQ(CheckRegulatedFlowLimit(record, row.flow, row.variant).Message, row.message);
+        if (row.variant == kFanAlone) {
+            record.RegulatedFlow = row.flow;
+            EXPECT_EQ(ComputeRegulatedSpeed(record).Message, row.message);
+        }
     }
 }

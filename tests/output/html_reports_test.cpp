@@ -71,7 +71,8 @@ TEST(html_reports, golden_pages)
     CalcRecord empty;  // right after the reset every quotient has divisor 0: those values show "-"
     ResetCalcRecord(empty);
     // The storey flows of three storeys with round constant-flow grilles of 100 mm at 30 m3/h
-    // and CORVA-1/1460, after its fan selection.
+    // and CORVA-1/1460, after its fan selection, which finds no equal-flow point here: that
+    // column shows zeros, never the record's earlier results.
     CalcRecord storeys = ReportRecord(3);
     storeys.FanIndex = 8;
     storeys.InstallationKind = 4;
