@@ -33,7 +33,7 @@ double SignedSquare(double q) { return q * std::fabs(q); }
 // The network's elements as loss factors k [Pa/(m3/s)^2] and the fan's curve.
 struct Riser {
     int32_t Storeys;
-    double GrilleFactor;      // zeta_kr * rho/2 / A_kr^2
+    std::vector<double> GrilleFactors;  // zeta_kr * rho/2 / A_kr^2 of each storey
     double SegmentFactor;     // f * L1 * rho/2 / A^2
     double TransitionFactor;  // zeta_p * rho/2 / A^2
     bool ConstantFlow;        // kinds 4 and 5 hold SetFlow while the pressure allows it
@@ -46,11 +46,12 @@ struct Riser {
 };
 
 // The flow a grille passes at the pressure across it.
-double GrilleFlow(const Riser& riser, double pressure)
+double GrilleFlow(const Riser& riser, int32_t storey, double pressure)
 {
-    if (riser.ConstantFlow && pressure >= riser.GrilleFactor * riser.SetFlow * riser.SetFlow)
+    const double factor = riser.GrilleFactors[static_cast<size_t>(storey)];
+    if (riser.ConstantFlow && pressure >= factor * riser.SetFlow * riser.SetFlow)
         return riser.SetFlow;
-    const double q = std::sqrt(std::fabs(pressure) / riser.GrilleFactor);
+    const double q = std::sqrt(std::fabs(pressure) / factor);
     return pressure < 0.0 ? -q : q;
 }
 
@@ -80,7 +81,7 @@ March MarchUp(const Riser& riser, double lowestDuctPressure, std::vector<StoreyF
     double firstFlow = 0.0;
     for (int32_t i = 0; i < riser.Storeys; ++i) {
         const double across = p + riser.Stack[static_cast<size_t>(i)];
-        double q = GrilleFlow(riser, across);
+        double q = GrilleFlow(riser, i, across);
         if (i == 0)
             firstFlow = q;
         else if (riser.EqualFlows)
@@ -139,7 +140,18 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
 
     Riser riser;
     riser.Storeys = storeys;
-    riser.GrilleFactor = record.GrilleLossCoefficient * rho / 2.0 / (record.GrilleArea * record.GrilleArea);
+    const double grilleArea2 = record.GrilleArea * record.GrilleArea;
+    if (options.GrilleLossCoefficients.empty()) {
+        riser.GrilleFactors.assign(static_cast<size_t>(storeys), record.GrilleLossCoefficient * rho / 2.0 / grilleArea2);
+    } else {
+        if (options.GrilleLossCoefficients.size() != static_cast<size_t>(storeys))
+            return result;
+        for (double zeta : options.GrilleLossCoefficients) {
+            if (!(zeta > 0.0) || !std::isfinite(zeta))
+                return result;
+            riser.GrilleFactors.push_back(zeta * rho / 2.0 / grilleArea2);
+        }
+    }
     riser.SegmentFactor = network.FrictionPerMetre * record.StoreyHeight * rho / 2.0 / ductArea2;
     riser.TransitionFactor = network.TransitionLoss * rho / 2.0 / ductArea2;
     riser.ConstantFlow = IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0;

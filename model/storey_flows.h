@@ -24,6 +24,8 @@ struct StoreyFlowOptions {
     double OutsideTemperature = 0.0;  // deg C : used with the stack effect only
     double FanSpeed = 0.0;            // 1/min : 0 = the catalogue speed; otherwise by the fan laws
     bool EqualFlows = false;          // every grille forced to the lowest one's flow (the usual assumption)
+    std::vector<double> GrilleLossCoefficients;  // - : zeta of each storey's grille, [0] the lowest;
+                                                 // empty: the record's on every storey
 };
 
 enum class StoreyFlowStatus {
@@ -53,7 +55,8 @@ struct StoreyFlows {
 StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record);
 
 // Solves the record's network with the record's fan (FanIndex). Status NoNetwork without a
-// catalogue fan, with a storey count outside 1..99 or with non-positive areas or density.
+// catalogue fan, with a storey count outside 1..99, with non-positive areas or density, or with
+// per-storey coefficients that are not one positive value per storey.
 StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& options);
 
 // Largest over smallest grille flow; 0 when there are no storeys or the smallest is not positive.
