@@ -120,6 +120,10 @@ public slots:
     void kond_wyswietl();
     void kond_druk();
     void char_zapisz4();
+    void nastawy();
+    void nast_wyswietl();
+    void nast_druk();
+    void char_zapisz5();
     void HelpContents();
     void HelpAbout();
     // Shows the long part of the current hint in the status line; "" empties it.

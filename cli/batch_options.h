@@ -26,6 +26,8 @@ struct BatchOptions {
     bool StoreysCsv = false;       // standard output holds only the storey table as CSV
     std::optional<std::string> OutsideTemperature;  // deg C, as typed : the stack effect is included
     std::optional<std::string> FanSpeed;            // 1/min, as typed : a regulated fan speed
+    std::optional<std::string> Commission;  // m3/h, as typed : then "Nastawy regulacyjne" for this Qi
+    bool CommissionCsv = false;             // standard output holds only the settings table as CSV
 };
 
 // What every dialog holds when its OK is pressed: the texts it showed at creation (its value

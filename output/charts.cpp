@@ -16,12 +16,13 @@ namespace {
 
 // clang-format off
 // Columns: display script, GIF script, copy script, save script, GIF picture, HTML report.
-constexpr ChartFiles kChartFiles[5] = {
+constexpr ChartFiles kChartFiles[6] = {
     {"wykres.gnu",        "gif.gnu",        "tmp1.gnu", "gifd1.gnu", "wykresy/wykres.gif",        "wykresy/wykresy.html"},
     {"wykres_tl.gnu",     "gif_tl.gnu",     "tmp2.gnu", "gifd2.gnu", "wykresy/wykres_tl.gif",     "wykresy/wykresy_tl.html"},
     {"wykres_reg.gnu",    "gif_reg.gnu",    "tmp3.gnu", "gifd3.gnu", "wykresy/wykres_reg.gif",    "wykresy/wykresy_reg.html"},
     {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu", "gifd4.gnu", "wykresy/wykres_reg_tl.gif", "wykresy/wykresy_reg_tl.html"},
     {"wykres_kond.gnu",   "gif_kond.gnu",   "tmp5.gnu", "gifd5.gnu", "wykresy/wykres_kond.gif",   "wykresy/wykresy_kond.html"},
+    {"wykres_nast.gnu",   "gif_nast.gnu",   "tmp6.gnu", "gifd6.gnu", "wykresy/wykres_nast.gif",   "wykresy/wykresy_nast.html"},
 };
 // clang-format on
 
