@@ -13,7 +13,7 @@ constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every
 
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Nastawy regulacyjne, wentylator %s "
-    "\\nobroty=%d[1/min], obr. nastawy=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
+    "\\nobroty=%d[1/min], obr. nast.=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
 constexpr char kLabels[] =
     "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
 constexpr char kPlot[] =
@@ -48,6 +48,7 @@ void WriteCommissioningCharts(const std::string& dir, const CalcRecord& record, 
 
     std::string body = kLabels;
     body += Printf("set xrange [0.5:%d.5]\n", storeys);
+    body += "set yrange [0:*]\n";  // the Qi line stays clear of the axis
     body += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
     body += kPlot;
     const std::string title = FormatTemplate(
