@@ -27,6 +27,9 @@ namespace {
 // fan's catalogued curve, where its pressure drops to zero.
 constexpr double kCrossingJump = 0.5;  // Pa
 
+// How far either side of a hinted lowest duct pressure the bracket is first tried, as its share.
+constexpr double kHintReach = 1e-3;  // -
+
 // dp = k * q * |q| for every element, so a reversed flow meets a reversed pressure.
 double SignedSquare(double q) { return q * std::fabs(q); }
 
@@ -188,6 +191,17 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
     double hi = FanPressureBound(riser) + stackBound + 1.0;
     double loResidual = MarchUp(riser, lo, nullptr).Residual;
     double hiResidual = MarchUp(riser, hi, nullptr).Residual;
+    // A hint replaces either end by a pressure just beside it, on the side its residual tells.
+    if (options.LowestPressureHint != 0.0 && std::isfinite(options.LowestPressureHint)) {
+        const double reach = std::fabs(options.LowestPressureHint) * kHintReach;
+        for (const double probe : {options.LowestPressureHint - reach, options.LowestPressureHint + reach}) {
+            if (!(probe > lo && probe < hi))
+                continue;
+            const double residual = MarchUp(riser, probe, nullptr).Residual;
+            (residual > 0.0 ? lo : hi) = probe;
+            (residual > 0.0 ? loResidual : hiResidual) = residual;
+        }
+    }
     int iterations = 0;
     bool converged = false;
     double solved = 0.0;  // the lowest duct pressure whose residual is within the tolerance

@@ -26,6 +26,8 @@ struct StoreyFlowOptions {
     bool EqualFlows = false;          // every grille forced to the lowest one's flow (the usual assumption)
     std::vector<double> GrilleLossCoefficients;  // - : zeta of each storey's grille, [0] the lowest;
                                                  // empty: the record's on every storey
+    double LowestPressureHint = 0.0;  // Pa : the lowest duct pressure of a solve close to this one (0 = none);
+                                      // the bracket is first narrowed around it
 };
 
 enum class StoreyFlowStatus {
