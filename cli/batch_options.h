@@ -24,7 +24,10 @@ struct BatchOptions {
     std::string InputName = "-";   // the input's name, at the start of the messages naming a line
     bool Storeys = false;          // then "Rozkład przepływu na kondygnacjach" and the storey table
     bool StoreysCsv = false;       // standard output holds only the storey table as CSV
-    std::optional<std::string> OutsideTemperature;  // deg C, as typed : the stack effect is included
+    std::optional<std::string> OutsideTemperature;  // deg C, as typed : only the stack effect at it
+    std::optional<std::string> WinterTemperature;   // deg C, as typed : the winter design temperature
+    std::optional<std::string> SummerTemperature;   // deg C, as typed : the summer design temperature
+    std::optional<std::string> RequiredFlow;        // m3/h, as typed : the required flow per grille
     std::optional<std::string> FanSpeed;            // 1/min, as typed : a regulated fan speed
     std::optional<std::string> Commission;  // m3/h, as typed : then "Nastawy regulacyjne" for this Qi
     bool CommissionCsv = false;             // standard output holds only the settings table as CSV

@@ -53,7 +53,8 @@ std::string UsageText()
     std::ostringstream text;
     text << "Użycie: went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S]\n"
-            "                     --storeys [--outside-temp T] [--speed N] [--csv] WEJŚCIE\n"
+            "                     --storeys [--qi QI] [--winter T] [--summer T] [--outside-temp T]\n"
+            "                     [--speed N] [--csv] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] --rank QI [--csv] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S]\n"
             "                     --commission QI [--csv] WEJŚCIE\n"
@@ -77,13 +78,20 @@ std::string UsageText()
             "  --plot-timeout S\n"
             "                 najdłuższy czas oczekiwania na program gnuplot, w sekundach (domyślnie\n"
             "                 60); po nim program jest zatrzymywany, a praca idzie dalej\n"
-            "  --storeys      potem „Rozkład przepływu na kondygnacjach” z wybranym wentylatorem i tabela\n"
-            "                 kondygnacji: przepływ przez kratkę [m3/h], udział w średniej [%], podciśnienie\n"
-            "                 w kanale [Pa], różnica ciśnień na kratce [Pa]; wentylator obok wyniku przy\n"
+            "  --storeys      potem „Rozkład przepływu na kondygnacjach” z wybranym wentylatorem: bez\n"
+            "                 efektu kominowego, zimą i latem tabela kondygnacji: przepływ przez kratkę\n"
+            "                 [m3/h], udział w Qi [%], różnica ciśnień na kratce [Pa], podciśnienie\n"
+            "                 w kanale [Pa], uwagi; wentylator w każdych warunkach obok wyniku przy\n"
             "                 równym podziale (domyślnie bez tego polecenia)\n"
+            "  --qi QI        wymagana wydajność kratki QI [m3/h] (domyślnie wartość zapamiętana\n"
+            "                 w dialog7.sav, bez niej 50; tylko z --storeys)\n"
+            "  --winter T     temperatura zewnętrzna zimą T [°C], od -60 do 60 (domyślnie zapamiętana\n"
+            "                 w dialog7.sav, bez niej -20; tylko z --storeys)\n"
+            "  --summer T     temperatura zewnętrzna latem T [°C], od -60 do 60 (domyślnie zapamiętana\n"
+            "                 w dialog7.sav, bez niej 30; tylko z --storeys)\n"
             "  --outside-temp T\n"
-            "                 z efektem kominowym przy temperaturze zewnętrznej T [°C], od -60 do 60\n"
-            "                 (domyślnie bez efektu kominowego; tylko z --storeys)\n"
+            "                 zamiast trzech warunków tylko efekt kominowy przy temperaturze\n"
+            "                 zewnętrznej T [°C], od -60 do 60 (tylko z --storeys)\n"
             "  --speed N      wentylator przy obrotach regulowanych N [1/min], nie większych od obrotów\n"
             "                 z katalogu (domyślnie obroty z katalogu; tylko z --storeys)\n"
             "  --commission QI\n"
@@ -164,6 +172,9 @@ struct ValueOption {
 // Columns: option, what is missing without its value.
 constexpr ValueOption kValueOptions[] = {
     {"--outside-temp", "temperatury"},
+    {"--winter",       "temperatury"},
+    {"--summer",       "temperatury"},
+    {"--qi",           "wydajności QI"},
     {"--speed",        "obrotów"},
     {"--dir",          "katalogu"},
     {"--rank",         "wydajności QI"},
@@ -219,6 +230,12 @@ int Run(int argc, char** argv)
             csv = true;
         } else if (!optionsEnded && Given(arg, "--outside-temp", value)) {
             options.OutsideTemperature = value;
+        } else if (!optionsEnded && Given(arg, "--winter", value)) {
+            options.WinterTemperature = value;
+        } else if (!optionsEnded && Given(arg, "--summer", value)) {
+            options.SummerTemperature = value;
+        } else if (!optionsEnded && Given(arg, "--qi", value)) {
+            options.RequiredFlow = value;
         } else if (!optionsEnded && Given(arg, "--speed", value)) {
             options.FanSpeed = value;
         } else if (!optionsEnded && Given(arg, "--dir", value)) {
@@ -249,8 +266,10 @@ int Run(int argc, char** argv)
         return UsageError("pusty katalog roboczy");
     if (csv && !ranking && !options.Storeys && !options.Commission)
         return UsageError("--csv działa tylko z --rank, --storeys albo --commission");
-    if ((options.OutsideTemperature || options.FanSpeed) && !options.Storeys)
-        return UsageError("--outside-temp i --speed tylko z --storeys");
+    if ((options.OutsideTemperature || options.FanSpeed || options.WinterTemperature || options.SummerTemperature ||
+         options.RequiredFlow) &&
+        !options.Storeys)
+        return UsageError("--qi, --winter, --summer, --outside-temp i --speed tylko z --storeys");
     if (ranking && options.Storeys)
         return UsageError("--rank i --storeys nie razem");
     if (options.Commission && (ranking || options.Storeys))

@@ -10,11 +10,13 @@
 void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options)
 {
     DialogInput& dialog = answers.Inputs[DialogId::OKBottomDlg7];
-    dialog.Edits.resize(3);
-    dialog.Edits[0] = options.OutsideTemperature ? "1" : "0";
-    if (options.OutsideTemperature)
-        dialog.Edits[1] = *options.OutsideTemperature;
-    dialog.Edits[2] = options.FanSpeed ? *options.FanSpeed : "0";
+    dialog.Edits.resize(kOneConditionEdit + 1);
+    const std::optional<std::string>* given[] = {&options.RequiredFlow, &options.WinterTemperature,
+                                                 &options.SummerTemperature, &options.FanSpeed};
+    for (size_t box = 0; box < std::size(given); ++box)
+        if (*given[box])
+            dialog.Edits[box] = **given[box];
+    dialog.Edits[kOneConditionEdit] = options.OutsideTemperature.value_or("");
 }
 
 std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& record)
@@ -33,8 +35,8 @@ int RunStoreyFlows(Session& session, const BatchOptions& options, std::ostream& 
     if (commands::StoreyFlowDistribution(session) != CommandResult::Done)
         return kExitFanUnsuitable;
     const CalcRecord& record = session.Record;
-    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
-    out << (options.StoreysCsv ? StoreyFlowCsv(flows) : "\n" + StoreyFlowTableText(record, flows));
+    const std::vector<StoreyConditionFlows> conditions = SolveStoreyConditions(record);
+    out << (options.StoreysCsv ? StoreyFlowCsv(record, conditions) : "\n" + StoreyFlowTableText(record, conditions));
     out.flush();
     return status;
 }

@@ -9,9 +9,9 @@
 #include "cli/batch_options.h"
 #include "commands/commands.h"
 
-// OKBottomDlg7 answered from the options: the stack effect on with --outside-temp, off without
-// it (the temperature box then keeps the text of "dialog7.sav"); the catalogue speed unless
-// --speed gives one.
+// OKBottomDlg7 answered from the options: --qi, --winter, --summer and --speed replace the texts
+// of their boxes (otherwise those of "dialog7.sav" or the start texts); --outside-temp asks for
+// its one condition instead of the three.
 void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options);
 
 // "" when the dialog accepts its answer for the fan the chooser will take, otherwise a message

@@ -3,6 +3,7 @@
 // reports the files it could not write in one message at its end and repaints last.
 #include "commands/commands.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "model/commissioning.h"
@@ -234,20 +235,23 @@ CommandResult SelectFromCatalogue(Session& session)
 }
 
 // The flow of every storey's grille with the selected fan: refused before any operating point,
-// like the regulation commands; then the stack-effect dialog, the solve, its chart set, plot and
-// HTML report, and the storey-flow report. Without a solution the previous report stays.
+// like the regulation commands; then the storey-flow dialog, the solve of its conditions, their
+// chart set, plot and HTML report, and the storey-flow report. When no condition has flows the
+// previous report stays.
 CommandResult StoreyFlowDistribution(Session& session)
 {
     return RunOnOperatingPoint(session, DialogId::OKBottomDlg7, [&] {
         CalcRecord& record = session.Record;
-        const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
-        if (flows.Status == StoreyFlowStatus::NoSolution || flows.Status == StoreyFlowStatus::NoNetwork) {
-            session.Ui.ShowMessage(flows.Status == StoreyFlowStatus::NoSolution ? kStoreyFlowNoSolutionMessage
-                                                                                : kStoreyFlowNoNetworkMessage,
+        const std::vector<StoreyConditionFlows> conditions = SolveStoreyConditions(record);
+        const bool anyRows = std::any_of(conditions.begin(), conditions.end(),
+                                         [](const StoreyConditionFlows& c) { return HasStoreyRows(c.Flows); });
+        if (!anyRows) {
+            const bool noNetwork = !conditions.empty() && conditions.front().Flows.Status == StoreyFlowStatus::NoNetwork;
+            session.Ui.ShowMessage(noNetwork ? kStoreyFlowNoNetworkMessage : kStoreyFlowNoSolutionMessage,
                                    kMessageCaption);
             return CommandResult::Refused;
         }
-        WriteStoreyFlowCharts(session.Dir, record, flows, session.Problems);
+        WriteStoreyFlowCharts(session.Dir, record, conditions, session.Problems);
         PlotPicture(session, ChartSet::StoreyFlows);
         WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
         SetReportKind(record, kStoreyFlowsReport);

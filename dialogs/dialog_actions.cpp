@@ -4,6 +4,7 @@
 // dialogs show.
 #include "dialogs/dialog_actions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "model/fan_catalogue.h"
 #include "model/installation_kinds.h"
 #include "model/materials.h"
+#include "model/storey_flows.h"
 #include "output/number_format.h"
 #include "output/quoted_input.h"
 #include "output/storage/text_file.h"
@@ -79,12 +81,10 @@ const char kRequiredFlowRefused[] = "Wymagana wydajność na kratkę musi być w
 const char kOutOfRange[] = "Liczba w polu „%s” jest poza zakresem.";
 const char kResultsNotFinite[] = "Dla podanych danych nie można obliczyć parametrów.\nProszę poprawić dane.";
 const char kOutsideTemperatureRefused[] = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
+const char kWinterTemperatureRefused[] = "Temperatura zewnętrzna zimą musi być liczbą z zakresu -60 do 60 [°C].";
+const char kSummerTemperatureRefused[] = "Temperatura zewnętrzna latem musi być liczbą z zakresu -60 do 60 [°C].";
 const char kStoreyFanSpeedRefused[] =
     "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
-
-// Outside temperatures the stack effect accepts.
-constexpr double kMinOutsideTemperature = -60.0;  // deg C
-constexpr double kMaxOutsideTemperature = 60.0;   // deg C
 
 
 // ---------------------------------------------------------------------------------------------
@@ -420,23 +420,84 @@ bool ChoiceIn(const DialogInput& input, size_t buttons)
     return input.Choice >= 0 && static_cast<size_t>(input.Choice) < buttons;
 }
 
-// The storey-flow dialog: the check box (saved as 0 or 1), the outside temperature, which is
-// checked only when the stack effect is asked for, and the fan speed: 0 for the catalogue speed,
-// otherwise slower than it (a fan is regulated down, never sped up).
-DialogOutcome ConfirmStackEffect(const DialogInput& input, CalcRecord& record, SavedValues& saved)
+bool OutsideTemperatureAccepted(double temperature)
 {
-    const int32_t stackEffect = IntegerBox(input, 0) != 0 ? 1 : 0;
-    const double temperature = DecimalBox(input, 1);
-    const double speed = DecimalBox(input, 2);
-    if (stackEffect != 0 && !(temperature >= kMinOutsideTemperature && temperature <= kMaxOutsideTemperature))
-        return Refuse(kOutsideTemperatureRefused);
+    return temperature >= kMinOutsideTemperature && temperature <= kMaxOutsideTemperature;
+}
+
+// The storey-flow dialog: the required flow per grille, the design temperatures of winter and
+// summer, and the fan speed: 0 for the catalogue speed, otherwise slower than it (a fan is
+// regulated down, never sped up). A text after the boxes asks for the one condition of the stack
+// effect at that outside temperature instead of the three; it is not saved.
+DialogOutcome ConfirmStoreyFlows(const DialogInput& input, CalcRecord& record, SavedValues& saved)
+{
+    const double required = DecimalBox(input, 0);
+    const double winter = DecimalBox(input, 1);
+    const double summer = DecimalBox(input, 2);
+    const double speed = DecimalBox(input, 3);
+    const std::string_view one = EditText(input, kOneConditionEdit);
+    if (!(required > 0))
+        return DialogOutcome{false, kRequiredFlowRefused, 0};
+    if (!OutsideTemperatureAccepted(winter))
+        return DialogOutcome{false, kWinterTemperatureRefused, 1};
+    if (!OutsideTemperatureAccepted(summer))
+        return DialogOutcome{false, kSummerTemperatureRefused, 2};
     if (!(speed >= 0.0 && speed <= record.FanSpeed))
-        return Refuse(kStoreyFanSpeedRefused);
-    record.StoreyStackEffect = stackEffect;
-    record.OutsideTemperature = temperature;
+        return DialogOutcome{false, kStoreyFanSpeedRefused, 3};
+    const double outside = TextToDouble(one);
+    if (!one.empty() && !(IsWholeNumber(one, NumberKind::Decimal) && OutsideTemperatureAccepted(outside)))
+        return Refuse(kOutsideTemperatureRefused);
+    record.RequiredGrilleFlowHourly = required;
+    record.WinterTemperature = winter;
+    record.SummerTemperature = summer;
     record.StoreyFanSpeed = speed;
-    saved = {static_cast<double>(stackEffect), temperature, speed};
+    record.StoreyOneCondition = one.empty() ? 0 : 1;
+    record.OutsideTemperature = one.empty() ? record.OutsideTemperature : outside;
+    saved = {required, winter, summer, speed};
     return {};
+}
+
+// The answers that more than one dialog asks for and that both remember, by batch key: the
+// required flow per grille of the selection from the catalogue and of the storey flows. (The
+// building dialogs share boxes too, but each remembers its own building.)
+constexpr std::string_view kSharedAnswers[] = {"rank"};
+
+// The boxes of other dialogs that hold the same shared answer.
+struct SharedBox {
+    DialogId Dialog;
+    size_t Box;
+};
+std::vector<SharedBox> BoxesSharing(DialogId dialog, size_t box)
+{
+    std::vector<SharedBox> shared;
+    const char* key = FactsOf(dialog).Boxes[box].BatchKey;
+    if (std::find(std::begin(kSharedAnswers), std::end(kSharedAnswers), key) == std::end(kSharedAnswers))
+        return shared;
+    for (const DialogFacts& other : AllDialogs()) {
+        if (other.Id == dialog || !other.ValueFile)
+            continue;
+        for (size_t i = 0; i < other.Boxes.size(); ++i)
+            if (std::string_view(other.Boxes[i].BatchKey) == key)
+                shared.push_back({other.Id, i});
+    }
+    return shared;
+}
+
+// Writes a confirmed shared answer into the value file of every other dialog that asks for it;
+// that file's other lines stay as they were (their start texts when it had none).
+void ShareAnswers(DialogId dialog, const std::vector<std::string>& lines, const ValueFileTarget& files,
+                  FileProblems& problems)
+{
+    for (size_t box = 0; box < lines.size(); ++box) {
+        for (const SharedBox& shared : BoxesSharing(dialog, box)) {
+            const ValueFileLayout* layout = ValueFileOf(shared.Dialog);
+            const std::string path = JoinPath(files.Dir, layout->FileName);
+            std::vector<std::string> texts = EditTextsAtCreation(shared.Dialog, files.Dir);
+            texts[shared.Box] = lines[box];
+            if (!SaveValueFile(path, texts))
+                problems.Add(path);
+        }
+    }
 }
 
 // What the dialog's OK stores, on `record`, with the values its value file is to hold.
@@ -480,7 +541,7 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
         return outcome;
     }
     case DialogId::OKBottomDlg6: return ConfirmRequiredFlow(input, record, saved);
-    case DialogId::OKBottomDlg7: return ConfirmStackEffect(input, record, saved);
+    case DialogId::OKBottomDlg7: return ConfirmStoreyFlows(input, record, saved);
     default: return {};  // the building dialogs, confirmed above
     }
 }
@@ -579,9 +640,12 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
         const std::string path = JoinPath(files.Dir, facts.ValueFile);
         if (!SaveValueFile(path, lines))
             problems.Add(path);
+        ShareAnswers(dialog, lines, files, problems);
     }
     return outcome;
 }
+
+bool IsSharedAnswer(DialogId dialog, size_t box) { return !BoxesSharing(dialog, box).empty(); }
 
 DialogOutcome CheckEditText(DialogId dialog, size_t box, std::string_view text)
 {

@@ -55,6 +55,14 @@ std::string UnreadableValueFilesMessage(const std::string& dir);
 DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,
                             const ValueFileTarget& files, FileProblems& problems);
 
+// The storey-flow dialog's edit text after its boxes: when not empty, the outside temperature of
+// the one condition asked for instead of still air, winter and summer (never saved).
+constexpr size_t kOneConditionEdit = 4;
+
+// True when another dialog asks for the same answer in a box of its own; confirming either saves
+// it in both value files, so a form shows the box's text afresh from its value file each time.
+bool IsSharedAnswer(DialogId dialog, size_t box);
+
 // The check ConfirmDialog makes of the text of one edit box (its index in value-file order):
 // accepted, or refused with the message naming the box.
 DialogOutcome CheckEditText(DialogId dialog, size_t box, std::string_view text);

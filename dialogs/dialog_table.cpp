@@ -57,18 +57,21 @@ constexpr EditBox kVariantFlowBoxes[] = {
     {Decimal, "Wydajność regulowana [m3/s]",    "variant_flow",   "%1.3f", 29},
 };
 
-constexpr EditBox kRequiredFlowBoxes[] = {
-    {Decimal, "Wymagana wydajność kratki Qi [m3/h]", "rank", "%1.1f", 29},
-};
+// The required flow per grille is one answer of the building: the storey-flow dialog asks for it
+// in the same box, and confirming either dialog saves it in both value files.
+constexpr EditBox kRequiredFlow{Decimal, "Wymagana wydajność kratki Qi [m3/h]", "rank", "%1.1f", 29};
 
-// The stack-effect flag is a check box, saved as 0 or 1.
+constexpr EditBox kRequiredFlowBoxes[] = {kRequiredFlow};
+
 constexpr EditBox kStoreyFlowBoxes[] = {
-    {Integer, "Uwzględnij efekt kominowy",    "stack_effect",  "%d",    19},
-    {Decimal, "Temperatura zewnętrzna [°C]",  "outside_temp",  "%1.1f", 19},
-    {Decimal, "Obroty wentylatora [1/min]",   "speed",         "%1.1f", 19},
+    kRequiredFlow,
+    {Decimal, "Temperatura zewnętrzna zimą [°C]",   "winter_temp", "%1.1f", 19},
+    {Decimal, "Temperatura zewnętrzna latem [°C]",  "summer_temp", "%1.1f", 19},
+    {Decimal, "Obroty wentylatora [1/min]",         "speed",       "%1.1f", 19},
 };
-// Without the stack effect, a usual winter design temperature ready in the box; catalogue speed.
-constexpr const char* kStoreyFlowStartTexts[] = {"0", "-20.0", "0"};
+// A usual flow of a flat's exhaust grille, the usual design temperatures of winter and summer,
+// the catalogue speed.
+constexpr const char* kStoreyFlowStartTexts[] = {"50.0", "-20.0", "30.0", "0"};
 
 constexpr std::span<const EditBox> kNoBoxes;
 

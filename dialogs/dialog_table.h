@@ -26,7 +26,7 @@ enum class DialogId {
     OKBottomDlg1,      // requested flow, regulated speed
     OKBottomDlg2,      // requested flow and variant, regulated speed with silencers
     OKBottomDlg6,      // required flow per grille, selection from the catalogue
-    OKBottomDlg7,      // stack effect, outside temperature and fan speed of the storey flows
+    OKBottomDlg7,      // required flow, winter and summer temperatures and fan speed of the storey flows
 };
 
 // One edit box, in the order of its dialog's value file (line i fills box i).

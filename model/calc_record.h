@@ -8,6 +8,10 @@
 constexpr int kStoreyPressureSlots = 100;  // entries 0..StoreyCount, so at most 99 storeys
 constexpr int kMaxStoreyCount = kStoreyPressureSlots - 1;
 
+// Design outside temperatures of the storey flows until the storey-flow dialog gives others.
+constexpr double kDefaultWinterTemperature = -20.0;  // deg C
+constexpr double kDefaultSummerTemperature = 30.0;   // deg C
+
 // The named values of the record's code fields. The fields stay 32-bit integers: a field may hold
 // a value without a name (0 for a dialog never confirmed, -1 for no variant selected), and every
 // part that reads one says what such a value does.
@@ -95,13 +99,16 @@ struct CalcRecord {
     double RequiredGrilleFlowHourly; // m3/h : flow per grille asked for by the selection from the catalogue
     double AirTemperature;           // deg C : typed with the computed density (DensitySource 0)
     double GrilleSetFlowHourly;      // m3/h : Qs of a constant-flow grille (kinds 4 and 5)
-    int32_t StoreyStackEffect;       // - : storey flows with the stack effect, 0 no, 1 yes
-    double OutsideTemperature;       // deg C : outside air of the stack effect
+    int32_t StoreyOneCondition;      // - : storey flows 0 still air, winter and summer, 1 only at OutsideTemperature
+    double OutsideTemperature;       // deg C : outside air of the one condition's stack effect
     double StoreyFanSpeed;           // 1/min : fan speed of the storey flows, 0 = catalogue speed
+    double WinterTemperature;        // deg C : winter design outside temperature of the storey flows
+    double SummerTemperature;        // deg C : summer design outside temperature of the storey flows
 };
 // clang-format on
 
-// Empties the record: every number 0, FanDesignation "".
+// Empties the record: every number 0, FanDesignation "", but the winter and summer design
+// temperatures at their defaults.
 void ResetCalcRecord(CalcRecord& record);
 
 // True when StoreyPressure has room for the storeys' pressures (1..99 storeys; 0 has no network).

@@ -7,13 +7,8 @@
 #include <vector>
 
 #include "model/calc_record.h"
+#include "model/fan_catalogue.h"
 #include "model/network.h"
-
-enum class FanConfiguration : int32_t {
-    Fan = 0,       // the fan alone
-    Base = 1,      // the fan on a silencing base
-    Silencer = 2,  // the fan with a cylindrical silencer
-};
 
 // "Wentylator", "Wentylator z podstawą tłumiącą", "Wentylator z tłumikiem cylindrycznym" (UTF-8).
 const char* ConfigurationName(FanConfiguration configuration);

@@ -54,10 +54,9 @@ bool HasRows(const StoreyFlows& flows)
 }
 
 StoreyFlows SolveAt(const CalcRecord& record, int32_t speed, std::vector<double> zetas, bool stack = false,
-                    double outside = 0.0, double hint = 0.0)
+                    double outside = 0.0)
 {
     StoreyFlowOptions options;
-    options.LowestPressureHint = hint;
     options.FanSpeed = speed;
     options.GrilleLossCoefficients = std::move(zetas);
     options.StackEffect = stack;
@@ -79,13 +78,13 @@ std::vector<double> ZetasOf(const std::vector<Opening>& openings, const std::vec
 // storey at least `required` draws at least as much through every duct segment and the fan, so
 // its suction is nowhere higher. Empty when even then a storey stays short (or nothing solves).
 std::vector<double> IdealPressures(const CalcRecord& record, const std::vector<Opening>& openings, double required,
-                                   int32_t speed, double hint = 0.0)
+                                   int32_t speed)
 {
     CalcRecord ideal = record;
     ideal.InstallationKind = kConstantFlowRoundGrille;
     ideal.GrilleSetFlowHourly = required * 3600.0;
     ideal.GrilleLossCoefficient = openings.front().Zeta;
-    const StoreyFlows flows = SolveAt(ideal, speed, {}, false, 0.0, hint);
+    const StoreyFlows flows = SolveAt(ideal, speed, {});
     std::vector<double> pressures;
     if (!HasRows(flows))
         return pressures;
@@ -115,16 +114,14 @@ std::vector<size_t> IdealLevels(const CalcRecord& record, const std::vector<Open
 // The most closed openings that give every storey `required` at `speed`, starting from `levels`
 // (an opening known to be at least as closed as the answer). Empty when none does.
 std::vector<size_t> BalanceLevels(const CalcRecord& record, const std::vector<Opening>& openings, double required,
-                                  int32_t speed, std::vector<size_t> levels, double hint)
+                                  int32_t speed, std::vector<size_t> levels)
 {
-    // Every round opens at least one grille by one opening, or ends. Each round's solve starts
-    // next to the lowest duct pressure of the round before.
+    // Every round opens at least one grille by one opening, or ends.
     const size_t rounds = openings.size() * levels.size() + 2;
     for (size_t round = 0; round < rounds; ++round) {
-        const StoreyFlows flows = SolveAt(record, speed, ZetasOf(openings, levels), false, 0.0, hint);
+        const StoreyFlows flows = SolveAt(record, speed, ZetasOf(openings, levels));
         if (!HasRows(flows))
             return {};
-        hint = flows.Storeys.front().DuctPressure;
         bool changed = false;
         for (size_t i = 0; i < levels.size(); ++i) {
             const double pressure = flows.Storeys[i].GrillePressure;
@@ -158,19 +155,15 @@ TurnsAndSpeed LeastSpeedTurns(const CalcRecord& record, const std::vector<Openin
                               double required)
 {
     const double bound = required * (1.0 - 1e-9);  // rounding never tightens the bound
-    // The ideal pressures at the catalogue speed; at another one they are these times the square
-    // of its share, which is where each ideal solve starts.
     const std::vector<double> ideal = IdealPressures(record, openings, bound, catalogue);
     const auto balance = [&](int32_t speed, const std::vector<size_t>& known) {
-        const double share = static_cast<double>(speed) / catalogue;
-        const std::vector<double> pressures =
-            IdealPressures(record, openings, bound, speed, ideal.empty() ? 0.0 : ideal.front() * share * share);
+        const std::vector<double> pressures = IdealPressures(record, openings, bound, speed);
         if (pressures.empty())
             return std::vector<size_t>{};
         std::vector<size_t> start = IdealLevels(record, openings, pressures, bound);
         for (size_t i = 0; i < known.size(); ++i)
             start[i] = std::min(start[i], known[i]);
-        return BalanceLevels(record, openings, required, speed, std::move(start), pressures.front());
+        return BalanceLevels(record, openings, required, speed, std::move(start));
     };
     TurnsAndSpeed working{catalogue, balance(catalogue, {})};
     if (working.Levels.empty())
@@ -261,7 +254,7 @@ std::vector<int32_t> TurnsAtSpeed(const CalcRecord& record, double requiredFlow,
     const size_t storeys = static_cast<size_t>(record.StoreyCount);
     std::vector<size_t> levels = start.size() == storeys ? LevelsOfTurns(openings, start)
                                                          : std::vector<size_t>(storeys, openings.size() - 1);
-    const std::vector<size_t> balanced = BalanceLevels(record, openings, requiredFlow, speed, std::move(levels), 0.0);
+    const std::vector<size_t> balanced = BalanceLevels(record, openings, requiredFlow, speed, std::move(levels));
     return balanced.empty() ? std::vector<int32_t>{} : TurnsOfLevels(openings, balanced);
 }
 
@@ -339,6 +332,8 @@ Commissioning ComputeCommissioning(const CalcRecord& record, const Commissioning
     const StoreyFlows winter = SolveAt(record, result.Speed, zetas, true, conditions.WinterTemperature);
     const StoreyFlows summer = SolveAt(record, result.Speed, zetas, true, conditions.SummerTemperature);
     result.SolveStatus = design.Status;
+    result.FlowCoefficient = design.FlowCoefficient;
+    result.CatalogueRange = design.CatalogueRange;
     if (!HasRows(design)) {
         result.Status = CommissioningStatus::CatalogueTooLow;
         return result;

@@ -9,10 +9,6 @@
 #include "model/calc_record.h"
 #include "model/storey_flows.h"
 
-// The outside temperatures of the seasons the settings are also solved for.
-constexpr double kDefaultWinterTemperature = -20.0;  // deg C
-constexpr double kDefaultSummerTemperature = 30.0;   // deg C
-
 struct CommissioningConditions {
     double RequiredFlowHourly = 0.0;                      // m3/h : Qi, every storey's grille
     double WinterTemperature = kDefaultWinterTemperature;  // deg C
@@ -47,6 +43,8 @@ struct Commissioning {
     int32_t Speed = 0;            // 1/min
     int32_t CatalogueSpeed = 0;   // 1/min
     StoreyFlowStatus SolveStatus = StoreyFlowStatus::NoNetwork;  // of the design solve at Speed
+    double FlowCoefficient = 0.0;        // - : phi of the design solve
+    FlowRange CatalogueRange{0.0, 0.0};  // - : the catalogued phi range of the fan
     double FanFlow = 0.0;         // m3/s : design condition at Speed
     double FanPressure = 0.0;     // Pa
     double WinterFanFlow = 0.0;   // m3/s

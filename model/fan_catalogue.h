@@ -30,6 +30,13 @@ struct FanEntry {
     Characteristic SilencerCharacteristic;  // fan with a cylindrical silencer
 };
 
+// The three ways an entry can be fitted, each with its own characteristic.
+enum class FanConfiguration : int32_t {
+    Fan = 0,       // the fan alone
+    Base = 1,      // the fan on a silencing base
+    Silencer = 2,  // the fan with a cylindrical silencer
+};
+
 constexpr int kFanCount = 58;
 
 // pi^2 as used by the flow and pressure scaling of every characteristic.

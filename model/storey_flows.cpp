@@ -1,20 +1,21 @@
 // The storey flows: the riser is marched upwards from the lowest storey's duct pressure, each
 // grille passing what the pressure across it drives, each duct segment adding the friction of the
-// flow it carries, and the lowest duct pressure is bisected until the network's pressure at the
+// flow it carries, and the lowest duct pressure is narrowed in until the network's pressure at the
 // fan equals the fan's pressure at the summed flow.
 #include "model/storey_flows.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
-#include "model/fan_catalogue.h"
 #include "model/installation_kinds.h"
 #include "model/network.h"
 #include "model/operating_point.h"
 
 const char kStoreyFlowOffCatalogueMessage[] =
-    "Wentylator pracuje poza skatalogowanym zakresem swojej charakterystyki.";
+    "Wentylator pracuje poza skatalogowanym zakresem charakterystyki (φ = %1.3f, katalog: %1.3f do %1.3f); "
+    "wynik szacunkowy.";
 const char kStoreyFlowNoSolutionMessage[] =
     "Przy rzeczywistym rozkładzie przepływu charakterystyka wentylatora nie przecina\n"
     "charakterystyki sieci w skatalogowanym zakresie: brak rozwiązania.\n"
@@ -24,49 +25,75 @@ const char kStoreyFlowNoNetworkMessage[] = "Brak wentylatora lub kondygnacji do 
 namespace {
 
 // A residual jump larger than this across the final bracket is no crossing but the end of the
-// fan's catalogued curve, where its pressure drops to zero.
+// fan's curve, where its pressure drops to zero.
 constexpr double kCrossingJump = 0.5;  // Pa
-
-// How far either side of a hinted lowest duct pressure the bracket is first tried, as its share.
-constexpr double kHintReach = 1e-3;  // -
 
 // dp = k * q * |q| for every element, so a reversed flow meets a reversed pressure.
 double SignedSquare(double q) { return q * std::fabs(q); }
 
+// psi'(phi) of c0 + c1 phi + c2 phi^2 + c3 phi^3 + c4 phi^4.
+double PressureCoefficientSlope(const double c[5], double phi)
+{
+    return c[1] + 2.0 * c[2] * phi + 3.0 * c[3] * phi * phi + 4.0 * c[4] * phi * phi * phi;
+}
+
+// The characteristic of a configuration: the plain fan's or a silencer variant's.
+struct Curve {
+    FlowRange Range;
+    const double* Coefficients;
+};
+
+Curve CurveOf(const FanEntry& fan, FanConfiguration configuration)
+{
+    switch (configuration) {
+    case FanConfiguration::Base: return {fan.BaseCharacteristic.Range, fan.BaseCharacteristic.Coefficients};
+    case FanConfiguration::Silencer:
+        return {fan.SilencerCharacteristic.Range, fan.SilencerCharacteristic.Coefficients};
+    case FanConfiguration::Fan: break;
+    }
+    return {fan.FlowCoefficientRange, fan.PressureCoefficients};
+}
+
 // The network's elements as loss factors k [Pa/(m3/s)^2] and the fan's curve.
 struct Riser {
     int32_t Storeys;
-    std::vector<double> GrilleFactors;  // zeta_kr * rho/2 / A_kr^2 of each storey
+    std::vector<double> GrilleFactor;  // zeta_kr * rho/2 / A_kr^2 of each storey
     double SegmentFactor;     // f * L1 * rho/2 / A^2
     double TransitionFactor;  // zeta_p * rho/2 / A^2
     bool ConstantFlow;        // kinds 4 and 5 hold SetFlow while the pressure allows it
     double SetFlow;           // m3/s : Qs
     bool EqualFlows;
     std::vector<double> Stack;  // Pa : extra driving pressure of each storey's grille
-    const FanEntry* Fan;
+    Curve Fan;
+    double EndPressureCoefficient;  // - : psi at the catalogued upper end
+    double EndSlope;                // - : psi' there; the tangent continues the curve when negative
     double TotalFlowScale;      // m3/s : Q = phi * scale
     double PressureScale;       // Pa : dp = psi(phi) * scale
 };
 
-// The flow a grille passes at the pressure across it.
-double GrilleFlow(const Riser& riser, int32_t storey, double pressure)
+// The flow the grille of storey i passes at the pressure across it.
+double GrilleFlow(const Riser& riser, size_t i, double pressure)
 {
-    const double factor = riser.GrilleFactors[static_cast<size_t>(storey)];
-    if (riser.ConstantFlow && pressure >= factor * riser.SetFlow * riser.SetFlow)
+    const double k = riser.GrilleFactor[i];
+    if (riser.ConstantFlow && pressure >= k * riser.SetFlow * riser.SetFlow)
         return riser.SetFlow;
-    const double q = std::sqrt(std::fabs(pressure) / factor);
+    const double q = std::sqrt(std::fabs(pressure) / k);
     return pressure < 0.0 ? -q : q;
 }
 
 // The fan's pressure at flow Q: the catalogue polynomial, extended below its range down to zero
-// flow (and held at its zero-flow value for a reversed flow); nothing beyond the range's upper
-// end or where the polynomial turns negative.
+// flow (and held at its zero-flow value for a reversed flow), beyond its upper end along the
+// tangent there while that falls; never negative.
 double FanPressureAt(const Riser& riser, double flow)
 {
     const double phi = std::max(flow, 0.0) / riser.TotalFlowScale;
-    if (phi > riser.Fan->FlowCoefficientRange.Max)
-        return 0.0;
-    return std::max(PressureCoefficient(riser.Fan->PressureCoefficients, phi), 0.0) * riser.PressureScale;
+    if (phi > riser.Fan.Range.Max) {
+        if (!(riser.EndSlope < 0.0))
+            return 0.0;
+        const double psi = riser.EndPressureCoefficient + riser.EndSlope * (phi - riser.Fan.Range.Max);
+        return std::max(psi, 0.0) * riser.PressureScale;
+    }
+    return std::max(PressureCoefficient(riser.Fan.Coefficients, phi), 0.0) * riser.PressureScale;
 }
 
 struct March {
@@ -76,21 +103,22 @@ struct March {
 };
 
 // Marches from the lowest storey's duct pressure up to the fan. The fan pressure the network
-// needs grows strictly with the starting pressure, which is what makes the bisection sound.
+// needs grows strictly with the starting pressure, which is what makes the bracketing sound.
 March MarchUp(const Riser& riser, double lowestDuctPressure, std::vector<StoreyFlowRow>* rows)
 {
     double p = lowestDuctPressure;
     double carried = 0.0;  // m3/s : flow of the segment above the current storey
     double firstFlow = 0.0;
     for (int32_t i = 0; i < riser.Storeys; ++i) {
-        const double across = p + riser.Stack[static_cast<size_t>(i)];
-        double q = GrilleFlow(riser, i, across);
+        const size_t s = static_cast<size_t>(i);
+        const double across = p + riser.Stack[s];
+        double q = GrilleFlow(riser, s, across);
         if (i == 0)
             firstFlow = q;
         else if (riser.EqualFlows)
             q = firstFlow;
         if (rows)
-            (*rows)[static_cast<size_t>(i)] = {q, p, across};
+            (*rows)[s] = {q, p, across};
         carried += q;
         p += riser.SegmentFactor * SignedSquare(carried);
     }
@@ -105,65 +133,74 @@ bool RecordHasNetwork(const CalcRecord& record)
            std::isfinite(record.GrilleLossCoefficient) && record.StoreyHeight >= 0.0;
 }
 
-// An upper bound of the fan's pressure over its curve: sum of |c_k| * phi_max^k (phi_max >= 1 or not).
+// An upper bound of the fan's pressure over its curve: sum of |c_k| * phi_max^k (phi_max >= 1 or
+// not); the tangent beyond the end only falls from the end's value.
 double FanPressureBound(const Riser& riser)
 {
-    const double phiMax = std::max(std::fabs(riser.Fan->FlowCoefficientRange.Max), 1.0);
+    const double phiMax = std::max(std::fabs(riser.Fan.Range.Max), 1.0);
     double bound = 0.0;
     double power = 1.0;
-    for (double c : riser.Fan->PressureCoefficients) {
-        bound += std::fabs(c) * power;
+    for (int k = 0; k < 5; ++k) {
+        bound += std::fabs(riser.Fan.Coefficients[k]) * power;
         power *= phiMax;
     }
     return bound * riser.PressureScale;
 }
 
-}  // namespace
-
-StoreyFlowOptions StoreyFlowOptionsOf(const CalcRecord& record)
+StoreyFlowOptions ConditionOptions(StoreyCondition condition, double temperature, double fanSpeed,
+                                   FanConfiguration configuration)
 {
     StoreyFlowOptions options;
-    options.StackEffect = record.StoreyStackEffect != 0;
-    options.OutsideTemperature = record.OutsideTemperature;
-    options.FanSpeed = record.StoreyFanSpeed;
+    options.StackEffect = condition != StoreyCondition::Still;
+    options.OutsideTemperature = options.StackEffect ? temperature : 0.0;
+    options.FanSpeed = fanSpeed;
+    options.Configuration = configuration;
     return options;
 }
 
+}  // namespace
+
 StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& options)
 {
-    StoreyFlows result;
     const FanEntry* fan = LookupFan(record.FanIndex);
-    if (!fan || !RecordHasNetwork(record))
+    return fan ? SolveStoreyFlows(*fan, record, options) : StoreyFlows{};
+}
+
+StoreyFlows SolveStoreyFlows(const FanEntry& fan, const CalcRecord& record, const StoreyFlowOptions& options)
+{
+    StoreyFlows result;
+    if (!RecordHasNetwork(record))
         return result;
 
     const int32_t storeys = record.StoreyCount;
     const double rho = record.AirDensity;
-    const NetworkModel network = BuildNetwork(record, fan->ConnectionDiameter);
+    const NetworkModel network = BuildNetwork(record, fan.ConnectionDiameter);
     const double ductArea2 = record.DuctArea * record.DuctArea;
 
     Riser riser;
     riser.Storeys = storeys;
-    const double grilleArea2 = record.GrilleArea * record.GrilleArea;
-    if (options.GrilleLossCoefficients.empty()) {
-        riser.GrilleFactors.assign(static_cast<size_t>(storeys), record.GrilleLossCoefficient * rho / 2.0 / grilleArea2);
-    } else {
-        if (options.GrilleLossCoefficients.size() != static_cast<size_t>(storeys))
-            return result;
-        for (double zeta : options.GrilleLossCoefficients) {
-            if (!(zeta > 0.0) || !std::isfinite(zeta))
-                return result;
-            riser.GrilleFactors.push_back(zeta * rho / 2.0 / grilleArea2);
-        }
+    const double grilleDynamic = rho / 2.0 / (record.GrilleArea * record.GrilleArea);
+    riser.GrilleFactor.assign(static_cast<size_t>(storeys), record.GrilleLossCoefficient * grilleDynamic);
+    for (size_t i = 0; i < options.GrilleLossCoefficients.size() && i < riser.GrilleFactor.size(); ++i) {
+        const double zeta = options.GrilleLossCoefficients[i];
+        if (!(zeta > 0.0) || !std::isfinite(zeta))
+            return result;  // a grille without resistance has no flow that follows from its pressure
+        riser.GrilleFactor[i] = zeta * grilleDynamic;
     }
     riser.SegmentFactor = network.FrictionPerMetre * record.StoreyHeight * rho / 2.0 / ductArea2;
     riser.TransitionFactor = network.TransitionLoss * rho / 2.0 / ductArea2;
     riser.ConstantFlow = IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0;
     riser.SetFlow = record.GrilleSetFlowHourly / 3600.0;
     riser.EqualFlows = options.EqualFlows;
-    riser.Fan = fan;
+    riser.Fan = CurveOf(fan, options.Configuration);
+    result.CatalogueRange = riser.Fan.Range;
+    if (!(riser.Fan.Range.Max > 0.0))
+        return result;  // a configuration the catalogue does not give for this fan
+    riser.EndPressureCoefficient = PressureCoefficient(riser.Fan.Coefficients, riser.Fan.Range.Max);
+    riser.EndSlope = PressureCoefficientSlope(riser.Fan.Coefficients, riser.Fan.Range.Max);
     // The fan laws: flow with the speed, pressure with its square.
-    const FanScales scales = ComputeScales(*fan, rho, storeys);
-    const double speedRatio = options.FanSpeed > 0.0 ? options.FanSpeed / fan->FanSpeed : 1.0;
+    const FanScales scales = ComputeScales(fan, rho, storeys);
+    const double speedRatio = options.FanSpeed > 0.0 ? options.FanSpeed / fan.FanSpeed : 1.0;
     riser.TotalFlowScale = scales.TotalFlow * speedRatio;
     riser.PressureScale = scales.Pressure * speedRatio * speedRatio;
 
@@ -191,35 +228,53 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
     double hi = FanPressureBound(riser) + stackBound + 1.0;
     double loResidual = MarchUp(riser, lo, nullptr).Residual;
     double hiResidual = MarchUp(riser, hi, nullptr).Residual;
-    // A hint replaces either end by a pressure just beside it, on the side its residual tells.
-    if (options.LowestPressureHint != 0.0 && std::isfinite(options.LowestPressureHint)) {
-        const double reach = std::fabs(options.LowestPressureHint) * kHintReach;
-        for (const double probe : {options.LowestPressureHint - reach, options.LowestPressureHint + reach}) {
-            if (!(probe > lo && probe < hi))
-                continue;
-            const double residual = MarchUp(riser, probe, nullptr).Residual;
-            (residual > 0.0 ? lo : hi) = probe;
-            (residual > 0.0 ? loResidual : hiResidual) = residual;
-        }
-    }
+    // The bracket is narrowed by false position with the Illinois weighting (the weights halve an
+    // end that stays put, so that it moves too), and halved instead whenever two steps together
+    // failed to halve it: superlinear on the smooth residual, never slower than bisection where
+    // the residual kinks (a constant-flow grille reaching its setting, a flow turning back) or
+    // jumps (the end of the fan's curve).
+    double loWeight = loResidual;
+    double hiWeight = hiResidual;
+    int lastSide = 0;               // +1 lo moved last, -1 hi moved last
+    double widthBefore = hi - lo;   // Pa : the bracket two steps ago
+    bool bisect = false;            // the next step halves the bracket
     int iterations = 0;
     bool converged = false;
     double solved = 0.0;  // the lowest duct pressure whose residual is within the tolerance
     while (!converged && iterations < kStoreyFlowIterationLimit) {
-        const double mid = 0.5 * (lo + hi);
-        if (mid <= lo || mid >= hi)
+        const double half = 0.5 * (lo + hi);
+        if (half <= lo || half >= hi)
             break;  // neighbouring doubles
-        const double residual = MarchUp(riser, mid, nullptr).Residual;
+        double next = half;
+        if (!bisect) {
+            const double secant = lo + loWeight * (hi - lo) / (loWeight - hiWeight);
+            if (secant > lo && secant < hi)
+                next = secant;
+        }
+        const double residual = MarchUp(riser, next, nullptr).Residual;
         if (residual > 0.0) {
-            lo = mid;
+            lo = next;
             loResidual = residual;
+            loWeight = residual;
+            if (lastSide == 1)
+                hiWeight *= 0.5;
+            lastSide = 1;
         } else {
-            hi = mid;
+            hi = next;
             hiResidual = residual;
+            hiWeight = residual;
+            if (lastSide == -1)
+                loWeight *= 0.5;
+            lastSide = -1;
         }
         converged = std::fabs(residual) <= kStoreyFlowTolerance;
-        solved = mid;
+        solved = next;
         ++iterations;
+        bisect = false;
+        if (iterations % 2 == 0) {
+            bisect = hi - lo > 0.5 * widthBefore;
+            widthBefore = hi - lo;
+        }
     }
     result.Iterations = iterations;
 
@@ -233,11 +288,16 @@ StoreyFlows SolveStoreyFlows(const CalcRecord& record, const StoreyFlowOptions& 
         result.Status = StoreyFlowStatus::NoSolution;
         return result;
     }
-    const FlowRange& range = fan->FlowCoefficientRange;
+    const FlowRange& range = riser.Fan.Range;
     const bool catalogued = result.FlowCoefficient >= range.Min && result.FlowCoefficient <= range.Max &&
-                            PressureCoefficient(fan->PressureCoefficients, result.FlowCoefficient) >= 0.0;
+                            PressureCoefficient(riser.Fan.Coefficients, result.FlowCoefficient) >= 0.0;
     result.Status = catalogued ? StoreyFlowStatus::Solved : StoreyFlowStatus::OffCatalogue;
     return result;
+}
+
+bool HasStoreyRows(const StoreyFlows& flows)
+{
+    return flows.Status == StoreyFlowStatus::Solved || flows.Status == StoreyFlowStatus::OffCatalogue;
 }
 
 double StoreyFlowSpread(const StoreyFlows& flows)
@@ -250,4 +310,53 @@ double StoreyFlowSpread(const StoreyFlows& flows)
     if (!(smallest->GrilleFlow > 0.0))
         return 0.0;
     return largest->GrilleFlow / smallest->GrilleFlow;
+}
+
+std::vector<StoreyConditionFlows> SolveStoreyConditions(const CalcRecord& record)
+{
+    const FanEntry* fan = LookupFan(record.FanIndex);
+    std::vector<StoreyConditionFlows> conditions;
+    const auto add = [&](StoreyCondition condition, double temperature) {
+        const StoreyFlowOptions options =
+            ConditionOptions(condition, temperature, record.StoreyFanSpeed, FanConfiguration::Fan);
+        conditions.push_back({condition, options.OutsideTemperature,
+                              fan ? SolveStoreyFlows(*fan, record, options) : StoreyFlows{}});
+    };
+    if (record.StoreyOneCondition != 0) {
+        add(StoreyCondition::Outside, record.OutsideTemperature);
+    } else {
+        add(StoreyCondition::Still, 0.0);
+        add(StoreyCondition::Winter, record.WinterTemperature);
+        add(StoreyCondition::Summer, record.SummerTemperature);
+    }
+    return conditions;
+}
+
+std::vector<StoreyConditionFlows> SolveDesignConditions(const FanEntry& fan, FanConfiguration configuration,
+                                                        const CalcRecord& record)
+{
+    std::vector<StoreyConditionFlows> conditions;
+    for (const auto& [condition, temperature] : {std::pair{StoreyCondition::Still, 0.0},
+                                                std::pair{StoreyCondition::Winter, record.WinterTemperature},
+                                                std::pair{StoreyCondition::Summer, record.SummerTemperature}})
+        conditions.push_back({condition, temperature,
+                              SolveStoreyFlows(fan, record, ConditionOptions(condition, temperature, 0.0, configuration))});
+    return conditions;
+}
+
+StoreyShortfall ShortfallOf(const StoreyFlows& flows, double requiredGrilleFlowHourly)
+{
+    StoreyShortfall shortfall;
+    if (!HasStoreyRows(flows))
+        return shortfall;
+    for (size_t i = 0; i < flows.Storeys.size(); ++i) {
+        const double hourly = flows.Storeys[i].GrilleFlow * 3600.0;
+        if (hourly < requiredGrilleFlowHourly)
+            ++shortfall.Below;
+        if (shortfall.Least < 0 || hourly < shortfall.LeastFlowHourly) {
+            shortfall.Least = static_cast<int>(i);
+            shortfall.LeastFlowHourly = hourly;
+        }
+    }
+    return shortfall;
 }

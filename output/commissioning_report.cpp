@@ -66,6 +66,8 @@ CommissioningConditions CommissioningConditionsOf(const CalcRecord& record)
 {
     CommissioningConditions conditions;
     conditions.RequiredFlowHourly = record.RequiredGrilleFlowHourly;
+    conditions.WinterTemperature = record.WinterTemperature;
+    conditions.SummerTemperature = record.SummerTemperature;
     return conditions;
 }
 
@@ -103,7 +105,8 @@ std::vector<std::string> CommissioningNotes(const CalcRecord& record, const Comm
                             : "   nie każda kondygnacja otrzymuje Qi:");
     }
     if (c.SolveStatus == StoreyFlowStatus::OffCatalogue)
-        notes.push_back(std::string("   ") + kStoreyFlowOffCatalogueMessage);
+        notes.push_back("   " + FormatTemplate(kStoreyFlowOffCatalogueMessage,
+                                               {c.FlowCoefficient, c.CatalogueRange.Min, c.CatalogueRange.Max}));
     return notes;
 }
 
@@ -246,8 +249,12 @@ std::string CommissioningCsv(const Commissioning& c)
 void AppendCommissioningPage(std::string& page, const CalcRecord& record)
 {
     const Commissioning c = ComputeCommissioning(record, CommissioningConditionsOf(record));
-    for (const std::string& note : CommissioningNotes(record, c))
+    for (std::string note : CommissioningNotes(record, c)) {
+        // The page is written in code page 1250, which has no phi: the entity keeps it.
+        for (size_t at = note.find("φ"); at != std::string::npos; at = note.find("φ", at))
+            note.replace(at, std::string("φ").size(), "&phi;");
         page += "<tr><td colspan=\"2\">" + note + "</td></tr>\n";
+    }
     if (!HasRows(c))
         return;
 

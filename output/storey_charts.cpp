@@ -1,5 +1,6 @@
 // Point files and scripts of the storey-flow chart. The storey runs along the x axis, the grille
-// flow up the y axis; the titles keep to ASCII like those of the other sets.
+// flow up the y axis: one curve per condition and the required flow per grille as a line; the
+// titles keep to ASCII like those of the other sets.
 #include "output/storey_charts.h"
 
 #include "output/charts.h"
@@ -14,14 +15,34 @@ constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every
 
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
-    "\\nobroty=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
+    "\\nobroty=%d[1/min], gestosc=%2.3lf[kg/m3]\\n%s\"\n";
 constexpr char kTitleRegulated[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
-    "\\nobroty=%d[1/min], obr. reg.=%2.1lf[1/min], gestosc=%2.3lf[kg/m3]\"\n";
+    "\\nobroty=%d[1/min], obr. reg.=%2.1lf[1/min], gestosc=%2.3lf[kg/m3]\\n%s\"\n";
 constexpr char kLabels[] =
     "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
-constexpr char kPlot[] =
-    "plot 'kond.gnu' title 'przeplyw rzeczywisty' with linespoints, 'kond_r.gnu' title 'rowny podzial' with lines \n";
+constexpr char kQiFile[] = "kond_qi.gnu";
+
+// Point file and ASCII key of each condition.
+struct ConditionCurve {
+    StoreyCondition Condition;
+    const char* PointFile;
+    const char* Key;  // printf template of the outside temperature
+};
+constexpr ConditionCurve kCurves[] = {
+    {StoreyCondition::Still,   "kond.gnu",   "bez efektu kominowego"},
+    {StoreyCondition::Winter,  "kond_z.gnu", "zima %1.1f C"},
+    {StoreyCondition::Summer,  "kond_l.gnu", "lato %1.1f C"},
+    {StoreyCondition::Outside, "kond.gnu",   "temperatura zewnetrzna %1.1f C"},
+};
+
+const ConditionCurve& CurveOf(StoreyCondition condition)
+{
+    for (const ConditionCurve& curve : kCurves)
+        if (curve.Condition == condition)
+            return curve;
+    return kCurves[0];
+}
 
 void WriteOrNote(const std::string& path, const std::string& bytes, FileProblems& problems)
 {
@@ -31,28 +52,40 @@ void WriteOrNote(const std::string& path, const std::string& bytes, FileProblems
 
 }  // namespace
 
-void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record, const StoreyFlows& flows,
-                           FileProblems& problems)
+void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record,
+                           const std::vector<StoreyConditionFlows>& conditions, FileProblems& problems)
 {
-    const int32_t storeys = static_cast<int32_t>(flows.Storeys.size());
-    std::string points;
-    for (int32_t i = 0; i < storeys; ++i)
-        points += Printf("%d", i + 1) + "  " +
-                  FormatNumber("%f", flows.Storeys[static_cast<size_t>(i)].GrilleFlow * kSecondsPerHour) + "\n";
-    WriteOrNote(JoinPath(dir, "kond.gnu"), points, problems);
-
-    const std::string equal = FormatNumber("%f", EqualFlowResult(record).GrilleFlowHourly);
-    WriteOrNote(JoinPath(dir, "kond_r.gnu"), "1  " + equal + "\n" + Printf("%d", storeys) + "  " + equal + "\n",
+    const int32_t storeys = record.StoreyCount;
+    std::string plot = "plot ";
+    std::string names;
+    for (const StoreyConditionFlows& condition : conditions) {
+        const ConditionCurve& curve = CurveOf(condition.Condition);
+        const std::string key = FormatNumber(curve.Key, condition.OutsideTemperature);
+        names += (names.empty() ? "" : ", ") + key;
+        if (!HasStoreyRows(condition.Flows))
+            continue;
+        std::string points;
+        for (size_t i = 0; i < condition.Flows.Storeys.size(); ++i)
+            points += Printf("%zu", i + 1) + "  " +
+                      FormatNumber("%f", condition.Flows.Storeys[i].GrilleFlow * kSecondsPerHour) + "\n";
+        WriteOrNote(JoinPath(dir, curve.PointFile), points, problems);
+        plot += std::string("'") + curve.PointFile + "' title '" + key + "' with linespoints, ";
+    }
+    const std::string required = FormatNumber("%f", record.RequiredGrilleFlowHourly);
+    WriteOrNote(JoinPath(dir, kQiFile), "0.5  " + required + "\n" + Printf("%d.5", storeys) + "  " + required + "\n",
                 problems);
+    plot += std::string("'") + kQiFile + "' title 'Qi=" + FormatNumber("%1.1f", record.RequiredGrilleFlowHourly) +
+            " m3/h' with lines \n";
 
     std::string body = kLabels;
     body += Printf("set xrange [0.5:%d.5]\n", storeys);
     body += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
-    body += kPlot;
+    body += plot;
     const char* designation = record.FanDesignation ? record.FanDesignation : "";
     const std::string title =
         record.StoreyFanSpeed > 0.0
-            ? FormatTemplate(kTitleRegulated, {designation, record.FanSpeed, record.StoreyFanSpeed, record.AirDensity})
-            : FormatTemplate(kTitle, {designation, record.FanSpeed, record.AirDensity});
+            ? FormatTemplate(kTitleRegulated,
+                             {designation, record.FanSpeed, record.StoreyFanSpeed, record.AirDensity, names.c_str()})
+            : FormatTemplate(kTitle, {designation, record.FanSpeed, record.AirDensity, names.c_str()});
     WriteChartScripts(dir, ChartSet::StoreyFlows, title, title, body, problems);
 }

@@ -6,5 +6,6 @@
 
 #include "model/calc_record.h"
 
-// Appends the storey table, the comparison with the equal-flow result and the spread (UTF-8).
+// Appends the table of every condition with its summary and the comparison with the equal-flow
+// result (UTF-8).
 void AppendStoreyFlowPage(std::string& page, const CalcRecord& record);

@@ -1,6 +1,7 @@
-// The storey-flow table, its notes and its comparison with the equal-flow result, as report
-// lines, as an aligned text table and as CSV. The flows are solved afresh from the record each
-// time: the record holds the inputs and the options, and the solve takes well under a millisecond.
+// The storey-flow tables of every condition, their remarks and summaries and the comparison with
+// the equal-flow result, as report lines, as an aligned text table and as CSV. The flows are
+// solved afresh from the record each time: the record holds the inputs and the options, and the
+// three conditions together take well under a millisecond.
 #include "output/storey_report.h"
 
 #include <algorithm>
@@ -9,24 +10,35 @@
 #include "model/installation_kinds.h"
 #include "output/number_format.h"
 
-// Columns: heading, report format, CSV format, report column. The headings are short enough for
-// the columns of the printed page: the duct's negative pressure at the grille, and the pressure
-// difference across the grille (DP, as in DPsw of the fan).
+// Columns: heading, report format, CSV format, report column, on the page. The headings are short
+// enough for the columns of the printed page. The pressure across the grille (DP, as in DPsw of the
+// fan) is what drives the flat's air. The duct's negative pressure is measured against the outside
+// air at the fan's height, so with the stack effect it turns negative low in the riser while the
+// grille still draws: it stays in the CSV alone, with a header that says so.
 const StoreyColumn kStoreyColumns[kStoreyColumnCount] = {
-    {"Kondygnacja",                    "%1.0f", "%1.0f", ReportColumn::Label},
-    {"Przepływ [m3/h]",                "%1.1f", "%1.3f", ReportColumn::Pressure},
-    {"Udział [%]",                     "%1.1f", "%1.2f", ReportColumn::Value},
-    {"Podciśnienie [Pa]",              "%1.1f", "%1.3f", ReportColumn::Pressure2},
-    {"DP kratki [Pa]",                 "%1.1f", "%1.3f", ReportColumn::SilencerHeader},
+    {"Kondygnacja",                "%1.0f", "%1.0f", ReportColumn::Label,          true},
+    {"Przepływ [m3/h]",            "%1.1f", "%1.3f", ReportColumn::Pressure,       true},
+    {"Udział w Qi [%]",            "%1.1f", "%1.2f", ReportColumn::Value,          true},
+    {"DP kratki [Pa]",             "%1.1f", "%1.3f", ReportColumn::Pressure2,      true},
+    {"podciśnienie w kanale względem zewnątrz na wysokości wentylatora [Pa]", "%1.1f", "%1.3f", ReportColumn::SilencerValue, false},
+    {"Uwagi",                      nullptr, nullptr, ReportColumn::SilencerHeader, true},
 };
 
-const char kSolvedHeading[] = "Rzeczywisty";
+// Columns of the comparison: the condition, then the fan's flow, its pressure and the mean grille flow.
+const StoreyColumn kComparisonColumns[kComparisonColumnCount] = {
+    {"Warunki",                  nullptr, nullptr, ReportColumn::Label,          true},
+    {"Q [m3/s]",                 "%1.3f", "%1.3f", ReportColumn::Pressure,       true},
+    {"Qh [m3/h]",                "%1.0f", "%1.0f", ReportColumn::Value,          true},
+    {"DPsw [Pa]",                "%1.1f", "%1.1f", ReportColumn::Pressure2,      true},
+    {"Średnio na kratce [m3/h]", "%1.1f", "%1.1f", ReportColumn::SilencerHeader, true},
+};
+
 const char kEqualHeading[] = "Równy podział";
-const char kSpreadLabel[] = "   Wydajność kratki max / min";
 
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
+constexpr char kSpreadLabel[] = "   Wydajność kratki max / min = ";
 
 // Characters of a UTF-8 text (continuation bytes are not counted).
 size_t Width(const std::string& text)
@@ -47,19 +59,88 @@ std::string PadRight(const std::string& text, size_t width)
     return w >= width ? text : text + std::string(width - w, ' ');
 }
 
-bool HasRows(const StoreyFlows& flows)
+// A message of several lines becomes several lines: a canvas draws one line per text.
+void AppendLines(std::vector<std::string>& lines, std::string_view text)
 {
-    return flows.Status == StoreyFlowStatus::Solved || flows.Status == StoreyFlowStatus::OffCatalogue;
+    for (std::string_view rest = text; !rest.empty();) {
+        const size_t end = rest.find('\n');
+        lines.emplace_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+}
+
+double IndoorTemperature(const CalcRecord& record)
+{
+    return record.DensitySource == 0 ? record.AirTemperature : kIndoorTemperature;
+}
+
+// Rows of text padded into columns: numbers to the right, texts to the left, the last column unpadded.
+std::string AlignedTable(const std::vector<std::vector<std::string>>& table, const std::vector<bool>& numeric)
+{
+    std::vector<size_t> widths(numeric.size(), 0);
+    for (const std::vector<std::string>& row : table)
+        for (size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], Width(row[c]));
+    std::string text;
+    for (const std::vector<std::string>& row : table) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c)
+            line += (c > 0 ? "  " : "") + (numeric[c] ? PadLeft(row[c], widths[c]) : PadRight(row[c], widths[c]));
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
 }
 
 }  // namespace
 
-std::array<double, kStoreyColumnCount> StoreyRowValues(const StoreyFlows& flows, size_t i)
+std::string StoreyRemark(double grilleFlowHourly, double requiredFlow)
+{
+    if (grilleFlowHourly < 0.0)
+        return "przepływ odwrotny";
+    if (grilleFlowHourly < requiredFlow)
+        return FormatNumber("brak %1.1f m3/h", requiredFlow - grilleFlowHourly);
+    return "";
+}
+
+std::vector<std::string> StoreyRowCells(const StoreyFlows& flows, size_t i, double requiredFlow, bool csv)
 {
     const StoreyFlowRow& row = flows.Storeys[i];
-    const double mean = flows.FanFlow / static_cast<double>(flows.Storeys.size());
-    return {static_cast<double>(i + 1), row.GrilleFlow * kSecondsPerHour, row.GrilleFlow / mean * 100.0,
-            row.DuctPressure, row.GrillePressure};
+    const double hourly = row.GrilleFlow * kSecondsPerHour;
+    const double share = requiredFlow > 0.0 ? hourly / requiredFlow * 100.0 : 0.0;
+    const double values[] = {static_cast<double>(i + 1), hourly, share, row.GrillePressure, row.DuctPressure};
+    std::vector<std::string> cells;
+    for (int c = 0; c < kStoreyColumnCount; ++c) {
+        const StoreyColumn& column = kStoreyColumns[c];
+        cells.push_back(column.Format ? FormatNumber(csv ? column.CsvFormat : column.Format, values[c])
+                                      : StoreyRemark(hourly, requiredFlow));
+    }
+    return cells;
+}
+
+std::string ConditionHeading(const CalcRecord& record, const StoreyConditionFlows& condition)
+{
+    const std::string temperatures = "temperatura zewnętrzna " + FormatNumber("%1.1f", condition.OutsideTemperature) +
+                                     " [°C], wewnętrzna " + FormatNumber("%1.1f", IndoorTemperature(record)) + " [°C]";
+    switch (condition.Condition) {
+    case StoreyCondition::Still: return "   Bez efektu kominowego";
+    case StoreyCondition::Winter: return "   Zima: " + temperatures;
+    case StoreyCondition::Summer: return "   Lato: " + temperatures;
+    case StoreyCondition::Outside: break;
+    }
+    return "   Efekt kominowy: " + temperatures;
+}
+
+std::string ConditionName(const StoreyConditionFlows& condition)
+{
+    const std::string temperature = FormatNumber("%1.1f", condition.OutsideTemperature) + " °C";
+    switch (condition.Condition) {
+    case StoreyCondition::Still: return "Bez efektu";
+    case StoreyCondition::Winter: return "Zima " + temperature;
+    case StoreyCondition::Summer: return "Lato " + temperature;
+    case StoreyCondition::Outside: break;
+    }
+    return "Efekt kominowy " + temperature;
 }
 
 EqualFlowPoint EqualFlowResult(const CalcRecord& record)
@@ -70,144 +151,198 @@ EqualFlowPoint EqualFlowResult(const CalcRecord& record)
     options.FanSpeed = record.StoreyFanSpeed;
     options.EqualFlows = true;
     const StoreyFlows equal = SolveStoreyFlows(record, options);
-    if (!HasRows(equal))
+    if (!HasStoreyRows(equal))
         return {0.0, 0.0, 0.0};
     return {equal.FanFlow, equal.FanPressure, equal.FanFlow * kSecondsPerHour / static_cast<double>(equal.Storeys.size())};
 }
 
-std::vector<StoreyComparison> CompareWithEqualFlows(const CalcRecord& record, const StoreyFlows& flows)
+std::vector<std::vector<std::string>> ComparisonRows(const CalcRecord& record,
+                                                     const std::vector<StoreyConditionFlows>& conditions)
 {
-    const double storeys = static_cast<double>(flows.Storeys.size());
-    const EqualFlowPoint equal = EqualFlowResult(record);
-    return {
-        {"   Wydajność sekundowa wentylatora Q", FormatNumber("%1.3f", flows.FanFlow) + " [m3/s]",
-         FormatNumber("%1.3f", equal.FanFlow) + " [m3/s]"},
-        {"   Wydajność godzinowa wentylatora Qh", FormatNumber("%1.0f", flows.FanFlow * kSecondsPerHour) + " [m3/h]",
-         FormatNumber("%1.0f", equal.FanFlow * kSecondsPerHour) + " [m3/h]"},
-        {"   Podciśnienie wentylatora DPsw", FormatNumber("%1.1f", flows.FanPressure) + " [Pa]",
-         FormatNumber("%1.1f", equal.FanPressure) + " [Pa]"},
-        {"   Średnia wydajność na kratce", FormatNumber("%1.1f", flows.FanFlow * kSecondsPerHour / storeys) + " [m3/h]",
-         FormatNumber("%1.1f", equal.GrilleFlowHourly) + " [m3/h]"},
+    const auto row = [](const std::string& name, double flow, double pressure, double perGrille) {
+        const double values[] = {0.0, flow, flow * kSecondsPerHour, pressure, perGrille};
+        std::vector<std::string> cells = {name};
+        for (int c = 1; c < kComparisonColumnCount; ++c)
+            cells.push_back(FormatNumber(kComparisonColumns[c].Format, values[c]));
+        return cells;
     };
+    std::vector<std::vector<std::string>> rows;
+    for (const StoreyConditionFlows& condition : conditions) {
+        const StoreyFlows& flows = condition.Flows;
+        if (!HasStoreyRows(flows))
+            continue;
+        const double storeys = static_cast<double>(flows.Storeys.size());
+        rows.push_back(row(ConditionName(condition), flows.FanFlow, flows.FanPressure,
+                           flows.FanFlow * kSecondsPerHour / storeys));
+    }
+    const EqualFlowPoint equal = EqualFlowResult(record);
+    rows.push_back(row(kEqualHeading, equal.FanFlow, equal.FanPressure, equal.GrilleFlowHourly));
+    return rows;
 }
 
-std::string SpreadText(const StoreyFlows& flows)
+std::vector<std::string> ConditionSummary(const StoreyFlows& flows, double requiredFlow)
 {
+    const StoreyShortfall shortfall = ShortfallOf(flows, requiredFlow);
+    if (shortfall.Least < 0)
+        return {};
+    const std::string least = "najmniej kondygnacja " + Printf("%d", shortfall.Least + 1) + ": " +
+                              FormatNumber("%1.1f", shortfall.LeastFlowHourly) + " [m3/h]";
+    std::vector<std::string> lines;
+    if (shortfall.Below == 0)
+        lines.push_back("   Każda kondygnacja otrzymuje co najmniej Qi; " + least);
+    else
+        lines.push_back("   Kondygnacji poniżej Qi: " + Printf("%d z %zu", shortfall.Below, flows.Storeys.size()) +
+                        "; " + least);
     const double spread = StoreyFlowSpread(flows);
-    return "= " + (spread > 0.0 ? FormatNumber("%1.2f", spread) : std::string("-")) + " [-]";
+    lines.push_back(kSpreadLabel + (spread > 0.0 ? FormatNumber("%1.2f", spread) : std::string("-")) + " [-]");
+    return lines;
 }
 
-std::vector<std::string> StoreyFlowNotes(const CalcRecord& record, const StoreyFlows& flows)
+std::vector<std::string> ConditionStatus(const StoreyFlows& flows)
+{
+    std::vector<std::string> lines;
+    switch (flows.Status) {
+    case StoreyFlowStatus::Solved: break;
+    case StoreyFlowStatus::OffCatalogue:
+        lines.push_back(FormatTemplate(kStoreyFlowOffCatalogueMessage,
+                                       {flows.FlowCoefficient, flows.CatalogueRange.Min, flows.CatalogueRange.Max}));
+        break;
+    case StoreyFlowStatus::NoSolution: AppendLines(lines, kStoreyFlowNoSolutionMessage); break;
+    case StoreyFlowStatus::NoNetwork: AppendLines(lines, kStoreyFlowNoNetworkMessage); break;
+    }
+    return lines;
+}
+
+std::vector<std::string> StoreyFlowNotes(const CalcRecord& record)
 {
     std::vector<std::string> notes = {"Rozkład przepływu na kondygnacjach:"};
-    if (record.StoreyStackEffect != 0) {
-        const double indoor = record.DensitySource == 0 ? record.AirTemperature : kIndoorTemperature;
-        notes.push_back("   Efekt kominowy: temperatura zewnętrzna " + FormatNumber("%1.1f", record.OutsideTemperature) +
-                        " [°C], wewnętrzna " + FormatNumber("%1.1f", indoor) + " [°C]");
-    } else {
-        notes.push_back("   Bez efektu kominowego");
-    }
+    notes.push_back("   Wymagana wydajność kratki Qi = " + FormatNumber("%1.1f", record.RequiredGrilleFlowHourly) +
+                    " [m3/h]");
     if (record.StoreyFanSpeed > 0.0)
         notes.push_back("   Obroty regulowane wentylatora = " + FormatNumber("%1.1f", record.StoreyFanSpeed) + " [1/min]");
+    else
+        notes.push_back("   Obroty wentylatora = " + Printf("%d", record.FanSpeed) + " [1/min]");
     if (IsConstantFlowKind(record.InstallationKind) && record.GrilleSetFlowHourly > 0.0)
         notes.push_back("   Kratki stałej wydajności Qs = " + FormatNumber("%1.0f", record.GrilleSetFlowHourly) +
                         " [m3/h]");
-    const char* status = nullptr;
-    switch (flows.Status) {
-    case StoreyFlowStatus::Solved: break;
-    case StoreyFlowStatus::OffCatalogue: status = kStoreyFlowOffCatalogueMessage; break;
-    case StoreyFlowStatus::NoSolution: status = kStoreyFlowNoSolutionMessage; break;
-    case StoreyFlowStatus::NoNetwork: status = kStoreyFlowNoNetworkMessage; break;
-    }
-    // A message of several lines becomes several report lines: a canvas draws one line per text.
-    for (std::string_view rest = status ? status : ""; !rest.empty();) {
-        const size_t end = rest.find('\n');
-        notes.emplace_back(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    }
     return notes;
 }
 
 std::vector<ReportLine> BuildStoreyFlowLines(const CalcRecord& record, ReportRendering rendering)
 {
-    const StoreyFlows flows = SolveStoreyFlows(record, StoreyFlowOptionsOf(record));
+    const std::vector<StoreyConditionFlows> conditions = SolveStoreyConditions(record);
+    const double required = record.RequiredGrilleFlowHourly;
+    const bool printer = rendering == ReportRendering::Printer;
     std::vector<ReportLine> lines;
-    for (const std::string& note : StoreyFlowNotes(record, flows))
-        lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, note}}});
-    if (!HasRows(flows))
-        return lines;
+    const auto text = [&](double advance, const std::string& line) {
+        lines.push_back({advance, ReportFont::Body, {{ReportColumn::Label, line}}});
+    };
+    for (const std::string& note : StoreyFlowNotes(record))
+        text(1, note);
 
-    ReportLine heading{2, ReportFont::Body, {}};
-    for (const StoreyColumn& column : kStoreyColumns)
-        heading.Cells.push_back({column.Column, column.Heading});
-    lines.push_back(std::move(heading));
-    for (size_t i = 0; i < flows.Storeys.size(); ++i) {
-        const auto values = StoreyRowValues(flows, i);
-        ReportLine row{1, ReportFont::Body, {}};
-        for (int c = 0; c < kStoreyColumnCount; ++c)
-            row.Cells.push_back({kStoreyColumns[c].Column, FormatNumber(kStoreyColumns[c].Format, values[c])});
-        lines.push_back(std::move(row));
+    for (const StoreyConditionFlows& condition : conditions) {
+        const StoreyFlows& flows = condition.Flows;
+        text(2, ConditionHeading(record, condition));
+        for (const std::string& status : ConditionStatus(flows))
+            text(1, status);
+        if (!HasStoreyRows(flows))
+            continue;
+        ReportLine heading{printer ? 1.5 : 1.0, ReportFont::Body, {}};
+        for (const StoreyColumn& column : kStoreyColumns)
+            if (column.OnPage)
+                heading.Cells.push_back({column.Column, column.Heading});
+        lines.push_back(std::move(heading));
+        for (size_t i = 0; i < flows.Storeys.size(); ++i) {
+            const std::vector<std::string> cells = StoreyRowCells(flows, i, required);
+            ReportLine row{1, ReportFont::Body, {}};
+            for (int c = 0; c < kStoreyColumnCount; ++c)
+                if (kStoreyColumns[c].OnPage && !cells[c].empty())
+                    row.Cells.push_back({kStoreyColumns[c].Column, cells[c]});
+            lines.push_back(std::move(row));
+        }
+        for (const std::string& summary : ConditionSummary(flows, required))
+            text(1, summary);
     }
 
-    // The comparison: the solved column beside the equal-flow one. On paper the labels in the
-    // larger font reach past the value column, so the two stand in the last two table columns.
-    const bool printer = rendering == ReportRendering::Printer;
-    const ReportColumn solved = printer ? ReportColumn::Pressure2 : ReportColumn::Value;
-    const ReportColumn equal = printer ? ReportColumn::SilencerHeader : ReportColumn::BaseValue;
-    lines.push_back({printer ? 3.0 : 2.0, ReportFont::Body, {{solved, kSolvedHeading}, {equal, kEqualHeading}}});
-    for (const StoreyComparison& row : CompareWithEqualFlows(record, flows))
-        lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, row.Label}, {solved, row.Solved}, {equal, row.Equal}}});
-    lines.push_back({1, ReportFont::Body, {{ReportColumn::Label, kSpreadLabel}, {solved, SpreadText(flows)}}});
+    ReportLine heading{printer ? 3.0 : 2.0, ReportFont::Body, {}};
+    for (const StoreyColumn& column : kComparisonColumns)
+        heading.Cells.push_back({column.Column, column.Heading});
+    lines.push_back(std::move(heading));
+    for (const std::vector<std::string>& cells : ComparisonRows(record, conditions)) {
+        ReportLine row{1, ReportFont::Body, {}};
+        for (int c = 0; c < kComparisonColumnCount; ++c)
+            row.Cells.push_back({kComparisonColumns[c].Column, cells[c]});
+        lines.push_back(std::move(row));
+    }
     return lines;
 }
 
-std::string StoreyFlowTableText(const CalcRecord& record, const StoreyFlows& flows)
+std::string StoreyFlowTableText(const CalcRecord& record, const std::vector<StoreyConditionFlows>& conditions)
 {
+    const double required = record.RequiredGrilleFlowHourly;
     std::string text;
-    for (const std::string& note : StoreyFlowNotes(record, flows))
+    for (const std::string& note : StoreyFlowNotes(record))
         text += note + "\n";
-    if (!HasRows(flows))
-        return text;
-
-    text += "\n";
-    for (int c = 0; c < kStoreyColumnCount; ++c)
-        text += (c > 0 ? "  " : "") + std::string(kStoreyColumns[c].Heading);
-    text += "\n";
-    for (size_t i = 0; i < flows.Storeys.size(); ++i) {
-        const auto values = StoreyRowValues(flows, i);
-        for (int c = 0; c < kStoreyColumnCount; ++c) {
-            const std::string& heading = kStoreyColumns[c].Heading;
-            text += (c > 0 ? "  " : "") + PadLeft(FormatNumber(kStoreyColumns[c].Format, values[c]), Width(heading));
+    for (const StoreyConditionFlows& condition : conditions) {
+        const StoreyFlows& flows = condition.Flows;
+        text += "\n" + ConditionHeading(record, condition) + "\n";
+        for (const std::string& status : ConditionStatus(flows))
+            text += status + "\n";
+        if (!HasStoreyRows(flows))
+            continue;
+        std::vector<std::vector<std::string>> table(1);
+        std::vector<bool> numeric;
+        for (const StoreyColumn& column : kStoreyColumns) {
+            if (!column.OnPage)
+                continue;
+            table[0].emplace_back(column.Heading);
+            numeric.push_back(column.Format != nullptr);
         }
-        text += "\n";
+        for (size_t i = 0; i < flows.Storeys.size(); ++i) {
+            const std::vector<std::string> cells = StoreyRowCells(flows, i, required);
+            table.emplace_back();
+            for (int c = 0; c < kStoreyColumnCount; ++c)
+                if (kStoreyColumns[c].OnPage)
+                    table.back().push_back(cells[c]);
+        }
+        text += AlignedTable(table, numeric);
+        for (const std::string& summary : ConditionSummary(flows, required))
+            text += summary + "\n";
     }
 
-    const std::vector<StoreyComparison> rows = CompareWithEqualFlows(record, flows);
-    size_t labelWidth = Width(kSpreadLabel);
-    for (const StoreyComparison& row : rows)
-        labelWidth = std::max(labelWidth, Width(row.Label));
-    constexpr size_t kValueWidth = 16;
-    text += "\n" + std::string(labelWidth, ' ') + "  " + PadLeft(kSolvedHeading, kValueWidth) + "  " +
-            PadLeft(kEqualHeading, kValueWidth) + "\n";
-    for (const StoreyComparison& row : rows)
-        text += PadRight(row.Label, labelWidth) + "  " + PadLeft(row.Solved, kValueWidth) + "  " +
-                PadLeft(row.Equal, kValueWidth) + "\n";
-    text += PadRight(kSpreadLabel, labelWidth) + "  " + SpreadText(flows) + "\n";
+    std::vector<std::vector<std::string>> table(1);
+    std::vector<bool> numeric;
+    for (const StoreyColumn& column : kComparisonColumns) {
+        table[0].emplace_back(column.Heading);
+        numeric.push_back(column.Format != nullptr);
+    }
+    for (std::vector<std::string>& row : ComparisonRows(record, conditions))
+        table.push_back(std::move(row));
+    text += "\n" + AlignedTable(table, numeric);
     return text;
 }
 
-std::string StoreyFlowCsv(const StoreyFlows& flows)
+std::string StoreyFlowCsv(const CalcRecord& record, const std::vector<StoreyConditionFlows>& conditions)
 {
-    std::string text;
-    for (int c = 0; c < kStoreyColumnCount; ++c)
-        text += (c > 0 ? "," : "") + std::string(kStoreyColumns[c].Heading);
+    const double required = record.RequiredGrilleFlowHourly;
+    std::string text = kStoreyColumns[0].Heading;
+    for (const StoreyConditionFlows& condition : conditions)
+        for (int c = 1; c < kStoreyColumnCount; ++c)
+            text += "," + ConditionName(condition) + ": " + kStoreyColumns[c].Heading;
     text += "\n";
-    if (!HasRows(flows))
-        return text;
-    for (size_t i = 0; i < flows.Storeys.size(); ++i) {
-        const auto values = StoreyRowValues(flows, i);
-        for (int c = 0; c < kStoreyColumnCount; ++c)
-            text += (c > 0 ? "," : "") + FormatNumber(kStoreyColumns[c].CsvFormat, values[c]);
+    size_t storeys = 0;
+    for (const StoreyConditionFlows& condition : conditions)
+        if (HasStoreyRows(condition.Flows))
+            storeys = condition.Flows.Storeys.size();
+    for (size_t i = 0; i < storeys; ++i) {
+        text += Printf("%zu", i + 1);
+        for (const StoreyConditionFlows& condition : conditions) {
+            const bool rows = HasStoreyRows(condition.Flows);
+            const std::vector<std::string> cells =
+                rows ? StoreyRowCells(condition.Flows, i, required, true) : std::vector<std::string>(kStoreyColumnCount);
+            for (int c = 1; c < kStoreyColumnCount; ++c)
+                text += "," + cells[c];
+        }
         text += "\n";
     }
     return text;

@@ -128,6 +128,7 @@ void ModalForm::FillEditsAtCreation(std::initializer_list<QLineEdit*> edits)
 {
     const std::vector<std::string> texts = EditTextsAtCreation(id_, context_.Dir);
     WENT_CHECK(texts.size() == edits.size(), "one text per edit box of the value file");
+    filledEdits_.assign(edits.begin(), edits.end());
     size_t i = 0;
     for (QLineEdit* edit : edits) {
         if (i < texts.size())
@@ -272,6 +273,15 @@ void ModalForm::showEvent(QShowEvent* event)
             const QSize outer = frameGeometry().size();
             move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
         }
+    }
+    // An answer another dialog shares may have been confirmed there since: its value file holds it.
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < filledEdits_.size(); ++i) {
+        if (!IsSharedAnswer(id_, i))
+            continue;
+        if (texts.empty())
+            texts = EditTextsAtCreation(id_, context_.Dir);
+        filledEdits_[i]->setText(QString::fromUtf8(texts[i]));
     }
     if (!shownBefore_ && firstInTabOrder_)
         firstInTabOrder_->setFocus(Qt::OtherFocusReason);

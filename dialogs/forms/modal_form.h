@@ -133,4 +133,5 @@ private:
     bool escapeCancels_;
     QWidget* firstInTabOrder_ = nullptr;
     bool shownBefore_ = false;
+    std::vector<QLineEdit*> filledEdits_;  // the edit boxes in value-file order, as filled at creation
 };

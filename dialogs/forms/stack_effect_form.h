@@ -1,9 +1,9 @@
-// Stack effect, outside temperature and fan speed for the flow of every storey's grille.
+// Required flow per grille, winter and summer design temperatures and fan speed for the flow of
+// every storey's grille.
 #pragma once
 
 #include "dialogs/forms/modal_form.h"
 
-class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -16,10 +16,13 @@ public:
     explicit TOKBottomDlg7(const DialogContext& context);
 
     QFrame* Bevel1;
-    QLabel* Label2;        // "Proszę podać parametry"
-    QCheckBox* CheckBox1;  // "Uwzględnij efekt kominowy"
-    QLabel* Label1;        // "Temperatura zewnętrzna [°C]"
+    QLabel* Label2;  // "Proszę podać parametry"
+    QLabel* Label5;  // "Wymagana wydajność kratki Qi [m3/h]"
+    QLineEdit* Edit4;
+    QLabel* Label1;  // "Temperatura zewnętrzna zimą [°C]"
     QLineEdit* Edit1;
+    QLabel* Label6;  // "Temperatura zewnętrzna latem [°C]"
+    QLineEdit* Edit3;
     QLabel* Label3;  // "Obroty wentylatora [1/min]"
     QLineEdit* Edit2;
     QLabel* Label4;  // "(0 - obroty z katalogu)"

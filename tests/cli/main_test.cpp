@@ -151,7 +151,9 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(table.Status, 0);
     EXPECT_EQ(table.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.txt", table.Out), "");
-    EXPECT_EQ(FileNamesBelow(dir), (std::vector<std::string>{"dialog.sav", "dialog22.sav", "dialog33.sav", "dialog6.sav"}));
+    EXPECT_EQ(FileNamesBelow(dir), (std::vector<std::string>{"dialog.sav", "dialog22.sav", "dialog33.sav", "dialog6.sav",
+                                                      "dialog7.sav"}))
+        << "the required flow is remembered for the storey flows too";
 
     std::string input = ReadFileForTest(Example("blok_10_kondygnacji"));
     input.replace(input.find("fan = 19"), 8, "fan = 99");
@@ -161,8 +163,10 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.csv", csv.Out), "");
 }
 
-// The storey table after the usual reports, its CSV alone on standard output, and the exit status 3
-// of a fan whose curve ends before the storeys' flows meet it.
+// The one condition of --outside-temp after the usual reports; the three conditions as CSV alone
+// on standard output, --qi, --winter and --speed remembered (the required flow in both value files
+// that ask for it); the README's block, whose fan runs past the catalogued end of its curve, with
+// its tables and the estimate's note.
 TEST(main, storey_flows)
 {
     const std::string scratch = ScratchDir("storeys");
@@ -172,19 +176,21 @@ TEST(main, storey_flows)
     EXPECT_EQ(table.Status, 0);
     EXPECT_EQ(table.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/blok_10_kondygnacji_kratki_typ_a.stdout", table.Out), "");
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "1\n-20.0\n0.0\n");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "50.0\n-20.0\n30.0\n0.0\n");
 
-    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", "--speed=730",
-                                        Example("wiezowiec_30_kondygnacji")});
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", "--speed=730", "--qi", "60",
+                                        "--winter=-15", Example("wiezowiec_30_kondygnacji")});
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "0\n-20.0\n730.0\n") << "the temperature box keeps its text";
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "60.0\n-15.0\n30.0\n730.0\n");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog6.sav")), "60.0\n");
     EXPECT_EQ(CompareWithGolden("cli/storeys_wiezowiec_30_kondygnacji.csv", csv.Out), "");
 
-    const CliRun none = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", Example("blok_10_kondygnacji")});
-    EXPECT_EQ(none.Status, 3);
-    EXPECT_EQ(none.Err, std::string(kStoreyFlowNoSolutionMessage) + "\n");
-    EXPECT_EQ(none.Out.find("Rozkład przepływu"), std::string::npos);
+    const CliRun block = RunCli(scratch, {"--dir", JoinPath(scratch, "block"), "--no-plot", "--storeys",
+                                          Example("blok_10_kondygnacji")});
+    EXPECT_EQ(block.Status, 0);
+    EXPECT_EQ(block.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/storeys_blok_10_kondygnacji.stdout", block.Out), "");
 }
 
 // The settings table after the usual reports, and its CSV alone on standard output: Qi goes into the

@@ -33,7 +33,7 @@ std::map<DialogId, DialogInput> BlockAnswers(int32_t fan = 19)
             {D::OKBottomDlg3333, {}}, {D::Form22, {{"3", "10", "0.2", "0.25", "2.5"}, 0, "", -1}},
             {D::OKBottomDlg_wyw, {{}, fan, "", -1}}, {D::OKBottomDlg1, {{"0.6"}, 0, "", -1}},
             {D::OKBottomDlg2, {{"0.5"}, 0, "Wentylator z podstawą tłumiącą", 1}}, {D::OKBottomDlg6, {{"50"}, 0, "", -1}},
-            {D::OKBottomDlg7, {{"1", "-20", "0"}, 0, "", -1}}};
+            {D::OKBottomDlg7, {{"50", "-20", "30", "0"}, 0, "", -1}}};
 }
 
 // A fresh record and working directory; logs every call as a line of text, each plot with the
@@ -135,7 +135,7 @@ TEST(commands, every_command_after_the_wizard)
     Harness storeys("storey_flows", answers);
     storeys.Run("Nowe obliczenia", commands::NewCalculation);
     storeys.Run("Rozkład przepływu", commands::StoreyFlowDistribution);
-    EXPECT_EQ(storeys.record.StoreyStackEffect, 1);
+    EXPECT_EQ(storeys.record.SummerTemperature, 30.0);
     storeys.cancelAt = D::OKBottomDlg7;
     storeys.Run("Rozkład przepływu", commands::StoreyFlowDistribution);
     EXPECT_EQ(CompareWithGolden("dialogs/commands_storey_flows.txt", storeys.Transcript()), "");

@@ -26,10 +26,11 @@ constexpr std::pair<const char*, double R::*> kMarkedDoubles[] = {
     WENT_FIELD(GrilleArea), WENT_FIELD(DuctSideA), WENT_FIELD(DuctSideB), WENT_FIELD(GrilleSizeA),
     WENT_FIELD(GrilleSizeB), WENT_FIELD(StoreyHeight), WENT_FIELD(RegulatedFlow), WENT_FIELD(VariantRegulatedFlow),
     WENT_FIELD(GrilleLossCoefficient), WENT_FIELD(AirTemperature), WENT_FIELD(GrilleSetFlowHourly),
-    WENT_FIELD(OutsideTemperature), WENT_FIELD(StoreyFanSpeed), WENT_FIELD(RequiredGrilleFlowHourly)};
+    WENT_FIELD(OutsideTemperature), WENT_FIELD(StoreyFanSpeed), WENT_FIELD(RequiredGrilleFlowHourly),
+    WENT_FIELD(WinterTemperature), WENT_FIELD(SummerTemperature)};
 constexpr std::pair<const char*, int32_t R::*> kMarkedInts[] = {
     WENT_FIELD(DensitySource), WENT_FIELD(DuctShape), WENT_FIELD(InstallationKind), WENT_FIELD(FanIndex),
-    WENT_FIELD(StoreyCount), WENT_FIELD(RegulationVariant), WENT_FIELD(StoreyStackEffect)};
+    WENT_FIELD(StoreyCount), WENT_FIELD(RegulationVariant), WENT_FIELD(StoreyOneCondition)};
 #undef WENT_FIELD
 
 CalcRecord MarkedRecord()
@@ -103,9 +104,8 @@ TEST(dialog_actions, stored_and_kept_values)
         {"variant flow without a selected item", D::OKBottomDlg2, Edits({"1.0"})},
         {"variant 1 keeps the other request", D::OKBottomDlg2, Edits({"1.0"}, "", 1)},
         {"required flow: every digit kept, one decimal saved", D::OKBottomDlg6, Edits({"52.47"})},
-        {"stack effect at -20.5", D::OKBottomDlg7, Edits({"1", "-20.5", "0"})},
-        {"without the stack effect any temperature is kept", D::OKBottomDlg7, Edits({"0", "500", "0"})},
-        {"a ticked box saved as 1", D::OKBottomDlg7, Edits({"5", "60", "0"})},
+        {"storey flows: required flow, winter, summer", D::OKBottomDlg7, Edits({"52.47", "-20.5", "35", "0"})},
+        {"storey flows: the one condition is not saved", D::OKBottomDlg7, Edits({"50", "-20", "30", "0", "-5"})},
     };
     // Radio dialogs: a choice without a button keeps the 7; fan entry 20 has none.
     const std::pair<DialogId, std::vector<int>> radios[] = {
@@ -171,9 +171,13 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         {"a density line longer than 29", D::OKBottomDlg, Edits({"1e25"})},
         {"negative flow", D::OKBottomDlg2, Edits({"-1"}, "", 1)},
         {"required flow 0", D::OKBottomDlg6, Edits({"0"})},
-        {"outside -61", D::OKBottomDlg7, Edits({"1", "-61", "0"})},
-        {"faster than the catalogue", D::OKBottomDlg7, Edits({"0", "0", "1"})},
-        {"negative speed", D::OKBottomDlg7, Edits({"0", "0", "-1"})},
+        {"storeys' required flow 0", D::OKBottomDlg7, Edits({"0", "-20", "30", "0"})},
+        {"winter -61", D::OKBottomDlg7, Edits({"50", "-61", "30", "0"})},
+        {"summer 61", D::OKBottomDlg7, Edits({"50", "-20", "61", "0"})},
+        {"faster than the catalogue", D::OKBottomDlg7, Edits({"50", "-20", "30", "1"})},
+        {"negative speed", D::OKBottomDlg7, Edits({"50", "-20", "30", "-1"})},
+        {"the one condition at -61", D::OKBottomDlg7, Edits({"50", "-20", "30", "0", "-61"})},
+        {"the one condition not a number", D::OKBottomDlg7, Edits({"50", "-20", "30", "0", "x"})},
     };
     const std::string dir = ScratchDir("refusals");
     std::string messages;
@@ -191,4 +195,23 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
         EXPECT_EQ(Written(record), "") << "nothing stored";
     }
     EXPECT_EQ(CompareWithGolden("dialogs/refusals.txt", messages), "");
+}
+
+// The required flow per grille is one answer of the building: confirmed in either dialog, it is
+// saved in both value files, the other file's lines kept (its start texts when it had none).
+TEST(dialog_actions, the_required_flow_is_shared_by_the_catalogue_and_the_storey_flows)
+{
+    const std::string dir = ScratchDir("shared");
+    CalcRecord record = MarkedRecord();
+    FileProblems problems;
+    ASSERT_TRUE(ConfirmDialog(D::OKBottomDlg6, Edits({"65"}), record, ValueFileTarget{dir, true}, problems).Accepted);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "65.0\n-20.0\n30.0\n0\n");
+    ASSERT_TRUE(ConfirmDialog(D::OKBottomDlg7, Edits({"40", "-25", "28", "0"}), record, ValueFileTarget{dir, true},
+                              problems)
+                    .Accepted);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog6.sav")), "40.0\n");
+    EXPECT_EQ(record.RequiredGrilleFlowHourly, 40.0);
+    EXPECT_TRUE(IsSharedAnswer(D::OKBottomDlg7, 0));
+    EXPECT_FALSE(IsSharedAnswer(D::OKBottomDlg7, 1));
+    EXPECT_TRUE(problems.Empty());
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/building.h"
+#include "model/fan_catalogue.h"
 #include "model/operating_point.h"
 #include "support/test_support.h"
 
@@ -109,7 +110,8 @@ TEST(storey_flows, equal_flows_reproduce_the_operating_point_and_free_flows_rise
 // more through the low storeys (the lowest grille sees g * 30 m * (rho_o - rho_i) more than its
 // duct); a hot day with a slowed fan pushes air back into the lowest flat. A tall narrow riser's top
 // storeys take nearly all the air. Open grilles ask less than CORVA-4 gives at the end of its curve:
-// with equal flows its point lies near that end, the upper storeys' larger share takes it past.
+// with equal flows its point lies near that end, the upper storeys' larger share takes it past, onto
+// the tangent that continues the curve (status 1); a curve that rises at its end is not continued.
 TEST(storey_flows, buildings)
 {
     const double zeta15 = std::exp(-1.77287 * std::log(15.0) + 10.3756);  // 100 mm at 15 m3/h
@@ -125,6 +127,7 @@ TEST(storey_flows, buildings)
         {"99 storeys, narrow", 99, 0.27, 0.05, 41, 1, 2.5, 0.0, false, 0.0, 0.0},
         {"one storey, open grille", 1, 1.0, 1.0, 19, 1, 2.5, 0.0, false, 0.0, 0.0},
         {"open grilles", 10, 0.315, 0.05, 19, 1, 2.5, 0.0, false, 0.0, 0.0},
+        {"open grilles, a curve rising at its end", 10, 0.315, 0.05, 49, 1, 2.5, 0.0, false, 0.0, 0.0},
         {"no fan", 10, 0.315, 0.05, 0, 1, 2.5, 0.0, false, 0.0, 0.0},
         {"no storeys", 0, 0.315, 0.05, 19, 1, 2.5, 0.0, false, 0.0, 0.0},
         {"100 storeys", 100, 0.315, 0.05, 19, 1, 2.5, 0.0, false, 0.0, 0.0},
@@ -159,4 +162,93 @@ TEST(storey_flows, buildings)
         EXPECT_NEAR(sum, flows.FanFlow, 1e-12) << "the fan carries what the grilles pass";
     }
     EXPECT_EQ(CompareWithGolden("model/storey_flows.txt", dump), "");
+}
+
+// Past the catalogued end of CORVA-4's curve (phi 0.385, psi falling there) the fan's pressure
+// follows the tangent psi(0.385) + psi'(0.385) (phi - 0.385): the README's block in still air and
+// its tower in winter meet the network on it, and say so. Kept to the catalogued curve, both had
+// no solution.
+TEST(storey_flows, the_curve_continues_along_its_tangent_beyond_the_catalogue)
+{
+    struct Case { const char* name; int32_t storeys; double duct, grilleArea, zeta; double outside; bool stack; };
+    const Case cases[] = {
+        {"block of 10 storeys, still air", 10, 0.315, 0.2 * 0.25, 2.5, 0.0, false},
+        {"tower of 30 storeys at -20 deg C", 30, 0.4, 0.15 * 0.15, 15.0, -20.0, true},
+    };
+    const FanEntry& fan = *LookupFan(19);
+    const double* c = fan.PressureCoefficients;
+    const double end = fan.FlowCoefficientRange.Max;
+    const double slope = c[1] + 2 * c[2] * end + 3 * c[3] * end * end + 4 * c[4] * end * end * end;
+    ASSERT_LT(slope, 0.0);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        CalcRecord record = Building(k.storeys, k.duct, k.grilleArea, 19);
+        record.DensitySource = 1;
+        record.GrilleLossCoefficient = k.zeta;
+        StoreyFlowOptions options;
+        options.StackEffect = k.stack;
+        options.OutsideTemperature = k.outside;
+        const StoreyFlows flows = SolveStoreyFlows(record, options);
+        ASSERT_EQ(flows.Status, StoreyFlowStatus::OffCatalogue);
+        EXPECT_GT(flows.FlowCoefficient, end);
+        EXPECT_EQ(flows.CatalogueRange.Max, end);
+        const FanScales scales = ComputeScales(fan, record.AirDensity, k.storeys);
+        const double tangent = PressureCoefficient(c, end) + slope * (flows.FlowCoefficient - end);
+        EXPECT_NEAR(flows.FanPressure, tangent * scales.Pressure, 1e-6);
+    }
+}
+
+// The tower of the README with its three design conditions: the storeys' flows add up to the
+// fan's in each; in summer the outside's lighter air pushes back into the lowest flats, in winter
+// the lowest flat draws the most, more than in still air.
+TEST(storey_flows, winter_and_summer_on_a_tall_building)
+{
+    CalcRecord record = Building(30, 0.4, 0.15 * 0.15, 19);
+    record.DensitySource = 1;
+    record.GrilleLossCoefficient = 15.0;
+    const std::vector<StoreyConditionFlows> conditions = SolveStoreyConditions(record);
+    ASSERT_EQ(conditions.size(), 3u);
+    for (const StoreyConditionFlows& condition : conditions) {
+        SCOPED_TRACE(static_cast<int>(condition.Condition));
+        ASSERT_TRUE(HasStoreyRows(condition.Flows));
+        double sum = 0.0;
+        for (const StoreyFlowRow& storey : condition.Flows.Storeys)
+            sum += storey.GrilleFlow;
+        EXPECT_NEAR(sum, condition.Flows.FanFlow, 1e-12);
+    }
+    const auto& still = conditions[0].Flows.Storeys;
+    const auto& winter = conditions[1].Flows.Storeys;
+    const auto& summer = conditions[2].Flows.Storeys;
+    EXPECT_EQ(conditions[1].OutsideTemperature, kDefaultWinterTemperature);
+    EXPECT_EQ(conditions[2].OutsideTemperature, kDefaultSummerTemperature);
+    EXPECT_LT(summer[0].GrilleFlow, 0.0);
+    EXPECT_LT(summer[0].GrilleFlow, summer[1].GrilleFlow);
+    EXPECT_GT(winter[0].GrilleFlow, still[0].GrilleFlow);
+    for (size_t i = 1; i < winter.size(); ++i)
+        EXPECT_GT(winter[0].GrilleFlow, winter[i].GrilleFlow) << "storey " << i + 1;
+
+    record.StoreyOneCondition = 1;
+    record.OutsideTemperature = -20.0;
+    const std::vector<StoreyConditionFlows> one = SolveStoreyConditions(record);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].Flows.FanFlow, conditions[1].Flows.FanFlow) << "the one condition is winter's";
+}
+
+// Each storey's grille may have a loss of its own: the record's at every storey changes nothing; a
+// grille closed further passes less and leaves more for the others.
+TEST(storey_flows, a_grille_loss_per_storey)
+{
+    CalcRecord record = Building(10, 0.315, 0.0225, 19);
+    record.GrilleLossCoefficient = 15.0;
+    const StoreyFlows plain = SolveStoreyFlows(record, {});
+    StoreyFlowOptions options;
+    options.GrilleLossCoefficients.assign(10, 15.0);
+    EXPECT_EQ(SolveStoreyFlows(record, options).FanFlow, plain.FanFlow);
+    options.GrilleLossCoefficients[0] = 60.0;
+    const StoreyFlows closed = SolveStoreyFlows(record, options);
+    ASSERT_EQ(closed.Status, StoreyFlowStatus::Solved);
+    EXPECT_NEAR(closed.Storeys[0].GrilleFlow, plain.Storeys[0].GrilleFlow / 2.0, plain.Storeys[0].GrilleFlow * 0.05);
+    EXPECT_GT(closed.Storeys[9].GrilleFlow, plain.Storeys[9].GrilleFlow);
+    options.GrilleLossCoefficients[3] = 0.0;
+    EXPECT_EQ(SolveStoreyFlows(record, options).Status, StoreyFlowStatus::NoNetwork);
 }

@@ -55,11 +55,23 @@ TEST(charts, files_of_every_set)
     CalcRecord zeros;
     ResetCalcRecord(zeros);
     zeros.RegulatedFlow = 0.0 / zeros.AirDensity;  // a quotient by zero
-    // Three storeys, the lowest one passing air back into its flat.
-    StoreyFlows flows;
-    flows.Storeys = {{-0.001, 1.0, -0.5}, {0.02, 2.0, 2.0}, {0.031, 3.5, 3.5}};
+    // Three storeys: still air, a winter drawing most at the bottom, a summer pushing air back into
+    // the lowest flat, and a condition without flows, which draws no curve.
+    StoreyFlows still;
+    still.Status = StoreyFlowStatus::Solved;
+    still.Storeys = {{0.01, 1.0, 1.0}, {0.02, 2.0, 2.0}, {0.03, 3.5, 3.5}};
+    StoreyFlows winter = still;
+    winter.Storeys = {{0.03, 1.0, 4.0}, {0.02, 2.0, 3.0}, {0.025, 3.5, 3.5}};
+    StoreyFlows summer = still;
+    summer.Status = StoreyFlowStatus::OffCatalogue;
+    summer.Storeys = {{-0.001, 1.0, -0.5}, {0.02, 2.0, 2.0}, {0.031, 3.5, 3.5}};
+    const std::vector<StoreyConditionFlows> seasons = {{StoreyCondition::Still, 0.0, still},
+                                                       {StoreyCondition::Winter, -20.0, winter},
+                                                       {StoreyCondition::Summer, 30.0, summer}};
+    const std::vector<StoreyConditionFlows> unsolved = {{StoreyCondition::Outside, -5.0, StoreyFlows{}}};
     CalcRecord storeys = ChartRecord();
-    storeys.GrilleFlowHourly = 60.0;
+    storeys.StoreyCount = 3;
+    storeys.RequiredGrilleFlowHourly = 50.0;
     FanEntry emptyRange = kTestFan;
     emptyRange.FlowCoefficientRange = {0.2, 0.1};
     // Two storeys balanced at 600 1/min of the 1000 of ALVIR-1.
@@ -93,9 +105,13 @@ TEST(charts, files_of_every_set)
          {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu"}, {{"reg_tl.gnu", "0.350000  30.625000\n"}}},
         {"regulated_silencers_zero", [&](auto& dir, auto& p) { WriteRegulatedSilencerCharts(dir, notRegulated, p); },
          {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu"}, {}},
-        {"storey_flows", [&](auto& dir, auto& p) { WriteStoreyFlowCharts(dir, storeys, flows, p); },
+        {"storey_flows", [&](auto& dir, auto& p) { WriteStoreyFlowCharts(dir, storeys, seasons, p); },
          {"wykres_kond.gnu", "gif_kond.gnu", "tmp5.gnu"},
-         {{"kond.gnu", "1  -3.600000\n2  72.000000\n3  111.600000\n"}, {"kond_r.gnu", "1  60.000000\n3  60.000000\n"}}},
+         {{"kond.gnu", "1  36.000000\n2  72.000000\n3  108.000000\n"},
+          {"kond_l.gnu", "1  -3.600000\n2  72.000000\n3  111.600000\n"},
+          {"kond_qi.gnu", "0.5  50.000000\n3.5  50.000000\n"}}},
+        {"storey_flows_one_unsolved", [&](auto& dir, auto& p) { WriteStoreyFlowCharts(dir, storeys, unsolved, p); },
+         {"wykres_kond.gnu"}, {{"kond.gnu", nullptr}}},
         {"commissioning", [&](auto& dir, auto& p) { WriteCommissioningCharts(dir, ChartRecord(), settings, p); },
          {"wykres_nast.gnu", "gif_nast.gnu", "tmp6.gnu"},
          {{"nast_przed.gnu", "1  18.000000\n2  28.800000\n"}, {"nast_po.gnu", "1  20.160000\n2  20.880000\n"},
