@@ -120,10 +120,12 @@ int main(int argc, char* argv[])
                 MainForm.Problems().Clear();
             });
         }
-        // Value files the dialogs found but could not read, said once.
-        if (const std::string unreadable = UnreadableValueFilesMessage(*dir); !unreadable.empty())
-            QTimer::singleShot(0, &MainForm,
-                               [&program, unreadable] { program.FrontEnd.ShowMessage(unreadable, kMessageCaption); });
+        // Value files the dialogs found but could not read, and lines of the building file that
+        // could not be read, said once.
+        for (const std::string& message : {UnreadableValueFilesMessage(*dir), BuildingFileMessage(*dir)})
+            if (!message.empty())
+                QTimer::singleShot(0, &MainForm,
+                                   [&program, message] { program.FrontEnd.ShowMessage(message, kMessageCaption); });
         if (StartupProbeWanted()) {
             MainForm.SetFirstPaintHook([&startup] {
                 std::printf("first paint after %lld ms\n", static_cast<long long>(startup.elapsed()));

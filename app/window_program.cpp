@@ -46,6 +46,9 @@ WindowProgram::WindowProgram(CalcRecord& record, const std::string& dir, Process
     FrontEnd.SetDialogForms(Forms.get());
     MainForm.SetFolderSwitchHook([this](const std::string& folder) { FolderSwitched(folder); });
     PrepareWorkingDirectory(dir, MainForm.Problems());
+    // The building the folder holds, with its report when it names a fan.
+    RestoreBuilding(record_, dir);
+    MainForm.Invalidate();
 }
 
 WindowProgram::~WindowProgram()
@@ -60,7 +63,10 @@ void WindowProgram::FolderSwitched(const std::string& dir)
     Forms = std::make_unique<DialogForms>(DialogContext{&record_, dir, &MainForm.Problems()});
     FrontEnd.SetDialogForms(Forms.get());
     FrontEnd.SetDir(dir);
-    // Value files of the new folder that exist but cannot be read are said once, as at start.
-    if (const std::string unreadable = UnreadableValueFilesMessage(dir); !unreadable.empty())
-        FrontEnd.ShowMessage(unreadable, kMessageCaption);
+    RestoreBuilding(record_, dir);
+    // Value files of the new folder that exist but cannot be read, and lines of its building
+    // file that cannot be read, are said once, as at start.
+    for (const std::string& message : {UnreadableValueFilesMessage(dir), BuildingFileMessage(dir)})
+        if (!message.empty())
+            FrontEnd.ShowMessage(message, kMessageCaption);
 }

@@ -41,7 +41,8 @@ public:
 
 private:
     // The main window has changed its working folder: the dialogs are made anew, so that they
-    // show the value files of the new folder, and the plots start there.
+    // show the building file and the value files of the new folder, the record takes the building
+    // (with its report when the file names a fan), and the plots start there.
     void FolderSwitched(const std::string& dir);
 
     CalcRecord& record_;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/building_file.h"
 #include "dialogs/dialog_actions.h"
 #include "output/quoted_input.h"
 #include "model/installation_kinds.h"
@@ -104,19 +105,12 @@ const BatchKey kKeys[] = {
     {"regulated_flow",   "m3/s",  "brak: bez obrotów regulowanych", "wydajność regulowana Qr; uruchamia „Obroty regulowane”"},
     {"variant_flow",     "m3/s",  "brak: bez obrotów regulowanych z tłumikami", "wydajność regulowana wariantu; uruchamia „Obroty regulowane z tłumikami”"},
     {"variant",          "",      "żaden wybrany (jak 0)",          kVariantMeaning.c_str()},
+    {"required_flow",    "m3/h",  "wiersz dialog6.sav albo dialog7.sav, bez nich 50 przy --storeys", "wymagana wydajność kratki Qi „Doboru z katalogu” i rozkładu przepływu na kondygnacjach; w wywołaniu podają ją --rank i --qi"},
+    {"winter_temp",      "°C",    "wiersz dialog7.sav, bez niego -20", "temperatura zewnętrzna zimą rozkładu przepływu na kondygnacjach; w wywołaniu podaje ją --winter"},
+    {"summer_temp",      "°C",    "wiersz dialog7.sav, bez niego 30", "temperatura zewnętrzna latem rozkładu przepływu na kondygnacjach; w wywołaniu podaje ją --summer"},
+    {"speed",            "1/min", "0 (obroty z katalogu)",          "obroty wentylatora przy rozkładzie przepływu na kondygnacjach; w wywołaniu podaje je --speed"},
 };
 // clang-format on
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool IsKnownKey(std::string_view key)
 {
@@ -134,45 +128,32 @@ std::string LineError(int line, const std::string& what)
 }  // namespace
 
 const BatchKey* BatchKeys() { return kKeys; }
+
+bool GivenInInput(const BatchInput& input, const std::string& key)
+{
+    return input.Values.count(key) && !input.FromFile.count(key);
+}
 int BatchKeyCount() { return static_cast<int>(std::size(kKeys)); }
 
 BatchInputResult ParseBatchInput(const std::string& text)
 {
     BatchInputResult result;
-    std::string_view rest = text;
-    if (rest.substr(0, 3) == "\xEF\xBB\xBF")  // a byte order mark some editors put first
-        rest.remove_prefix(3);
-
-    int lineNumber = 0;
-    while (!rest.empty()) {
-        ++lineNumber;
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
-        const std::string_view content = Trim(line);
-        if (content.empty() || content.front() == '#')
-            continue;
-        const size_t equals = content.find('=');
-        if (equals == std::string_view::npos) {
-            result.Error = LineError(lineNumber, "brak znaku „=” w „" + QuotedInput(content) + "”");
+    for (const KeyValueLine& line : ParseKeyValueLines(text)) {
+        if (!line.HasEquals) {
+            result.Error = LineError(line.Line, "brak znaku „=” w „" + QuotedInput(line.Content) + "”");
             return result;
         }
-        const std::string key(Trim(content.substr(0, equals)));
-        const std::string value(Trim(content.substr(equals + 1)));
-        if (!IsKnownKey(key)) {
-            result.Error = LineError(lineNumber, "nieznany klucz „" + QuotedInput(key) + "”");
+        if (!IsKnownKey(line.Key)) {
+            result.Error = LineError(line.Line, "nieznany klucz „" + QuotedInput(line.Key) + "”");
             return result;
         }
-        if (const auto earlier = result.Input.LineOf.find(key); earlier != result.Input.LineOf.end()) {
-            result.Error = LineError(lineNumber, "klucz „" + key + "” podany drugi raz (pierwszy raz w wierszu " +
-                                                     std::to_string(earlier->second) + ")");
+        if (const auto earlier = result.Input.LineOf.find(line.Key); earlier != result.Input.LineOf.end()) {
+            result.Error = LineError(line.Line, "klucz „" + line.Key + "” podany drugi raz (pierwszy raz w wierszu " +
+                                                    std::to_string(earlier->second) + ")");
             return result;
         }
-        result.Input.Values[key] = value;
-        result.Input.LineOf[key] = lineNumber;
+        result.Input.Values[line.Key] = line.Value;
+        result.Input.LineOf[line.Key] = line.Line;
     }
     result.Ok = true;
     return result;

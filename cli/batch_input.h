@@ -8,7 +8,12 @@
 struct BatchInput {
     std::map<std::string, std::string> Values;  // key -> value, blanks at both ends removed
     std::map<std::string, int> LineOf;          // key -> line number (1-based) where it stands
+    // Keys the input lacks, answered from the working folder's building file: key -> its path.
+    std::map<std::string, std::string> FromFile;
 };
+
+// True when the input itself gives the key (not the building file): a key that asks for a command.
+bool GivenInInput(const BatchInput& input, const std::string& key);
 
 struct BatchInputResult {
     bool Ok = false;

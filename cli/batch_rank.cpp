@@ -87,6 +87,7 @@ int RunRanking(const BatchInput& input, const RankOptions& rank, const BatchOpti
         err << answers.Error << "\n";
         return kExitBadInput;
     }
+    err << answers.Notice;
     DialogInput requiredFlow;
     requiredFlow.Edits = {rank.RequiredFlow};
 

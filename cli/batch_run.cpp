@@ -24,6 +24,7 @@
 #include "output/report.h"
 #include "output/storage/text_file.h"
 #include "output/storage/working_dir.h"
+#include "dialogs/building_file.h"
 
 namespace {
 
@@ -48,6 +49,34 @@ const std::string* ValueOf(const BatchInput& input, const char* key)
 {
     const auto found = input.Values.find(key);
     return found == input.Values.end() ? nullptr : &found->second;
+}
+
+// "NAME: wiersz N", the file and line of a key: the input's, or the building file's.
+std::string WhereIs(const BatchInput& input, const std::string& key, const std::string& inputName)
+{
+    const auto file = input.FromFile.find(key);
+    return (file == input.FromFile.end() ? inputName : "„" + file->second + "”") + ": wiersz " +
+           std::to_string(input.LineOf.at(key));
+}
+
+// The input with the answers of the building file of `dir` for the keys it lacks; "" or why the
+// building file cannot be used. Lines of the building file that cannot be read go to `notice`.
+std::string AddBuildingAnswers(BatchInput& input, const std::string& dir, std::string& notice)
+{
+    const BuildingFile building = ReadBuildingFile(dir);
+    const std::string path = JoinPath(dir, kBuildingFileName);
+    if (building.State == BuildingFileState::Unreadable)
+        return "nie można odczytać pliku budynku „" + path + "”";
+    for (const std::string& problem : building.Problems)
+        notice += "„" + path + "”: " + problem + " (wiersz pominięty)\n";
+    for (const auto& [key, value] : building.Answers) {
+        if (input.Values.count(key))
+            continue;
+        input.Values[key] = value;
+        input.LineOf[key] = building.LineOf.at(key);
+        input.FromFile[key] = path;
+    }
+    return "";
 }
 
 class AnswerBuilder {
@@ -131,7 +160,7 @@ private:
     {
         if (!error_.empty())
             return;  // the first error is the one reported
-        error_ = inputName_ + ": wiersz " + std::to_string(input_.LineOf.at(key)) + ": " + key + ": " + what;
+        error_ = WhereIs(input_, key, inputName_) + ": " + key + ": " + what;
     }
 
     const BatchInput& input_;
@@ -141,7 +170,7 @@ private:
 
 }  // namespace
 
-DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
+DialogAnswersResult BuildDialogAnswers(const BatchInput& given, const std::string& dir,
                                        const std::string& inputName)
 {
     DialogAnswersResult result;
@@ -150,6 +179,13 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::strin
     for (DialogId unreadable : DialogsWithUnreadableValueFiles(dir)) {
         result.Error = "nie można odczytać pliku „" + QuotedInput(JoinPath(dir, FactsOf(unreadable).ValueFile)) +
                        "” z zapamiętanymi wartościami okna " + NameOf(unreadable);
+        return result;
+    }
+    // A key the input lacks takes the building file's answer, then the value file's line.
+    result.Input = given;
+    const BatchInput& input = result.Input;
+    if (const std::string error = AddBuildingAnswers(result.Input, dir, result.Notice); !error.empty()) {
+        result.Error = error;
         return result;
     }
     AnswerBuilder builder(input, inputName);
@@ -255,10 +291,11 @@ private:
         if (outcome.Box < 0 || static_cast<size_t>(outcome.Box) >= boxes.size())
             return "okno " + NameOf(dialog) + " nie przyjmuje danych: " + outcome.Message;
         const char* key = boxes[static_cast<size_t>(outcome.Box)].BatchKey;
-        const auto line = input_.LineOf.find(key);
-        if (line == input_.LineOf.end())
+        if (!input_.LineOf.count(key))
             return std::string("brak klucza „") + key + "” (okno " + NameOf(dialog) + "): " + outcome.Message;
-        return "wiersz " + std::to_string(line->second) + ": " + key + ": " + outcome.Message;
+        if (input_.FromFile.count(key))
+            return WhereIs(input_, key, "") + ": " + key + ": " + outcome.Message;
+        return "wiersz " + std::to_string(input_.LineOf.at(key)) + ": " + key + ": " + outcome.Message;
     }
 
     const DialogAnswers& answers_;
@@ -293,10 +330,10 @@ std::string DryRunDialogs(const DialogAnswers& answers, const BatchInput& input,
     if (!ui.Confirm(DialogId::OKBottomDlg_wyw))
         return ui.Error();
     SelectFan(copy);
-    if (ValueOf(input, "regulated_flow") &&
+    if (GivenInInput(input, "regulated_flow") &&
         !(ui.Confirm(DialogId::OKBottomDlg1) && ui.Regulate(ComputeRegulatedSpeed, "Obroty regulowane")))
         return ui.Error();
-    if (ValueOf(input, "variant_flow") &&
+    if (GivenInInput(input, "variant_flow") &&
         !(ui.Confirm(DialogId::OKBottomDlg2) &&
           ui.Regulate(ComputeVariantRegulatedSpeed, "Obroty regulowane z tłumikami")))
         return ui.Error();
@@ -390,11 +427,12 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
         err << answers.Error << "\n";
         return kExitBadInput;
     }
+    err << answers.Notice;
     CalcRecord record;
     ResetCalcRecord(record);
-    std::string refusal = DryRunDialogs(answers.Answers, input, options.Dir, record);
+    std::string refusal = DryRunDialogs(answers.Answers, answers.Input, options.Dir, record);
     if (refusal.empty() && options.Storeys) {
-        AnswerStoreyDialog(answers.Answers, options);
+        AnswerStoreyDialog(answers.Answers, options, answers.Input);
         refusal = DryRunStoreyDialog(answers.Answers, record);
     }
     if (refusal.empty() && options.Commission) {
@@ -430,12 +468,12 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
         return kExitBadInput;
 
     // A refused regulation is a failed run, unless the fan's own status already says so.
-    if (ValueOf(input, "regulated_flow")) {
+    if (GivenInInput(input, "regulated_flow")) {
         if (commands::RegulateSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);
     }
-    if (ValueOf(input, "variant_flow")) {
+    if (GivenInInput(input, "variant_flow")) {
         if (commands::RegulateVariantSpeed(session) == CommandResult::Refused && status == kExitOk)
             status = kExitBadInput;
         PrintScreenReport(record, reports);

@@ -17,12 +17,14 @@
 struct DialogAnswersResult {
     bool Ok = false;
     DialogAnswers Answers;
-    std::string Error;  // names the line of the offending key
+    BatchInput Input;    // the input with the building file's answers for the keys it lacks
+    std::string Error;   // names the line of the offending key
+    std::string Notice;  // the building file's lines that cannot be read, one message line each
 };
 
-// Reads the value files of `dir` the way the dialogs do at creation and checks every choice key
-// (a word or number outside its list, a fan without a chooser button, a missing fan).
-// `inputName` starts the messages.
+// Takes the building file and the value files of `dir` the way the dialogs do at creation, for
+// the keys the input lacks, and checks every choice key (a word or number outside its list, a
+// fan without a chooser button, a missing fan). `inputName` starts the messages.
 DialogAnswersResult BuildDialogAnswers(const BatchInput& input, const std::string& dir,
                                        const std::string& inputName = "-");
 

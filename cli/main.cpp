@@ -107,7 +107,10 @@ std::string UsageText()
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
             "są pomijane. Wartość to tekst wpisany w pole okna: jedna liczba rodzaju pola (liczba\n"
             "całkowita albo dziesiętna z kropką, np. 0.25); inny tekst, także „0,25”, jest odrzucany.\n"
-            "Brak klucza liczby, gdy plik okna nie pamięta wartości, też jest błędem.\n"
+            "Klucz, którego brak w pliku WEJŚCIE, ma odpowiedź z pliku budynek.txt katalogu roboczego\n"
+            "(zapisywanego po każdym OK okna), potem z pliku okna dialog*.sav, potem domyślną; brak\n"
+            "klucza liczby bez żadnej z nich jest błędem. „fan” można pominąć, gdy podaje go budynek.txt.\n"
+            "Klucze regulated_flow, variant_flow i speed działają tylko z pliku WEJŚCIE.\n"
             "Klucze [jednostka] (domyślnie: ...):\n";
     for (int i = 0; i < BatchKeyCount(); ++i) {
         const BatchKey& key = BatchKeys()[i];

@@ -7,7 +7,7 @@
 #include "output/commissioning_report.h"
 #include "output/storey_report.h"
 
-void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options)
+void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, const BatchInput& input)
 {
     DialogInput& dialog = answers.Inputs[DialogId::OKBottomDlg7];
     dialog.Edits.resize(kOneConditionEdit + 1);
@@ -16,6 +16,8 @@ void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options)
     for (size_t box = 0; box < std::size(given); ++box)
         if (*given[box])
             dialog.Edits[box] = **given[box];
+    if (!options.FanSpeed && !GivenInInput(input, "speed"))
+        dialog.Edits[3] = "0";
     dialog.Edits[kOneConditionEdit] = options.OutsideTemperature.value_or("");
 }
 

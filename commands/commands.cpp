@@ -137,7 +137,46 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
     });
 }
 
+// The input dialogs of the wizard in their order, each chosen by what the one before stored;
+// false at the first that `confirm` does not confirm.
+template <typename Confirm>
+bool ConfirmWizardDialogs(const CalcRecord& record, Confirm confirm)
+{
+    if (!confirm(DialogId::OKBottomDlg3) ||
+        !confirm(record.DensitySource != kDensityComputed ? DialogId::OKBottomDlg : DialogId::Form3) ||
+        !confirm(DialogId::OKBottomDlg333) ||
+        !confirm(record.DuctShape != kRectangularDuct ? DialogId::Form4 : DialogId::Form1) ||
+        !confirm(DialogId::OKBottomDlg33333) || !confirm(DialogId::OKBottomDlg3333))
+        return false;
+    // The installation kind selects the building dialog; a value without one ends the chain quietly.
+    const std::optional<DialogId> building = BuildingDialogOf(record.InstallationKind);
+    return building && confirm(*building);
+}
+
 }  // namespace
+
+bool RestoreBuilding(CalcRecord& record, const std::string& dir)
+{
+    const BuildingFile building = ReadBuildingFile(dir);
+    if (building.State != BuildingFileState::Read)
+        return false;
+    // Worked out on a copy: a dialog that refuses what it shows leaves the record as it was.
+    CalcRecord restored = record;
+    FileProblems none;  // nothing is written
+    const auto confirm = [&](DialogId dialog) {
+        return ConfirmDialog(dialog, InputAtCreation(dialog, dir, building), restored, ValueFileTarget{dir, false},
+                             none)
+            .Accepted;
+    };
+    if (!ConfirmWizardDialogs(restored, confirm))
+        return false;
+    record = restored;
+    if (!building.Answer("fan") || !confirm(DialogId::OKBottomDlg_wyw))
+        return false;
+    record = restored;
+    // The fan selection's calculation alone, which sets the report kinds when the fan suits.
+    return SelectFan(record).Found;
+}
 
 namespace commands {
 
@@ -150,24 +189,8 @@ CommandResult NewCalculation(Session& session)
         return Finish(session, CommandResult::Refused);
     SetReportKind(record, kNoReport);
 
-    if (!ui.ShowDialog(DialogId::OKBottomDlg3))
+    if (!ConfirmWizardDialogs(record, [&ui](DialogId dialog) { return ui.ShowDialog(dialog); }))
         return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(record.DensitySource != kDensityComputed ? DialogId::OKBottomDlg : DialogId::Form3))
-        return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(DialogId::OKBottomDlg333))
-        return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(record.DuctShape != kRectangularDuct ? DialogId::Form4 : DialogId::Form1))
-        return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(DialogId::OKBottomDlg33333))
-        return Finish(session, CommandResult::Cancelled);
-    if (!ui.ShowDialog(DialogId::OKBottomDlg3333))
-        return Finish(session, CommandResult::Cancelled);
-
-    // The installation kind selects the building dialog; a value without one ends the chain quietly.
-    const std::optional<DialogId> building = BuildingDialogOf(record.InstallationKind);
-    if (!building || !ui.ShowDialog(*building))
-        return Finish(session, CommandResult::Cancelled);
-
     return Finish(session, SelectFanWithFiles(session));
 }
 

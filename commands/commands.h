@@ -68,6 +68,12 @@ private:
     FolderLock lock_;
 };
 
+// Puts the building file of `dir` into the record as the wizard would, each dialog confirmed with
+// what it shows at creation, without showing, writing or plotting anything; when the file names a
+// fan, that fan's selection is computed and the report kinds show it. Without a building file, or
+// when a dialog refuses what it shows, the record keeps its inputs. True when the fan suits.
+bool RestoreBuilding(CalcRecord& record, const std::string& dir);
+
 namespace commands {
 
 // Each runs the menu item named beside it; the main window's slot of that item calls it.

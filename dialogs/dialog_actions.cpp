@@ -13,6 +13,7 @@
 #include <span>
 #include <string_view>
 
+#include "dialogs/building_file.h"
 #include "dialogs/text_to_number.h"
 #include "model/adjustable_grilles.h"
 #include "model/catalogue_ranking.h"
@@ -457,10 +458,11 @@ DialogOutcome ConfirmStoreyFlows(const DialogInput& input, CalcRecord& record, S
     return {};
 }
 
-// The answers that more than one dialog asks for and that both remember, by batch key: the
-// required flow per grille of the selection from the catalogue and of the storey flows. (The
-// building dialogs share boxes too, but each remembers its own building.)
-constexpr std::string_view kSharedAnswers[] = {"rank"};
+// The answers that more than one dialog asks for, by batch key: the required flow per grille of
+// the selection from the catalogue and of the storey flows. The building file holds it once; each
+// dialog shows it afresh. (The building dialogs share boxes too, but only one of them is shown
+// for a building.)
+constexpr std::string_view kSharedAnswers[] = {"required_flow"};
 
 // The boxes of other dialogs that hold the same shared answer.
 struct SharedBox {
@@ -481,23 +483,6 @@ std::vector<SharedBox> BoxesSharing(DialogId dialog, size_t box)
                 shared.push_back({other.Id, i});
     }
     return shared;
-}
-
-// Writes a confirmed shared answer into the value file of every other dialog that asks for it;
-// that file's other lines stay as they were (their start texts when it had none).
-void ShareAnswers(DialogId dialog, const std::vector<std::string>& lines, const ValueFileTarget& files,
-                  FileProblems& problems)
-{
-    for (size_t box = 0; box < lines.size(); ++box) {
-        for (const SharedBox& shared : BoxesSharing(dialog, box)) {
-            const ValueFileLayout* layout = ValueFileOf(shared.Dialog);
-            const std::string path = JoinPath(files.Dir, layout->FileName);
-            std::vector<std::string> texts = EditTextsAtCreation(shared.Dialog, files.Dir);
-            texts[shared.Box] = lines[box];
-            if (!SaveValueFile(path, texts))
-                problems.Add(path);
-        }
-    }
 }
 
 // What the dialog's OK stores, on `record`, with the values its value file is to hold.
@@ -568,6 +553,11 @@ const ValueFileLayout* ValueFileOf(DialogId dialog)
 
 std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir)
 {
+    return EditTextsAtCreation(dialog, dir, ReadBuildingFile(dir));
+}
+
+std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building)
+{
     std::vector<std::string> texts;
     for (size_t i = 0; i < FactsOf(dialog).Boxes.size(); ++i)
         texts.emplace_back(StartText(dialog, i));
@@ -579,7 +569,23 @@ std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string&
         if (contents.Lines[i])
             texts[i] = *contents.Lines[i];
     }
+    LayBuildingTexts(dialog, building, texts);
     return texts;
+}
+
+DialogInput InputAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building)
+{
+    DialogInput input;
+    input.Edits = EditTextsAtCreation(dialog, dir, building);
+    input.Choice = ChoiceAtCreation(dialog, building);
+    if (dialog == DialogId::OKBottomDlg2)
+        input.ComboIndex = input.Choice;
+    const std::vector<std::string>& items = ComboItems(dialog);
+    if (!items.empty())  // every combo box starts showing its first item
+        input.ComboText = ComboTextAtCreation(dialog, building).value_or(items.front());
+    if (input.ComboIndex >= 0)
+        input.ComboText = items[static_cast<size_t>(input.ComboIndex)];
+    return input;
 }
 
 std::vector<DialogId> DialogsWithUnreadableValueFiles(const std::string& dir)
@@ -640,7 +646,11 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
         const std::string path = JoinPath(files.Dir, facts.ValueFile);
         if (!SaveValueFile(path, lines))
             problems.Add(path);
-        ShareAnswers(dialog, lines, files, problems);
+    }
+    // The building file keeps what was typed and chosen, beside the value file's rounded lines.
+    if (const BuildingAnswers answers = AnswersOfDialog(dialog, input); files.Write && !answers.empty()) {
+        if (!SaveBuildingAnswers(files.Dir, answers))
+            problems.Add(JoinPath(files.Dir, kBuildingFileName));
     }
     return outcome;
 }

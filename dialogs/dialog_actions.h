@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/building_file.h"
 #include "dialogs/dialog_table.h"
 #include "dialogs/value_files.h"
 #include "model/calc_record.h"
@@ -28,7 +29,8 @@ struct DialogOutcome {
     int Box = -1;          // the edit box (value-file order) the refusal is about, -1 for none
 };
 
-// Where a confirmed dialog saves its value file. Write false: a dry run that saves nothing.
+// Where a confirmed dialog saves its value file and its answers in the building file. Write
+// false: a dry run that saves nothing. The commands confirm dialogs under the folder lock.
 struct ValueFileTarget {
     std::string Dir;
     bool Write = true;
@@ -37,9 +39,15 @@ struct ValueFileTarget {
 // The dialog's value file layout, or nullptr for dialogs without edit boxes.
 const ValueFileLayout* ValueFileOf(DialogId dialog);
 
-// The texts a dialog shows when it is created, in value-file order: the lines of its value file
-// in `dir`; a box without a line (no file yet, a short or unreadable file) starts empty.
+// The texts a dialog shows when it is created, in value-file order: the answers of the building
+// file in `dir`, else the lines of its value file there; a box without either (no file yet, a
+// short or unreadable file) starts with its start text, nearly always empty.
 std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir);
+std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building);
+
+// What the controls of a dialog hold at creation, as its OK would pass them: the texts above, the
+// checked button and the combo box's text or item, from the building file or as the form starts.
+DialogInput InputAtCreation(DialogId dialog, const std::string& dir, const BuildingFile& building);
 
 // The dialogs whose value file in `dir` exists but cannot be read (not a regular file, no
 // permission). Their boxes start empty; the file is rewritten only by the dialog's own OK.
@@ -50,8 +58,9 @@ std::string UnreadableValueFilesMessage(const std::string& dir);
 
 // The OK of a dialog. Every edit box must hold one whole number of its kind, finite, whose saved
 // line fits its width, and every value the dialog stores must be finite; otherwise the dialog
-// refuses with a message naming the box. A value file that cannot be written goes into
-// `problems`; the values are stored all the same.
+// refuses with a message naming the box. Accepted, the value file is written and the building
+// file rewritten with the dialog's answers; a file that cannot be written goes into `problems`,
+// and the values are stored all the same.
 DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecord& record,
                             const ValueFileTarget& files, FileProblems& problems);
 
@@ -59,8 +68,8 @@ DialogOutcome ConfirmDialog(DialogId dialog, const DialogInput& input, CalcRecor
 // the one condition asked for instead of still air, winter and summer (never saved).
 constexpr size_t kOneConditionEdit = 4;
 
-// True when another dialog asks for the same answer in a box of its own; confirming either saves
-// it in both value files, so a form shows the box's text afresh from its value file each time.
+// True when another dialog asks for the same answer in a box of its own; the building file holds
+// it once, so a form shows the box's text afresh each time it is shown.
 bool IsSharedAnswer(DialogId dialog, size_t box);
 
 // The check ConfirmDialog makes of the text of one edit box (its index in value-file order):

@@ -58,8 +58,8 @@ constexpr EditBox kVariantFlowBoxes[] = {
 };
 
 // The required flow per grille is one answer of the building: the storey-flow dialog asks for it
-// in the same box, and confirming either dialog saves it in both value files.
-constexpr EditBox kRequiredFlow{Decimal, "Wymagana wydajność kratki Qi [m3/h]", "rank", "%1.1f", 29};
+// in the same box (one key of the building file, which both dialogs show).
+constexpr EditBox kRequiredFlow{Decimal, "Wymagana wydajność kratki Qi [m3/h]", "required_flow", "%1.1f", 29};
 
 constexpr EditBox kRequiredFlowBoxes[] = {kRequiredFlow};
 

@@ -73,6 +73,13 @@ MUTANTS = [
      "        if (&line == &lines.back() && lines.size() > 1)\n            break;"),
     ("dialogs: value-file line width", "dialogs/dialog_table.cpp",
      '"duct_diameter", "%1.3f", 19}', '"duct_diameter", "%1.3f", 9}'),
+    ("dialogs: building file's texts not shown", "dialogs/dialog_actions.cpp",
+     "    LayBuildingTexts(dialog, building, texts);\n", ""),
+    ("dialogs: building file's lines of a bad line's neighbours dropped", "dialogs/building_file.cpp",
+     "            building.Problems.push_back(LineProblem(line.Line, problem));\n            continue;",
+     "            building.Problems.push_back(LineProblem(line.Line, problem));\n            break;"),
+    ("commands: no fan selection at start", "commands/commands.cpp",
+     "    return SelectFan(record).Found;", "    return false;"),
     ("dialogs: value-file format", "dialogs/dialog_table.cpp",
      '"grille_width",     "%1.2f", 19}', '"grille_width",     "%1.3f", 19}'),
     ("dialogs: decimal comma accepted", "dialogs/dialog_actions.cpp",
@@ -114,7 +121,7 @@ MUTANTS = [
     # cli/
     ("cli: unsuitable fan exits 0", "cli/batch_run.cpp", "status = kExitFanUnsuitable;", "status = 0;"),
     ("cli: --plot-timeout ignored", "cli/main.cpp", "options.PlotTimeout = *limit;", "(void)*limit;"),
-    ("cli: comment lines read as keys", "cli/batch_input.cpp",
+    ("cli: comment lines read as keys", "dialogs/building_file.cpp",
      "if (content.empty() || content.front() == '#')", "if (content.empty())"),
 ]
 

@@ -109,6 +109,8 @@ GrilleListForm::GrilleListForm(const DialogContext& context, DialogId id, QSize 
     PlaceButtons(&GrilleListForm::Button1Click);
     SetTabOrder({Edit1, Edit2, ComboBox1, Edit4, Button1, Button2});
     FillEditsAtCreation({Edit1, Edit2, Edit4});
+    if (const std::optional<std::string> grille = StartComboText())
+        ComboBox1->setCurrentIndex(ComboBox1->findText(QString::fromStdString(*grille)));
 }
 
 void GrilleListForm::Button1Click()

@@ -10,7 +10,7 @@ TOKBottomDlg3::TOKBottomDlg3(const DialogContext& context)
 {
     GroupBox1 = MakeGroup("GroupBox1", QString(), 8, 8, 259, 97);
     MakeRadioColumn({&RadioButton1, &RadioButton2}, GroupBox1, 16, 24, 32, 233);
-    RadioButton2->setChecked(true);
+    CheckAtCreation({RadioButton1, RadioButton2});
     MakeCentredButtons(OKBtn, CancelBtn, "OKBtn", "CancelBtn", 114, &TOKBottomDlg3::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, OKBtn, CancelBtn});
 }

@@ -11,7 +11,7 @@ TOKBottomDlg33333::TOKBottomDlg33333(const DialogContext& context)
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać materiał kanału", 8, 8, 302, 237);
     MakeRadioColumn({&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5, &RadioButton6},
                     GroupBox1, 12, 28, 34, 286);
-    RadioButton1->setChecked(true);
+    CheckAtCreation({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6});
     MakeCentredButtons(OKBtn, CancelBtn, "OKBtn", "CancelBtn", 254, &TOKBottomDlg33333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6, OKBtn,
                  CancelBtn});

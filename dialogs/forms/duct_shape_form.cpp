@@ -10,7 +10,7 @@ TOKBottomDlg333::TOKBottomDlg333(const DialogContext& context)
 {
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać typ kanału", 8, 8, 193, 121);
     MakeRadioColumn({&RadioButton1, &RadioButton2}, GroupBox1, 16, 32, 40, 169);
-    RadioButton1->setChecked(true);
+    CheckAtCreation({RadioButton1, RadioButton2});
     MakeCentredButtons(OKBtn, CancelBtn, "OKBtn", "CancelBtn", 138, &TOKBottomDlg333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, OKBtn, CancelBtn});
 }

@@ -94,7 +94,7 @@ TOKBottomDlg_wyw::TOKBottomDlg_wyw(const DialogContext& context)
     addColumn(std::begin(kColumn1), std::end(kColumn1), kColumnLeft[0]);
     addColumn(std::begin(kColumn2), std::end(kColumn2), kColumnLeft[1]);
     addColumn(std::begin(kColumn3), std::end(kColumn3), kColumnLeft[2]);
-    radioButtons_[1]->setChecked(true);
+    radioButtons_[StartChoice()]->setChecked(true);  // checked when the building file was read
 
     for (size_t i = 0; i < std::size(kPictures); ++i) {
         const FamilyPicture& picture = kPictures[i];

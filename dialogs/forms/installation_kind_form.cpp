@@ -11,7 +11,7 @@ TOKBottomDlg3333::TOKBottomDlg3333(const DialogContext& context)
     GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać typ instalacji", 8, 8, 377, 173);
     MakeRadioColumn({&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5}, GroupBox1, 12, 24, 30,
                     357);
-    RadioButton1->setChecked(true);
+    CheckAtCreation({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5});
     MakeCentredButtons(OKBtn, CancelBtn, "OKBtn", "CancelBtn", 189, &TOKBottomDlg3333::OKBtnClick);
     SetTabOrder({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, OKBtn, CancelBtn});
 }

@@ -137,6 +137,20 @@ void ModalForm::FillEditsAtCreation(std::initializer_list<QLineEdit*> edits)
     }
 }
 
+int ModalForm::StartChoice() const { return ChoiceAtCreation(id_, ReadBuildingFile(context_.Dir)); }
+
+void ModalForm::CheckAtCreation(std::initializer_list<QRadioButton*> radios)
+{
+    const int choice = StartChoice();
+    WENT_CHECK(choice >= 0 && static_cast<size_t>(choice) < radios.size(), "the start choice names a button");
+    radios.begin()[choice]->setChecked(true);
+}
+
+std::optional<std::string> ModalForm::StartComboText() const
+{
+    return ComboTextAtCreation(id_, ReadBuildingFile(context_.Dir));
+}
+
 QLabel* ModalForm::MakeLabel(const char* name, const QString& text, int left, int top, QWidget* parent)
 {
     auto* label = new QLabel(text, parent ? parent : this);
@@ -274,7 +288,7 @@ void ModalForm::showEvent(QShowEvent* event)
             move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
         }
     }
-    // An answer another dialog shares may have been confirmed there since: its value file holds it.
+    // An answer another dialog shares may have been confirmed there since: the building file holds it.
     std::vector<std::string> texts;
     for (size_t i = 0; i < filledEdits_.size(); ++i) {
         if (!IsSharedAnswer(id_, i))

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,8 +79,16 @@ protected:
     // Confirm with the number of the last checked of `radios` (from 0), or -1 when none is.
     void ConfirmChoice(std::initializer_list<const QRadioButton*> radios);
 
-    // The texts this dialog shows at creation: the lines of its value file, or empty.
+    // The texts this dialog shows at creation: the building file's answers, else the lines of
+    // its value file, or empty.
     void FillEditsAtCreation(std::initializer_list<QLineEdit*> edits);
+    // The button, fan or variant this dialog starts with: the building file's answer, else the
+    // form's initial one (ChoiceAtCreation).
+    int StartChoice() const;
+    // Checks the radio button the dialog starts with.
+    void CheckAtCreation(std::initializer_list<QRadioButton*> radios);
+    // The grille item the building file names for this dialog's list, if any.
+    std::optional<std::string> StartComboText() const;
 
     // Component builders. Positions are relative to `parent` (the form when null); a width or
     // height of 0 lets the control take its natural size.

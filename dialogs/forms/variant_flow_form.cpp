@@ -23,6 +23,9 @@ TOKBottomDlg2::TOKBottomDlg2(const DialogContext& context)
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this] { selectedItem_ = -1; });
     SetTabOrder({Edit1, ComboBox1, OKBtn, CancelBtn});
     FillEditsAtCreation({Edit1});
+    selectedItem_ = StartChoice();
+    if (selectedItem_ >= 0)
+        ComboBox1->setCurrentIndex(selectedItem_);
 }
 
 void TOKBottomDlg2::OKBtnClick()

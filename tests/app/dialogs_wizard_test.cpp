@@ -13,6 +13,8 @@
 #include <QTableWidget>
 
 #include "app/window_program.h"
+#include "dialogs/forms/adjustable_grille_form.h"
+#include "dialogs/forms/density_source_form.h"
 #include "dialogs/forms/fan_choice_form.h"
 #include "output/report.h"
 #include "window_fakes.h"
@@ -132,6 +134,26 @@ const struct Scenario {
      "material=3; installation=5; storey_height=3; storeys=12; grille=NEVA-7; constant_flow=40; fan=45"), true, true},
 };
 
+// What the forms of `steps` show: their edit texts, checked buttons and combo boxes' texts and items.
+std::string FormStates(DialogForms& forms, const std::vector<Step>& steps)
+{
+    QString dump;
+    for (const Step& step : steps) {
+        const DialogFacts& facts = FactsOf(step.Dialog);
+        dump += QString::fromLatin1(facts.FormName) + ":";
+        for (QWidget* child : forms.Form(facts.Id)->findChildren<QWidget*>()) {
+            if (auto* combo = qobject_cast<QComboBox*>(child))
+                dump += QStringLiteral(" %1=%2#%3").arg(combo->objectName(), combo->currentText()).arg(combo->currentIndex());
+            else if (auto* edit = qobject_cast<QLineEdit*>(child); edit && !edit->objectName().isEmpty())
+                dump += " " + edit->objectName() + "=" + edit->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(child); button && button->isChecked())
+                dump += " " + button->objectName();
+        }
+        dump += "\n";
+    }
+    return dump.toStdString();
+}
+
 }  // namespace
 
 class DialogWizardTest : public QObject {
@@ -231,6 +253,82 @@ private slots:
         QVERIFY2(std::memcmp(&w.Record, &reference.Record, sizeof w.Record) == 0, "the records differ");
         // Only the value files of the confirmed dialogs were written; no calculation file.
         QCOMPARE(DifferentFiles(w.Dir, reference.Dir), std::string());
+    }
+
+    void buildingComesBackAfterFolderSwitchesAndRestart()
+    {
+        // Two buildings of different kinds, each typed with a text its value file rounds.
+        const std::string root = ScratchDir("building_switches"), folders[] = {root + "/first", root + "/second"};
+        Answers answers[] = {kScenarios[1].Keys, kScenarios[0].Keys};
+        answers[0]["storey_height"] = "2.875";
+        answers[1]["grille_height"] = "0.222";
+        const std::vector<Step> shown[] = {WizardSteps(answers[0]), WizardSteps(answers[1])};
+        CalcRecord record = EmptyRecord();
+        FakeLauncher launcher;
+        FakeOpener opener;
+        FakeDialogs dialogs;
+        std::string states[2];
+        CalcRecord records[2];
+        {
+            WindowProgram program(record, folders[0], launcher, {&launcher, &opener, &dialogs});
+            ModalDriver driver;
+            const auto choose = [&](const char* item) {
+                driver.Drive([&] { return program.MainForm.findChild<QAction*>(item)->trigger(), 0; });
+            };
+            for (int k : {0, 1}) {
+                if (k == 1) {
+                    dialogs.FolderAnswer = folders[1];
+                    choose("FileFolderItem");
+                    QCOMPARE(record.ScreenReportKind, 0);  // no building file there yet
+                }
+                const std::vector<Step>& steps = shown[k];
+                Confirmed(driver, steps, steps.size());
+                choose("FileNewItem");
+                QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
+                QCOMPARE(record.ScreenReportKind, 1);
+                states[k] = FormStates(*program.Forms, shown[k]);
+                records[k] = record;
+            }
+            // Back and forth: every text, choice and the report as they were left.
+            for (int k : {0, 1}) {
+                dialogs.FolderAnswer = folders[k];
+                choose("FileFolderItem");
+                QCOMPARE(FormStates(*program.Forms, shown[k]), states[k]);
+                QVERIFY2(std::memcmp(&record, &records[k], sizeof record) == 0, "the records differ");
+            }
+            QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());  // no message either
+            QVERIFY(dialogs.Messages.empty());
+        }
+        QVERIFY(states[0].find("Edit1=2.875") != std::string::npos);
+        QVERIFY(states[1].find("Edit3=0.222") != std::string::npos);
+        QCOMPARE(ReadFileForTest(folders[0] + "/dialog3333.sav"), std::string("2.88\n6\n10\n"));
+
+        // A restart: the same, and nothing written; "Wybierz tylko wentylator" works at once.
+        fs::copy(folders[0], root + "/before", fs::copy_options::recursive);
+        CalcRecord restarted = EmptyRecord();
+        WindowProgram program(restarted, folders[0], launcher);
+        QCOMPARE(FormStates(*program.Forms, shown[0]), states[0]);
+        QVERIFY2(std::memcmp(&restarted, &records[0], sizeof restarted) == 0, "the records differ");
+        QCOMPARE(DifferentFiles(folders[0], root + "/before"), std::string());
+        ModalDriver driver;
+        driver.Then("OKBottomDlg_wyw", [](QWidget* f) { ClickOk(f); });
+        driver.Drive([&] { return program.MainForm.findChild<QAction*>("FileWywietrznikItem")->trigger(), 0; });
+        QVERIFY2(driver.Problems().empty(), driver.Problems().c_str());
+        QVERIFY2(std::memcmp(&restarted, &records[0], sizeof restarted) == 0, "the records differ");
+
+        // A folder with value files only starts as before: the remembered texts, the first
+        // buttons, no report, and no building file until a dialog's OK.
+        const std::string old = root + "/old";
+        fs::create_directories(old);
+        std::ofstream(old + "/dialog3333.sav", std::ios::binary) << "2.80\n7\n5\n";
+        CalcRecord plain = EmptyRecord();
+        WindowProgram oldProgram(plain, old, launcher);
+        QCOMPARE(oldProgram.Forms->Form2222->Edit1->text(), QStringLiteral("2.80"));
+        QCOMPARE(oldProgram.Forms->Form2222->ComboBox1->currentIndex(), -1);
+        QVERIFY(oldProgram.Forms->OKBottomDlg3->RadioButton2->isChecked());
+        const CalcRecord empty = EmptyRecord();
+        QVERIFY2(std::memcmp(&plain, &empty, sizeof plain) == 0, "the record is not empty");
+        QVERIFY(!fs::exists(old + "/budynek.txt"));
     }
 
     void wholeCalculationFromTheMenu()

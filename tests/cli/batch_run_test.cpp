@@ -228,3 +228,56 @@ TEST(batch_run, plotter_runs_in_the_working_directory_without_input_and_is_waite
     EXPECT_EQ(run.Err, "nie znaleziono programu went-char-no-such-plotter: wykresy GIF nie powstały\n")
         << "reported once for the whole run";
 }
+
+// The building file a run leaves repeats the run in another folder, file for file; a later run in
+// the folder takes every key its input lacks from it, the fan too, with the typed texts unrounded
+// (the value file holds the storey height as 2.88), and names a line it cannot read.
+TEST(batch_run, building_file_repeats_the_run_and_answers_missing_keys)
+{
+    const std::pair<const char*, std::string> inputs[] = {
+        {"example_block", ReadFileForTest(WENT_SOURCE_DIR "/examples/blok_10_kondygnacji.txt")},
+        {"computed_adjustable", "density_source = computed\ntemperature = 20\npressure = 1013\nhumidity = 50\n"
+                                "duct_length = 0.3\nduct_width = 0.2\nmaterial = 2\ninstallation = 3\n"
+                                "storey_height = 2.875\nstoreys = 6\ngrille = LUMA 125\nturns = 10\nfan = 9\n"},
+    };
+    for (const auto& [name, text] : inputs) {
+        SCOPED_TRACE(name);
+        const std::string first = ScratchDir(std::string("building_") + name);
+        const std::string second = ScratchDir(std::string("building_again_") + name);
+        const RunResult run = RunInProcess(text, first);
+        ASSERT_EQ(run.Status, kExitOk) << run.Err;
+        const std::string building = JoinPath(first, kBuildingFileName);
+        const RunResult again = RunInProcess(ReadFileForTest(building), second);
+        EXPECT_EQ(again.Status, kExitOk) << again.Err;
+        EXPECT_EQ(again.Out, run.Out);
+        EXPECT_EQ(DifferentFiles(first, second), "");
+    }
+
+    const std::string dir = JoinPath(WENT_TEST_TMP, "building_computed_adjustable");
+    const std::string building = JoinPath(dir, kBuildingFileName);
+    const std::string full = RunInProcess(inputs[1].second, ScratchDir("building_reference")).Out;
+    ASSERT_TRUE(WriteFileAtomically(building, ReadFileForTest(building) + "colour = red\n"));
+    BatchOptions options;
+    options.InputName = "in.txt";
+    const RunResult run = RunInProcess("turns = 10\n", dir, options);
+    EXPECT_EQ(run.Status, kExitOk);
+    EXPECT_EQ(run.Err, "„" + building + "”: wiersz 19: nieznany klucz „colour” (wiersz pominięty)\n");
+    EXPECT_EQ(run.Out, full);
+    EXPECT_EQ(ReadFileForTest(building).find("colour"), std::string::npos) << "rewritten by the dialogs' OK";
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog3333.sav")), "2.88\n6\n10\n");
+
+    // A refusal of a building file's answer names its line there.
+    ASSERT_TRUE(WriteFileAtomically(building, ReadFileForTest(building) + "storeys = 100\n"));
+    const std::string noStoreys = ReadFileForTest(building);
+    ASSERT_TRUE(WriteFileAtomically(building, noStoreys.substr(0, noStoreys.find("storeys = 6\n")) +
+                                                  noStoreys.substr(noStoreys.find("storeys = 6\n") + 12)));
+    const RunResult refused = RunInProcess("", dir, options);
+    EXPECT_EQ(refused.Status, kExitBadInput);
+    EXPECT_EQ(refused.Err, "in.txt: „" + building + "”: wiersz 18: storeys: Ilość kondygnacji musi być liczbą z zakresu 0 do 99.\n");
+
+    // Every key of the building file is a key of the input file.
+    std::map<std::string, std::string> every;
+    for (const BuildingKey& key : BuildingKeys())
+        every[key.Key] = "1";
+    EXPECT_TRUE(ParseBatchInput(BuildingFileText(every)).Ok);
+}

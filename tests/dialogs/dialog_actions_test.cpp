@@ -197,19 +197,19 @@ TEST(dialog_actions, refusals_store_and_save_nothing)
     EXPECT_EQ(CompareWithGolden("dialogs/refusals.txt", messages), "");
 }
 
-// The required flow per grille is one answer of the building: confirmed in either dialog, it is
-// saved in both value files, the other file's lines kept (its start texts when it had none).
+// The required flow per grille is one answer of the building: confirmed in either dialog, the
+// other shows it.
 TEST(dialog_actions, the_required_flow_is_shared_by_the_catalogue_and_the_storey_flows)
 {
     const std::string dir = ScratchDir("shared");
     CalcRecord record = MarkedRecord();
     FileProblems problems;
     ASSERT_TRUE(ConfirmDialog(D::OKBottomDlg6, Edits({"65"}), record, ValueFileTarget{dir, true}, problems).Accepted);
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "65.0\n-20.0\n30.0\n0\n");
+    EXPECT_EQ(EditTextsAtCreation(D::OKBottomDlg7, dir), (std::vector<std::string>{"65", "-20.0", "30.0", "0"}));
     ASSERT_TRUE(ConfirmDialog(D::OKBottomDlg7, Edits({"40", "-25", "28", "0"}), record, ValueFileTarget{dir, true},
                               problems)
                     .Accepted);
-    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog6.sav")), "40.0\n");
+    EXPECT_EQ(EditTextsAtCreation(D::OKBottomDlg6, dir), std::vector<std::string>{"40"});
     EXPECT_EQ(record.RequiredGrilleFlowHourly, 40.0);
     EXPECT_TRUE(IsSharedAnswer(D::OKBottomDlg7, 0));
     EXPECT_FALSE(IsSharedAnswer(D::OKBottomDlg7, 1));
