@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "app/main_form.h"
 #include "app/process_launcher.h"
 #include "app/window_program.h"
+#include "dialogs/forms/fan_choice_form.h"
 #include "model/calc_record.h"
 
 namespace {
@@ -68,10 +70,31 @@ void StartUpDone()
 
 // WENT_CHAR_STARTUP_PROBE=1: print the milliseconds from entering main to the first paint of the
 // report area, then quit (scripts/measure_startup.sh).
-bool StartupProbeWanted()
+bool ProbeWanted(const char* name)
 {
-    const char* probe = std::getenv("WENT_CHAR_STARTUP_PROBE");
+    const char* probe = std::getenv(name);
     return probe && std::string(probe) == "1";
+}
+
+// WENT_CHAR_SELECTION_PROBE=1: print the milliseconds from the fan chooser's OK to the first paint
+// that shows a report, then quit (scripts/measure_startup.sh).
+void ProbeSelection(WindowProgram& program, const CalcRecord& record)
+{
+    static QElapsedTimer sinceOk;
+    QObject::connect(program.Forms->OKBottomDlg_wyw, &QDialog::accepted, [&program, &record] {
+        sinceOk.start();
+        static std::function<void()> painted;
+        painted = [&program, &record] {
+            if (record.ScreenReportKind == 0) {
+                program.MainForm.SetFirstPaintHook(painted);  // not the report yet
+                return;
+            }
+            std::printf("report painted %lld ms after the chooser's OK\n", static_cast<long long>(sinceOk.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        };
+        program.MainForm.SetFirstPaintHook(painted);
+    });
 }
 
 }  // namespace
@@ -126,7 +149,9 @@ int main(int argc, char* argv[])
             if (!message.empty())
                 QTimer::singleShot(0, &MainForm,
                                    [&program, message] { program.FrontEnd.ShowMessage(message, kMessageCaption); });
-        if (StartupProbeWanted()) {
+        if (ProbeWanted("WENT_CHAR_SELECTION_PROBE"))
+            ProbeSelection(program, Record);
+        if (ProbeWanted("WENT_CHAR_STARTUP_PROBE")) {
             MainForm.SetFirstPaintHook([&startup] {
                 std::printf("first paint after %lld ms\n", static_cast<long long>(startup.elapsed()));
                 std::fflush(stdout);

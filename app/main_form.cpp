@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/background_plots.h"
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
 #include "app/menu_table.h"
@@ -25,6 +28,7 @@
 #include "app/report_canvas.h"
 #include "app/system_dialogs.h"
 #include "app/tool_icons.h"
+#include "output/storage/text_file.h"
 #include "output/storage/working_dir.h"
 #include "model/check.h"
 
@@ -32,6 +36,8 @@ const char kMainTitle[] = "Program doboru wentylatorów dachowych firmy KORALINE
 const char kApplicationTitle[] = "Program doboru wentylatorów firmy KORALINEX";
 
 namespace {
+
+const char kNothingToPrintMessage[] = "Brak wyników do wydruku. Proszę najpierw wykonać obliczenia.";
 
 // Position and size of the window when the user restores it from maximised.
 constexpr int kDesignLeft = 173;    // px
@@ -96,7 +102,10 @@ TMainForm::TMainForm(CalcRecord& record, const std::string& dir, FrontEnd& front
     ClientArea = new ReportArea(*this);
     ReportScroll->setWidget(ClientArea);
     ReportScroll->viewport()->installEventFilter(this);
+    ReportScroll->installEventFilter(this);  // Home and End
+    ReportScroll->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(ReportScroll);
+    setFocusProxy(ReportScroll);
     BuildMainMenu();
     BuildSpeedBar();
 
@@ -124,6 +133,17 @@ void TMainForm::ConnectHandler(QObject* sender, const char* signal, const char* 
     const int signalIndex = sender->metaObject()->indexOfSignal(signal);
     WENT_CHECK(signalIndex >= 0, "the sender has the signal");
     connect(sender, sender->metaObject()->method(signalIndex), this, form->method(slot));
+    // Whatever the handler showed, the keys go back to the report afterwards.
+    connect(sender, sender->metaObject()->method(signalIndex), this,
+            metaObject()->method(metaObject()->indexOfSlot("TakeFocusBack()")));
+}
+
+void TMainForm::TakeFocusBack()
+{
+    if (QApplication::activeModalWidget() || !isVisible())
+        return;
+    activateWindow();
+    ReportScroll->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::BuildMainMenu()
@@ -211,7 +231,24 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     // The tool bar spans the visible width of the client area.
     if (event->type() == QEvent::Resize && watched == ReportScroll->viewport() && SpeedBar)
         SpeedBar->setGeometry(0, 0, ReportScroll->viewport()->width(), kSpeedBarHeight);
+    // The scroll area itself takes the arrows and the page keys; Home and End go to the ends.
+    if (event->type() == QEvent::KeyPress && watched == ReportScroll) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QScrollBar* vertical = ReportScroll->verticalScrollBar();
+        if (key == Qt::Key_Home || key == Qt::Key_End) {
+            vertical->setValue(key == Qt::Key_Home ? vertical->minimum() : vertical->maximum());
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // The pictures being drawn are finished first, so that none is left half made.
+    if (pictures_)
+        pictures_->WaitForAll();
+    QMainWindow::closeEvent(event);
 }
 
 void TMainForm::ShowHint(const QString& hint)
@@ -267,6 +304,10 @@ void TMainForm::nastawy() { RunCommand(commands::CommissioningSettings); }
 
 void TMainForm::FilePrint()
 {
+    if (BuildResultsReport(record_, ReportRendering::Printer).empty()) {
+        dialogs_->ShowMessage(kNothingToPrintMessage, kMessageCaption);
+        return;
+    }
     QPrinter* printer = dialogs_->RunPrintDialog();
     if (!printer)
         return;
@@ -321,16 +362,28 @@ void TMainForm::HelpAbout()
         aboutBox_->exec();
 }
 
+void TMainForm::WaitForPicture(ChartSet set)
+{
+    if (pictures_)
+        pictures_->WaitFor(JoinPath(dir_, FilesOf(set).Picture));
+}
+
 void TMainForm::DisplayChartOf(ChartSet set)
 {
+    WaitForPicture(set);
     DisplayChart(set, dir_, *launcher_, *dialogs_);
     Invalidate();
 }
 
-void TMainForm::OpenReportOf(ChartSet set) { OpenChartReport(set, dir_, *opener_, *dialogs_); }
+void TMainForm::OpenReportOf(ChartSet set)
+{
+    WaitForPicture(set);
+    OpenChartReport(set, dir_, *opener_, *dialogs_);
+}
 
 void TMainForm::SaveChartOf(ChartSet set)
 {
+    WaitForPicture(set);
     SaveChart(set, dir_, *dialogs_, *launcher_, session_.Problems);
     Invalidate();
 }

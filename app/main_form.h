@@ -18,6 +18,7 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QToolButton;
+class BackgroundPlots;
 class ProcessLauncher;
 class ReportCanvas;
 class SystemDialogs;
@@ -60,6 +61,8 @@ public:
     void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
     // Run once, after the first paint of the client area (start-up measurement).
     void SetFirstPaintHook(std::function<void()> hook) { firstPaintHook_ = std::move(hook); }
+    // The pictures drawn in the background, which the chart commands wait for.
+    void SetPictures(BackgroundPlots* pictures) { pictures_ = pictures; }
     // Run after the window has changed its working folder, with the new folder.
     void SetFolderSwitchHook(std::function<void(const std::string&)> hook) { folderSwitchHook_ = std::move(hook); }
 
@@ -126,11 +129,14 @@ public slots:
     void char_zapisz5();
     void HelpContents();
     void HelpAbout();
+    // Gives the window the focus again, its report the keys, once no dialog is left open.
+    void TakeFocusBack();
     // Shows the long part of the current hint in the status line; "" empties it.
     void ShowHint(const QString& hint);
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -143,6 +149,7 @@ private:
     void DisplayChartOf(ChartSet set);
     void OpenReportOf(ChartSet set);
     void SaveChartOf(ChartSet set);
+    void WaitForPicture(ChartSet set);
 
     CalcRecord& record_;
     std::string dir_;
@@ -154,6 +161,7 @@ private:
     UrlOpener* opener_;
     SystemDialogs* dialogs_;
     TAboutBox* aboutBox_ = nullptr;
+    BackgroundPlots* pictures_ = nullptr;
     std::function<void()> firstPaintHook_;
     std::function<void(const std::string&)> folderSwitchHook_;
 };

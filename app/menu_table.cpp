@@ -1,5 +1,6 @@
 // The contents of the main window's menu bar and tool bar. No item has a keyboard shortcut and
-// none is ever disabled: every command copes with a record that holds no results.
+// none is ever disabled: every command copes with a record that holds no results. Within each
+// menu every item has an access key of its own.
 #include "app/menu_table.h"
 
 // clang-format off
@@ -19,7 +20,7 @@ const MenuItemRow kMenuItems[kMenuItemCount] = {
     {0, "FileKondygnacjeItem",  "Rozkład &przepływu na kondygnacjach",                        "Oblicza rzeczywisty przepływ przez kratkę na każdej kondygnacji", "kondygnacje"},
     {0, "FileNastawyItem",      "N&astawy regulacyjne",                                       "Oblicza otwarcie kratek na kondygnacjach i obroty wentylatora dające każdemu mieszkaniu wymaganą wydajność", "nastawy"},
     {0, "",                     "-",                                                          "",                                                            ""},
-    {0, "FilePrintItem",        "&Wydruk wyników",                                            "Drukuje aktualne wyniki",                                     "FilePrint"},
+    {0, "FilePrintItem",        "W&ydruk wyników",                                            "Drukuje aktualne wyniki",                                     "FilePrint"},
     {0, "FilePrintSetupItem",   "&Ustawienia drukarki",                                       "Zmienia ustawienia drukarki",                                 "FilePrintSetup"},
     {0, "FileFolderItem",       "Katalog &roboczy…",                                          "Wybiera katalog z danymi i wynikami budynku",                 "WorkingFolder"},
     {0, "",                     "-",                                                          "",                                                            ""},
@@ -29,9 +30,9 @@ const MenuItemRow kMenuItems[kMenuItemCount] = {
     {1, "char_zapisz",          "&Zapisz charakterystykę",                                    "Zapisuje charakterystykę",                                    "char_zapisz"},
     {1, "",                     "-",                                                          "",                                                            ""},
     {1, "obr_reg",              "&Obroty regulowane",                                         "Oblicza obroty regulowane",                                   "obr_reg"},
-    {1, "obr_reg_wyswietl",     "&Wyświetl charakterystykę obrotow regulowanych",             "Wyświetla charakterystykę obrotow regulowanych",              "obr_reg_wyswietl"},
-    {1, "obr_reg_druk",         "&Drukuj charakterystykę obrotów regulowanych",               "Drukuje charakterystykę obrotow regulowanych",                "obr_reg_druk"},
-    {1, "char_zapisz2",         "&Zapisz charakterystykę obrotów regulowanych",               "Zapisuje charakterystykę obrotów regulowanych",               "char_zapisz2"},
+    {1, "obr_reg_wyswietl",     "Wyświetl charakterystykę o&brotow regulowanych",             "Wyświetla charakterystykę obrotow regulowanych",              "obr_reg_wyswietl"},
+    {1, "obr_reg_druk",         "Dr&ukuj charakterystykę obrotów regulowanych",               "Drukuje charakterystykę obrotow regulowanych",                "obr_reg_druk"},
+    {1, "char_zapisz2",         "Zap&isz charakterystykę obrotów regulowanych",               "Zapisuje charakterystykę obrotów regulowanych",               "char_zapisz2"},
     {1, "",                     "-",                                                          "",                                                            ""},
     {1, "kond_wyswietl",        "W&yświetl wykres przepływu na kondygnacjach",                "Wyświetla wykres przepływu przez kratki na kondygnacjach",    "kond_wyswietl"},
     {1, "kond_druk",            "D&rukuj wykres przepływu na kondygnacjach",                  "Drukuje wykres przepływu przez kratki na kondygnacjach",      "kond_druk"},
@@ -46,9 +47,9 @@ const MenuItemRow kMenuItems[kMenuItemCount] = {
     {2, "char_zapisz1",         "&Zapisz charakterystykę z tłumikami",                        "Zapisuje charakterystykę z tłumikami",                        "char_zapisz1"},
     {2, "",                     "-",                                                          "",                                                            ""},
     {2, "par_reg_tlumika",      "&Obroty regulowane z tłumikami",                             "",                                                            "par_reg_tlumika"},
-    {2, "char_reg_tlumika",     "&Wyświetl charakterystykę obrotów regulowanych z tłumikami", "",                                                            "char_reg_tlumika"},
-    {2, "druk_reg_tlumika",     "&Drukuj charakterystykę obrotów regulowanych z tłumikami",   "",                                                            "druk_reg_tlumika"},
-    {2, "char_zapisz3",         "&Zapisz charakterystykę obrotów regulowanych z tłumikami",   "Zapisuje charakterystykę obrotów regulowanych z tłumikami",   "char_zapisz3"},
+    {2, "char_reg_tlumika",     "Wyświetl charakterystykę o&brotów regulowanych z tłumikami", "",                                                            "char_reg_tlumika"},
+    {2, "druk_reg_tlumika",     "Dr&ukuj charakterystykę obrotów regulowanych z tłumikami",   "",                                                            "druk_reg_tlumika"},
+    {2, "char_zapisz3",         "Zap&isz charakterystykę obrotów regulowanych z tłumikami",   "Zapisuje charakterystykę obrotów regulowanych z tłumikami",   "char_zapisz3"},
     {3, "HelpContentsItem",     "&Spis tresci",                                               "Wyświetla okno pomocy",                                       "HelpContents"},
     {3, "",                     "-",                                                          "",                                                            ""},
     {3, "HelpAboutItem",        "&O programie",                                               "",                                                            "HelpAbout"},

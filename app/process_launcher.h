@@ -3,6 +3,8 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,20 @@ struct ProcessRun {
     std::string Output;     // what it wrote to its standard output and error
 };
 
+// A program started to run on while the window goes on.
+class RunningProgram {
+public:
+    virtual ~RunningProgram() = default;
+    // Waits for its end, at most until its time is up (then it is ended); the end has been
+    // announced when this returns.
+    virtual void Wait() = 0;
+    // Ends it at once; the end has been announced when this returns.
+    virtual void Stop() = 0;
+};
+
+// Called once with how the run went, when the program has ended, was ended or did not start.
+using ProgramEnded = std::function<void(const ProcessRun&)>;
+
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
@@ -23,6 +39,11 @@ public:
     // Runs and waits at most `limit`; a program still running then is ended.
     virtual ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                                   const std::string& workingDirectory, std::chrono::milliseconds limit) = 0;
+    // Starts without waiting; a program still running after `limit` is ended. `ended` runs from
+    // the event loop, or from Wait() or Stop().
+    virtual std::unique_ptr<RunningProgram> Start(const std::string& program, const std::vector<std::string>& arguments,
+                                                  const std::string& workingDirectory, std::chrono::milliseconds limit,
+                                                  ProgramEnded ended) = 0;
 };
 
 class UrlOpener {
@@ -41,6 +62,9 @@ public:
                        const std::string& workingDirectory) override;
     ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& workingDirectory, std::chrono::milliseconds limit) override;
+    std::unique_ptr<RunningProgram> Start(const std::string& program, const std::vector<std::string>& arguments,
+                                          const std::string& workingDirectory, std::chrono::milliseconds limit,
+                                          ProgramEnded ended) override;
 };
 
 // QDesktopServices::openUrl on the file's URL.

@@ -10,7 +10,11 @@
 
 #include <QRadioButton>
 
-QtFrontEnd::QtFrontEnd(ProcessLauncher& launcher, const std::string& dir) : launcher_(launcher), dir_(dir) {}
+QtFrontEnd::QtFrontEnd(ProcessLauncher& launcher, const std::string& dir)
+    : launcher_(launcher), dir_(dir), pictures_(launcher)
+{
+    pictures_.SetReporter([this](const std::string& message) { ShowMessage(message, kMessageCaption); });
+}
 
 bool QtFrontEnd::ShowDialog(DialogId dialog)
 {
@@ -20,17 +24,25 @@ bool QtFrontEnd::ShowDialog(DialogId dialog)
 void QtFrontEnd::ShowMessage(const std::string& text, const std::string& caption)
 {
     ShowPlainMessage(text, caption);
+    if (mainForm_)
+        mainForm_->TakeFocusBack();
 }
 
 bool QtFrontEnd::StartPlotter(const std::string& scriptName)
 {
-    // The window waits for the picture, so that the command can tell whether it was drawn.
+    // Waits for the picture, so that the caller can tell whether it was drawn.
     const ProcessRun run = launcher_.RunAndWait(kPlotterProgram, {scriptName}, dir_, kPlotterWait);
     if (!run.Started && !plotterMissingReported_) {
         plotterMissingReported_ = true;  // once per program run, not once per picture
         ShowPlainMessage(kNoPlotterMessage, kMessageCaption);
     }
     return run.Started;
+}
+
+void QtFrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems&)
+{
+    // The report is painted at once; the picture is judged, and reported, when its plot ends.
+    pictures_.Start(scriptName, picture, dir_);
 }
 
 void QtFrontEnd::Repaint()

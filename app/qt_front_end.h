@@ -1,9 +1,10 @@
-// The window's side of the shared commands: the Qt dialogs, plain message boxes, gnuplot run while
-// the window waits and the repaint of the main window.
+// The window's side of the shared commands: the Qt dialogs, plain message boxes, the pictures
+// drawn by gnuplot in the background and the repaint of the main window.
 #pragma once
 
 #include <string>
 
+#include "app/background_plots.h"
 #include "commands/commands.h"
 
 class DialogForms;
@@ -23,9 +24,13 @@ public:
     bool ShowDialog(DialogId dialog) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
     bool StartPlotter(const std::string& scriptName) override;
+    void PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems) override;
     void Repaint() override;
     std::optional<size_t> ChooseRankedRow(const std::vector<RankedConfiguration>& rows, double requiredFlow) override;
     void CheckChooserButton(int32_t fanIndex) override;
+
+    // The pictures being drawn, for the chart commands that wait for them.
+    BackgroundPlots& Pictures() { return pictures_; }
 
 private:
     ProcessLauncher& launcher_;
@@ -33,4 +38,5 @@ private:
     TMainForm* mainForm_ = nullptr;
     DialogForms* forms_ = nullptr;
     bool plotterMissingReported_ = false;
+    BackgroundPlots pictures_;
 };

@@ -10,6 +10,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "dialogs/forms/modal_form.h"
 
@@ -45,27 +46,99 @@ void PaintScreenReport(const CalcRecord& record, ReportCanvas& canvas)
     }
 }
 
-void PrintReportPages(const CalcRecord& record, PageCanvas& canvas)
+namespace {
+
+// Where a line of the printed report goes: its page (from 0) and its top on the 600-dpi page.
+struct PlacedLine {
+    const ReportLine* Line;
+    int Page;
+    int Y;  // dots of a 600-dpi page
+};
+
+int PointsOf(const ReportLine& line)
+{
+    return line.Font == ReportFont::Title ? PrintLayout::TitlePoints : PrintLayout::BodyPoints;
+}
+
+// Lays the lines out on pages whose text must end `bottom` device units down. Blank lines are
+// kept for the fonts they set. On every page after the first the title comes first again, then,
+// when the line carried over is a table row, the heading of its table.
+std::vector<PlacedLine> PlaceLines(const std::vector<ReportLine>& lines, const PageCanvas& canvas, int bottom)
 {
     const int dpi = canvas.Resolution();
-    int y = PrintLayout::Top;  // dots of a 600-dpi page
+    std::vector<const ReportLine*> title;
+    std::vector<const ReportLine*> heading;  // of the table being printed
+    std::vector<PlacedLine> placed;
+    int page = 0;
+    int y = PrintLayout::Top;
     bool pageHasText = false;
-    for (const ReportLine& line : BuildResultsReport(record, ReportRendering::Printer)) {
+    bool inHeading = false;
+    for (const ReportLine& line : lines) {
         // Truncated to a whole dot; only the second title line (1.5 steps, 180) is fractional.
-        y += static_cast<int>(line.Advance * PrintLayout::Step);
-        canvas.SetFontPoints(line.Font == ReportFont::Title ? PrintLayout::TitlePoints
-                                                            : PrintLayout::BodyPoints);
-        if (line.Cells.empty())
-            continue;
-        // A line that would reach below the printable area goes on the next page, at the top.
-        if (pageHasText && ToDevice(y, dpi) + canvas.LineHeight() > canvas.PageHeight()) {
-            canvas.NewPage();
-            y = PrintLayout::Top;
+        const int advance = static_cast<int>(line.Advance * PrintLayout::Step);
+        y += advance;
+        if (line.Font == ReportFont::Title)
+            title.push_back(&line);
+        if (line.Role == ReportRole::TableHeading) {
+            if (!inHeading)
+                heading.clear();
+            heading.push_back(&line);
         }
-        for (const ReportCell& cell : line.Cells)
-            canvas.TextOut(ToDevice(PrintColumnX(cell.Column), dpi), ToDevice(y, dpi), cell.Text);
-        pageHasText = true;
+        inHeading = line.Role == ReportRole::TableHeading;
+        if (!line.Cells.empty() && pageHasText &&
+            ToDevice(y, dpi) + canvas.LineHeight(PointsOf(line)) > bottom) {
+            ++page;
+            y = PrintLayout::Top;
+            for (size_t i = 0; i < title.size(); ++i) {
+                y += i == 0 ? 0 : static_cast<int>(title[i]->Advance * PrintLayout::Step);
+                placed.push_back({title[i], page, y});
+            }
+            y += 3 * PrintLayout::Step;  // as far below the title as the first page's text
+            if (line.Role == ReportRole::TableRow && !heading.empty()) {
+                for (size_t i = 0; i < heading.size(); ++i) {
+                    y += i == 0 ? 0 : PrintLayout::Step;
+                    placed.push_back({heading[i], page, y});
+                }
+                y += std::max(advance, PrintLayout::Step);
+            }
+        }
+        placed.push_back({&line, page, y});
+        pageHasText = pageHasText || !line.Cells.empty();
     }
+    return placed;
+}
+
+}  // namespace
+
+void PrintReportPages(const CalcRecord& record, PageCanvas& canvas)
+{
+    const std::vector<ReportLine> lines = BuildResultsReport(record, ReportRendering::Printer);
+    const int dpi = canvas.Resolution();
+    std::vector<PlacedLine> placed = PlaceLines(lines, canvas, canvas.PageHeight());
+    // Several pages: each ends in its number, so the text keeps clear of the last line.
+    const int footerHeight = canvas.LineHeight(PrintLayout::BodyPoints);
+    const bool numbered = !placed.empty() && placed.back().Page > 0;
+    if (numbered)
+        placed = PlaceLines(lines, canvas, canvas.PageHeight() - 2 * footerHeight);
+    const int pages = placed.empty() ? 1 : placed.back().Page + 1;
+    const auto footer = [&](int page) {
+        canvas.SetFontPoints(PrintLayout::BodyPoints);
+        canvas.TextOut(ToDevice(PrintColumnX(ReportColumn::Label), dpi), canvas.PageHeight() - footerHeight,
+                       "Strona " + std::to_string(page + 1) + " z " + std::to_string(pages));
+    };
+    int page = 0;
+    for (const PlacedLine& at : placed) {
+        if (at.Page != page) {
+            footer(page);
+            canvas.NewPage();
+            page = at.Page;
+        }
+        canvas.SetFontPoints(PointsOf(*at.Line));
+        for (const ReportCell& cell : at.Line->Cells)
+            canvas.TextOut(ToDevice(PrintColumnX(cell.Column), dpi), ToDevice(at.Y, dpi), cell.Text);
+    }
+    if (numbered)
+        footer(page);
 }
 
 std::string ReportFontFamily()
@@ -153,7 +226,12 @@ void QtPageCanvas::TextOut(int x, int y, const std::string& text)
 
 int QtPageCanvas::Resolution() const { return printer_.resolution(); }
 int QtPageCanvas::PageHeight() const { return printer_.height(); }
-int QtPageCanvas::LineHeight() const { return painter_.fontMetrics().height(); }
+int QtPageCanvas::LineHeight(int points) const
+{
+    QFont font = painter_.font();
+    font.setPointSize(points);
+    return QFontMetrics(font, painter_.device()).height();
+}
 void QtPageCanvas::NewPage() { printer_.newPage(); }
 
 bool PrintResultsReport(const CalcRecord& record, QPrinter& printer)

@@ -26,7 +26,7 @@ class PageCanvas : public ReportCanvas {
 public:
     virtual int Resolution() const = 0;  // dots per inch
     virtual int PageHeight() const = 0;  // printable height, device units
-    virtual int LineHeight() const = 0;  // height of the current font, device units
+    virtual int LineHeight(int points) const = 0;  // height of a line in the face at `points`, device units
     virtual void NewPage() = 0;
 };
 
@@ -54,7 +54,8 @@ int PrintColumnX(ReportColumn column);   // dots of a 600-dpi page
 void PaintScreenReport(const CalcRecord& record, ReportCanvas& canvas);
 
 // Draws the Printer rendering of the record. A line that would reach below the printable height
-// starts a new page at the top position again.
+// starts a new page; a report of several pages repeats its title at the top of every further
+// page, with the heading of the table whose rows run on, and ends each page with "Strona k z n".
 void PrintReportPages(const CalcRecord& record, PageCanvas& canvas);
 
 // The face of both renderings, by the dialogs' rule: "MS Sans Serif" where the system has it,
@@ -95,7 +96,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     int Resolution() const override;
     int PageHeight() const override;
-    int LineHeight() const override;
+    int LineHeight(int points) const override;
     void NewPage() override;
 
 private:

@@ -43,6 +43,7 @@ WindowProgram::WindowProgram(CalcRecord& record, const std::string& dir, Process
     MainForm.SetAboutBox(&AboutBox);
     Forms = std::make_unique<DialogForms>(DialogContext{&record_, dir, &MainForm.Problems()});
     FrontEnd.SetMainForm(&MainForm);
+    MainForm.SetPictures(&FrontEnd.Pictures());
     FrontEnd.SetDialogForms(Forms.get());
     MainForm.SetFolderSwitchHook([this](const std::string& folder) { FolderSwitched(folder); });
     PrepareWorkingDirectory(dir, MainForm.Problems());

@@ -26,6 +26,14 @@ const char kNoFanSelectedMessage[] =
     "Najpierw wybierz wentylator.\nProszę wykonać polecenie „Nowe obliczenia”\n"
     "albo „Wybierz tylko wentylator” z menu „Obliczenia”.";
 
+// A picture the plotter did not complete counts as a file that could not be written.
+void FrontEnd::PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems)
+{
+    PictureGuard guard(picture);
+    if (StartPlotter(scriptName) && !guard.Settle())
+        problems.Add(picture);
+}
+
 CommandLock::CommandLock(Session& session) : lock_(session.Dir)
 {
     if (!lock_.Held())
@@ -51,14 +59,10 @@ CommandResult Finish(Session& session, CommandResult result)
     return result;
 }
 
-// Plots the GIF picture of a chart set. The previous picture stays until the new one is whole;
-// a picture the plotter did not complete counts as a file that could not be written.
+// Plots the GIF picture of a chart set through the front end.
 void PlotPicture(Session& session, ChartSet set)
 {
-    const std::string picture = JoinPath(session.Dir, FilesOf(set).Picture);
-    PictureGuard guard(picture);
-    if (session.Ui.StartPlotter(FilesOf(set).GifScript) && !guard.Settle())
-        session.Problems.Add(picture);
+    session.Ui.PlotPicture(FilesOf(set).GifScript, JoinPath(session.Dir, FilesOf(set).Picture), session.Problems);
 }
 
 // The fan selection without its end: chooser, calculation, files and plotting program. The

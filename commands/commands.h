@@ -25,6 +25,11 @@ public:
     // Runs the plotting program on a GIF script in the working directory and waits for it (within
     // a limit). True when the program ran and ended, so that its picture can be judged.
     virtual bool StartPlotter(const std::string& scriptName) = 0;
+    // Has the plotting program draw `picture` (a full path) from the GIF script `scriptName`. The
+    // previous picture stays until the new one is whole. By default the plotter is waited for
+    // and a picture not completed is added to `problems`; the window draws in the background
+    // and reports such a picture itself when its plot ends.
+    virtual void PlotPicture(const std::string& scriptName, const std::string& picture, FileProblems& problems);
     // Asks the main window to repaint the report from the record.
     virtual void Repaint() = 0;
     // Shows the ranked configurations for the required flow per grille [m3/h] modally; the index

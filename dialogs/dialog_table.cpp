@@ -94,7 +94,7 @@ constexpr DialogFacts kDialogs[] = {
     {DialogId::OKBottomDlg_wyw,  "OKBottomDlg_wyw",  "Wybór wentylatora",                 nullptr,            kNoBoxes},
     {DialogId::OKBottomDlg1,     "OKBottomDlg1",     "Podaj parametry",                   "dialog4.sav",      kRegulatedFlowBoxes},
     {DialogId::OKBottomDlg2,     "OKBottomDlg2",     "Podaj parametry",                   "dialog5.sav",      kVariantFlowBoxes},
-    {DialogId::OKBottomDlg6,     "OKBottomDlg6",     "Podaj parametry",                   "dialog6.sav",      kRequiredFlowBoxes},
+    {DialogId::OKBottomDlg6,     "OKBottomDlg6",     "Wymagana wydajność kratki",         "dialog6.sav",      kRequiredFlowBoxes},
     {DialogId::OKBottomDlg7,     "OKBottomDlg7",     "Rozkład przepływu na kondygnacjach", "dialog7.sav",     kStoreyFlowBoxes},
 };
 

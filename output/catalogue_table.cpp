@@ -9,7 +9,7 @@
 
 // Header               Numeric
 const RankingColumn kRankingColumns[kRankingColumnCount] = {
-    {"FanIndex",            true},
+    {"Nr",                  true},
     {"Wentylator",          false},
     {"Konfiguracja",        false},
     {"Na kratkę [m3/h]",    true},

@@ -148,13 +148,13 @@ std::vector<ReportLine> BuildCommissioningLines(const CalcRecord& record)
     if (!HasRows(c))
         return lines;
 
-    ReportLine heading{2, ReportFont::Body, {}};
+    ReportLine heading{2, ReportFont::Body, {}, ReportRole::TableHeading};
     for (const SettingColumn& column : kSettingColumns)
         heading.Cells.push_back({column.Column, column.Heading});
     lines.push_back(std::move(heading));
     for (size_t i = 0; i < c.Storeys.size(); ++i) {
         const auto texts = SettingRowTexts(c, i);
-        ReportLine row{1, ReportFont::Body, {}};
+        ReportLine row{1, ReportFont::Body, {}, ReportRole::TableRow};
         for (int k = 0; k < kSettingColumnCount; ++k)
             row.Cells.push_back({kSettingColumns[k].Column, texts[k]});
         lines.push_back(std::move(row));
@@ -168,16 +168,16 @@ std::vector<ReportLine> BuildCommissioningLines(const CalcRecord& record)
     // The seasons under the same columns as the storeys and flows above.
     constexpr ReportColumn kSeasonAt[3] = {ReportColumn::Label, ReportColumn::SettingFlow, ReportColumn::SettingShare};
     lines.push_back({2, ReportFont::Body, {{ReportColumn::Label, SeasonsHeading(c)}}});
-    const auto addRow = [&](const std::array<std::string, 3>& texts) {
-        ReportLine row{1, ReportFont::Body, {}};
+    const auto addRow = [&](const std::array<std::string, 3>& texts, ReportRole role) {
+        ReportLine row{1, ReportFont::Body, {}, role};
         for (int k = 0; k < 3; ++k)
             row.Cells.push_back({kSeasonAt[k], texts[k]});
         lines.push_back(std::move(row));
     };
-    addRow({kSeasonColumns[0], kSeasonColumns[1], kSeasonColumns[2]});
+    addRow({kSeasonColumns[0], kSeasonColumns[1], kSeasonColumns[2]}, ReportRole::TableHeading);
     for (size_t i = 0; i < c.Storeys.size(); ++i)
-        addRow(SeasonRowTexts(c, i));
-    addRow(SeasonFanTexts(c));
+        addRow(SeasonRowTexts(c, i), ReportRole::TableRow);
+    addRow(SeasonFanTexts(c), ReportRole::TableRow);
     return lines;
 }
 

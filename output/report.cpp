@@ -58,9 +58,10 @@ public:
 
     bool Printer() const { return printer_; }
 
-    void Line(double advance, ReportFont font, std::initializer_list<ReportCell> cells)
+    void Line(double advance, ReportFont font, std::initializer_list<ReportCell> cells,
+              ReportRole role = ReportRole::Text)
     {
-        lines_.push_back(ReportLine{advance, font, std::vector<ReportCell>(cells)});
+        lines_.push_back(ReportLine{advance, font, std::vector<ReportCell>(cells), role});
     }
 
     // A body line with a label and, when `value` is not empty, a value cell.
@@ -176,28 +177,34 @@ void AddStoreyTable(ReportBuilder& report, const CalcRecord& r)
     const int n = r.StoreyCount;
     // Rows 0..n, but never past the last entry of StoreyPressure whatever the count holds.
     const int lastRow = std::min(n, kStoreyPressureSlots - 1);
+    constexpr ReportRole heading = ReportRole::TableHeading;
+    constexpr ReportRole row = ReportRole::TableRow;
     if (n < 9) {
-        report.Line(1, ReportFont::Body, {{ReportColumn::Label, "Kondygnacja            Podciśnienie"}});
+        report.Line(1, ReportFont::Body, {{ReportColumn::Label, "Kondygnacja            Podciśnienie"}}, heading);
         for (int i = 0; i <= lastRow; ++i) {
             report.Line(1, ReportFont::Body,
                         {{ReportColumn::Label, StoreyNumber(i)},
-                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}});
+                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}},
+                        row);
         }
         return;
     }
     report.Line(1, ReportFont::Body,
                 {{ReportColumn::Label,
-                  "Kondygnacja            Podciśnienie            Kondygnacja               Podciśnienie"}});
+                  "Kondygnacja            Podciśnienie            Kondygnacja               Podciśnienie"}},
+                heading);
     for (int i = 0; i <= lastRow; ++i) {
         // Storeys 1, 3, 5, ... open a line on the left; 2, 4, 6, ... stay on it on the right.
         if (i % 2 == 0) {
             report.Line(1, ReportFont::Body,
                         {{ReportColumn::Label, StoreyNumber(i)},
-                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}});
+                         {ReportColumn::Pressure, StoreyPressureText(r.StoreyPressure[i])}},
+                        row);
         } else {
             report.Line(0, ReportFont::Body,
                         {{ReportColumn::Value, StoreyNumber(i)},
-                         {ReportColumn::Pressure2, StoreyPressureText(r.StoreyPressure[i])}});
+                         {ReportColumn::Pressure2, StoreyPressureText(r.StoreyPressure[i])}},
+                        row);
         }
     }
 }
@@ -221,19 +228,23 @@ void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
     double firstAdvance = 1;
     if (report.Printer()) {
         report.Line(1, ReportFont::Body,
-                    {{ReportColumn::BaseHeader, "Wentylator"}, {ReportColumn::SilencerHeader, "Wentylator"}});
+                    {{ReportColumn::BaseHeader, "Wentylator"}, {ReportColumn::SilencerHeader, "Wentylator"}},
+                    ReportRole::TableHeading);
         report.Line(1, ReportFont::Body,
                     {{ReportColumn::Value, "Wentylator"},
                      {ReportColumn::BaseHeader, "z podstawą"},
-                     {ReportColumn::SilencerHeader, "z tłumikiem"}});
+                     {ReportColumn::SilencerHeader, "z tłumikiem"}},
+                    ReportRole::TableHeading);
         report.Line(1, ReportFont::Body,
-                    {{ReportColumn::BaseHeader, "tłumiącą"}, {ReportColumn::SilencerHeader, "cylindrycznym"}});
+                    {{ReportColumn::BaseHeader, "tłumiącą"}, {ReportColumn::SilencerHeader, "cylindrycznym"}},
+                    ReportRole::TableHeading);
         firstAdvance = 2;  // a blank line under the three header lines
     } else {
         report.Line(1, ReportFont::Body,
                     {{ReportColumn::Value, "Wentylator"},
                      {ReportColumn::BaseHeader, "Wentylator z podstawą tłumiącą"},
-                     {ReportColumn::SilencerHeader, "Wentylator z tłumikiem cylindrycznym"}});
+                     {ReportColumn::SilencerHeader, "Wentylator z tłumikiem cylindrycznym"}},
+                    ReportRole::TableHeading);
     }
 
     const ResultPoint fan = FanResultPoint(r);
@@ -245,7 +256,8 @@ void AddVariantTable(ReportBuilder& report, const CalcRecord& r)
                     {{ReportColumn::Label, std::string("   ") + row.Label},
                      {ReportColumn::Value, " " + WithUnit(row, fan)},
                      {ReportColumn::BaseValue, WithUnit(row, base)},
-                     {ReportColumn::SilencerValue, WithUnit(row, silencer)}});
+                     {ReportColumn::SilencerValue, WithUnit(row, silencer)}},
+                    ReportRole::TableRow);
         advance = 1;
     }
 }

@@ -20,10 +20,15 @@ struct ReportCell {
     std::string Text;  // UTF-8
 };
 
+// What a line is to the printed pages: the heading of a table is printed again at the top of
+// every page onto which the table's rows run.
+enum class ReportRole { Text, TableHeading, TableRow };
+
 struct ReportLine {
     double Advance;  // line steps moved down before drawing; 1.5 only for the printed second title line
     ReportFont Font;
     std::vector<ReportCell> Cells;  // none: a blank line
+    ReportRole Role = ReportRole::Text;
 };
 
 // Where each column's text starts in the window and on the printed page. The plain-text rendering

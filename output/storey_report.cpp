@@ -247,14 +247,14 @@ std::vector<ReportLine> BuildStoreyFlowLines(const CalcRecord& record, ReportRen
             text(1, status);
         if (!HasStoreyRows(flows))
             continue;
-        ReportLine heading{printer ? 1.5 : 1.0, ReportFont::Body, {}};
+        ReportLine heading{printer ? 1.5 : 1.0, ReportFont::Body, {}, ReportRole::TableHeading};
         for (const StoreyColumn& column : kStoreyColumns)
             if (column.OnPage)
                 heading.Cells.push_back({column.Column, column.Heading});
         lines.push_back(std::move(heading));
         for (size_t i = 0; i < flows.Storeys.size(); ++i) {
             const std::vector<std::string> cells = StoreyRowCells(flows, i, required);
-            ReportLine row{1, ReportFont::Body, {}};
+            ReportLine row{1, ReportFont::Body, {}, ReportRole::TableRow};
             for (int c = 0; c < kStoreyColumnCount; ++c)
                 if (kStoreyColumns[c].OnPage && !cells[c].empty())
                     row.Cells.push_back({kStoreyColumns[c].Column, cells[c]});

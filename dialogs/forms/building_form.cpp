@@ -2,6 +2,7 @@
 #include "dialogs/forms/building_form.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QComboBox>
 #include <QLabel>
@@ -57,42 +58,41 @@ void BuildingForm::PlaceButtonsAtBottom()
 std::vector<QLabel*> BuildingForm::MakeExampleTable(const std::vector<ExampleGrille>& rows, int firstLabel,
                                                    int rowsPerColumn, int top, int step)
 {
-    std::vector<std::vector<QLabel*>> descriptions;
-    std::vector<std::vector<QLabel*>> values;
+    // columns[c][k]: the labels of text column k (description, size, value) of table column c.
+    std::vector<std::array<std::vector<QLabel*>, 3>> columns;
     std::vector<QLabel*> labels;
     int number = firstLabel;
     for (size_t i = 0; i < rows.size(); ++i) {
         const size_t column = i / rowsPerColumn;
-        if (column == descriptions.size()) {
-            descriptions.emplace_back();
-            values.emplace_back();
-        }
+        if (column == columns.size())
+            columns.emplace_back();
         const int rowTop = top + step * static_cast<int>(i % rowsPerColumn);
-        const QByteArray descriptionName = "Label" + QByteArray::number(number++);
-        const QByteArray valueName = "Label" + QByteArray::number(number++);
-        descriptions[column].push_back(MakeLabel(descriptionName.constData(), rows[i].Description, 0, rowTop));
-        values[column].push_back(MakeLabel(valueName.constData(), rows[i].Value, 0, rowTop));
-        labels.push_back(descriptions[column].back());
-        labels.push_back(values[column].back());
+        const char* texts[] = {rows[i].Description, rows[i].Size, rows[i].Value};
+        for (size_t k = 0; k < 3; ++k) {
+            const QByteArray name = "Label" + QByteArray::number(number++);
+            columns[column][k].push_back(MakeLabel(name.constData(), texts[k], 0, rowTop));
+            labels.push_back(columns[column][k].back());
+        }
     }
     int left = kExampleLeft;
-    for (size_t column = 0; column < descriptions.size(); ++column)
-        left = std::max(PlaceExampleColumn(descriptions[column], values[column], left) + kExampleColumnGap,
-                        width() / 2);
+    for (const auto& column : columns)
+        left = std::max(PlaceExampleColumn(column, left) + kExampleColumnGap, width() / 2);
     return labels;
 }
 
-int BuildingForm::PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values,
-                                     int left)
+int BuildingForm::PlaceExampleColumn(const std::array<std::vector<QLabel*>, 3>& texts, int left)
 {
-    int widest = 0;
-    for (const QLabel* label : descriptions)
-        widest = std::max(widest, label->width());
+    // Each text column starts right of the widest text of the one before it.
+    int x = left;
     int right = left;
-    for (size_t i = 0; i < descriptions.size(); ++i) {
-        descriptions[i]->move(left, descriptions[i]->y());
-        values[i]->move(left + widest + kExampleValueGap, values[i]->y());
-        right = std::max(right, values[i]->x() + values[i]->width());
+    for (const std::vector<QLabel*>& text : texts) {
+        int widest = 0;
+        for (QLabel* label : text) {
+            label->move(x, label->y());
+            widest = std::max(widest, label->width());
+        }
+        right = x + widest;
+        x = right + kExampleValueGap;
     }
     return right;
 }

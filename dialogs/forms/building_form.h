@@ -3,6 +3,7 @@
 // "Anuluj" after every other control in tab order, and the grille combo box where there is one.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include <QPushButton>
@@ -54,8 +55,9 @@ protected:
     }
 
     struct ExampleGrille {
-        const char* Description;  // display only; the blanks align the sizes
-        const char* Value;        // loss coefficient as printed, with a decimal comma
+        const char* Description;  // display only
+        const char* Size;         // dimensions [m], with a decimal point as the boxes take them
+        const char* Value;        // loss coefficient, likewise
     };
 
     // A table of example grilles: labels from Label`firstLabel` on, description and value row by
@@ -68,7 +70,8 @@ protected:
 private:
     void PlaceButtonsAtBottom();
     // Descriptions at `left`, their values just right of the widest; returns the values' right edge.
-    int PlaceExampleColumn(const std::vector<QLabel*>& descriptions, const std::vector<QLabel*>& values, int left);
+    // Places one table column (descriptions, sizes, values) from `left`; returns its right edge.
+    int PlaceExampleColumn(const std::array<std::vector<QLabel*>, 3>& texts, int left);
 
     Rows rows_;
 };

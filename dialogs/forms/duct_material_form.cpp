@@ -8,7 +8,8 @@
 TOKBottomDlg33333::TOKBottomDlg33333(const DialogContext& context)
     : ModalForm(context, DialogId::OKBottomDlg33333, {QSize(318, 290), kScreenCentre, true})
 {
-    GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać materiał kanału", 8, 8, 302, 237);
+    // The form may be wider than designed, for its caption; the group spans it.
+    GroupBox1 = MakeGroup("GroupBox1", "Proszę wybrać materiał kanału", 8, 8, width() - 16, 237);
     MakeRadioColumn({&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5, &RadioButton6},
                     GroupBox1, 12, 28, 34, 286);
     CheckAtCreation({RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6});

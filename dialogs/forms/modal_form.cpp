@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "model/check.h"
 
@@ -50,14 +51,19 @@ QFont DialogFont()
     return font;
 }
 
-void WidenForCaption(QMessageBox& box)
+int CaptionWidth(const QString& caption)
 {
     // Title bars use a bold face about the size of the application's; the buttons at the right
     // of the title bar and the frame take about 120 px more.
     QFont title = QApplication::font();
     title.setBold(true);
     constexpr int kTitleBarExtras = 120;  // px
-    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    return QFontMetrics(title).horizontalAdvance(caption) + kTitleBarExtras;
+}
+
+void WidenForCaption(QMessageBox& box)
+{
+    const int width = CaptionWidth(box.windowTitle());
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                       grid->columnCount());
@@ -73,7 +79,8 @@ ModalForm::ModalForm(const DialogContext& context, DialogId id, const FormShape&
     setObjectName(QString::fromLatin1(FactsOf(id).FormName));
     setWindowTitle(QString::fromUtf8(FactsOf(id).Caption));
     setFont(DialogFont());
-    setFixedSize(shape.Client);
+    // Wide enough that the window manager shows the caption whole.
+    setFixedSize(std::max(shape.Client.width(), CaptionWidth(windowTitle())), shape.Client.height());
     setSizeGripEnabled(false);
     if (!placement_.Centred)
         move(placement_.DesignPosition);

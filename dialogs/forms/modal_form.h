@@ -61,6 +61,8 @@ class QMessageBox;
 // Widens a message box so that its caption fits in a title bar: a window manager elides a caption
 // longer than its window, and the program's message caption is longer than most messages.
 void WidenForCaption(QMessageBox& box);
+// The width a window needs for the title bar to show `caption` whole, px.
+int CaptionWidth(const QString& caption);
 
 class ModalForm : public QDialog {
     Q_OBJECT

@@ -14,14 +14,15 @@ TForm222::TForm222(const DialogContext& context)
     constexpr int kExampleTop = 216;
     Label6 = MakeLabel("Label6", "Przykładowe wartości współczynnika strat kratek", 16, kExampleTop - 28);
     // clang-format off
-    // Columns: description, loss coefficient. The first words, read downwards, say what they are.
+    // Columns: description, grille diameter [m], loss coefficient. The first words, read
+    // downwards, say what they are.
     ExampleLabels = MakeExampleTable(
         {
-            {"Okrągła OKRA-80                    d=0,06",   "1,6"},
-            {"Regulowana OKRA-100           d=0,074",       "1,6"},
-            {"Całkowicie OKRA-125              d=0,097",    "3,9"},
-            {"Otwarta OKRA-150                   d=0,117",  "4"},
-            {"Otwarta OKRA-200                   d=0,155",  "4,1"},
+            {"Okrągła OKRA-80",     "d=0.06",  "1.6"},
+            {"Regulowana OKRA-100", "d=0.074", "1.6"},
+            {"Całkowicie OKRA-125", "d=0.097", "3.9"},
+            {"Otwarta OKRA-150",    "d=0.117", "4"},
+            {"Otwarta OKRA-200",    "d=0.155", "4.1"},
         },
         7, 5, kExampleTop, 24);
     // clang-format on

@@ -17,6 +17,7 @@
 #include "dialogs/forms/density_source_form.h"
 #include "dialogs/forms/fan_choice_form.h"
 #include "output/report.h"
+#include "output/storage/picture_guard.h"
 #include "window_fakes.h"
 
 namespace fs = std::filesystem;
@@ -358,6 +359,16 @@ private slots:
         QCOMPARE(ReadFileForTest(dir + "/dialog1.sav"), std::string("20\n1013\n50\n"));
         const std::string plots = "gnuplot gif.gnu in " + dir + "; gnuplot gif_tl.gnu in " + dir;
         QCOMPARE(Joined(launcher.Started), plots + "; " + plots);
+
+        // The report came while the pictures are still being drawn; a chart command on one waits
+        // for it under the busy cursor, then shows the whole picture.
+        const std::string picture = dir + "/wykresy/wykres.gif";
+        QVERIFY(program.FrontEnd.Pictures().Drawing(picture) && !fs::exists(picture));
+        choose("char_wyswietl");
+        QCOMPARE(Joined(launcher.Waited), std::string("with the busy cursor"));
+        QVERIFY(IsWholeGif(ReadFileForTest(picture)));
+        QCOMPARE(launcher.Started.back(), "gnuplot -persist wykres.gnu in " + dir);
+        QVERIFY(!program.FrontEnd.Pictures().Drawing(picture));
 
         // The selection from the catalogue: the rows that reach Qi are marked; OK on the first row
         // after sorting by the flow per grille selects the entry of the largest flow and checks its

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_form.h"
@@ -32,6 +34,35 @@
 #include "output/storage/working_dir.h"
 #include "support/sample_record.h"
 #include "support/test_support.h"
+
+// A program started in the background: it runs, as RunAndWait does, only when waited for, and
+// notes whether the busy cursor was shown meanwhile; stopped, it ends without its picture.
+class FakeRunningProgram : public RunningProgram {
+public:
+    FakeRunningProgram(std::function<ProcessRun()> run, ProgramEnded ended, std::vector<std::string>& waited)
+        : run_(std::move(run)), ended_(std::move(ended)), waited_(waited)
+    {
+    }
+    void Wait() override
+    {
+        if (!ended_)
+            return;
+        const QCursor* cursor = QApplication::overrideCursor();
+        waited_.push_back(cursor && cursor->shape() == Qt::WaitCursor ? "with the busy cursor" : "without a busy cursor");
+        const ProcessRun run = run_();
+        std::exchange(ended_, nullptr)(run);
+    }
+    void Stop() override
+    {
+        if (ended_)
+            std::exchange(ended_, nullptr)({true, false, 0, ""});
+    }
+
+private:
+    std::function<ProcessRun()> run_;
+    ProgramEnded ended_;
+    std::vector<std::string>& waited_;
+};
 
 // Records every start as "program arg1 arg2 ... in directory".
 class FakeLauncher : public ProcessLauncher {
@@ -46,12 +77,24 @@ public:
         return !Missing;
     }
     // Recorded as a start; like gnuplot, the run writes a whole GIF to the picture its script names
-    // in "set output '...'".
+    // in "set output '...'". Started in the background, it runs when waited for.
     ProcessRun RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& workingDirectory, std::chrono::milliseconds) override
     {
         if (!StartDetached(program, arguments, workingDirectory))
             return {};
+        return Draw(arguments, workingDirectory);
+    }
+    std::unique_ptr<RunningProgram> Start(const std::string& program, const std::vector<std::string>& arguments,
+                                          const std::string& workingDirectory, std::chrono::milliseconds,
+                                          ProgramEnded ended) override
+    {
+        const bool found = StartDetached(program, arguments, workingDirectory);
+        auto run = [found, arguments, workingDirectory] { return found ? Draw(arguments, workingDirectory) : ProcessRun{}; };
+        return std::make_unique<FakeRunningProgram>(run, std::move(ended), Waited);
+    }
+    static ProcessRun Draw(const std::vector<std::string>& arguments, const std::string& workingDirectory)
+    {
         std::ifstream script(workingDirectory + "/" + arguments.back());
         for (std::string line; std::getline(script, line);) {
             if (line.rfind("set output '", 0) != 0)
@@ -64,6 +107,7 @@ public:
     }
     bool Missing = false;  // the program is not on the search path
     std::vector<std::string> Started;
+    std::vector<std::string> Waited;  // a background program waited for, with or without the busy cursor
 };
 
 class FakeOpener : public UrlOpener {

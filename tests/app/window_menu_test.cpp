@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolButton>
@@ -14,6 +15,7 @@
 #include "app/about_box.h"
 #include "app/chart_commands.h"
 #include "app/help_manual.h"
+#include "app/menu_table.h"
 #include "app/window_program.h"
 #include "dialogs/forms/rectangular_grille_form.h"
 #include "output/storage/picture_guard.h"
@@ -53,7 +55,11 @@ private slots:
             QMenu* menu = top->menu();
             QVERIFY(menu);
             dump += (menu->objectName() + " | " + menu->title() + "\n").toStdString();
+            QStringList keys;  // every item of a menu has an access key of its own
             for (QAction* item : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(item->text()).toString();
+                QVERIFY2(item->isSeparator() || (!key.isEmpty() && !keys.contains(key)), qPrintable(item->text()));
+                keys << key;
                 QVERIFY(item->isEnabled() && item->isVisible() && item->shortcut().isEmpty());
                 const QString line = "    " + item->objectName() + " | " + item->text() + " | " + item->statusTip() +
                                      " | " + item->property("handler").toString();
@@ -236,6 +242,24 @@ private slots:
         QCOMPARE(FindManual(root + "/bin").value_or(""), root + "/share/doc/went_char/went_char_pl.html");
         WriteFile(root + "/bin/went_char_pl.html", "<html></html>");
         QCOMPARE(FindManual(root + "/bin").value_or(""), root + "/bin/went_char_pl.html");
+
+        // Every menu and every item has its section in the manual: a heading or a term of its
+        // own, named as the menu shows it.
+        const QString manual = QString::fromStdString(ReadFileForTest(WENT_SOURCE_DIR "/app/went_char_pl.html"));
+        QStringList sections;
+        static const QRegularExpression heading("<(h2|h3|dt)>([^<]*)</\\1>");
+        for (const QRegularExpressionMatch& match : heading.globalMatch(manual))
+            sections << match.captured(2);
+        QStringList missing;
+        for (const MenuItemRow& row : kMenuItems) {
+            const QString caption = QString::fromUtf8(row.Caption).remove('&');
+            if (!IsSeparator(row) && !sections.contains(caption))
+                missing << caption;
+        }
+        for (const MenuRow& menu : kMenus)
+            if (!sections.filter(QString::fromUtf8(menu.Caption).remove('&')).size())
+                missing << menu.Caption;
+        QCOMPARE(missing.join("; "), QString());
     }
 
     void realLauncherStartsInTheWorkingDirectoryWithoutInput()
@@ -246,6 +270,27 @@ private slots:
         launcher.StartDetached("/bin/sh", {"-c", "cat > input.txt; pwd > started.txt"}, dir);
         QTRY_COMPARE(ReadFileForTest(dir + "/started.txt"), dir + "\n");
         QCOMPARE(ReadFileForTest(dir + "/input.txt"), std::string());
+
+        // Started in the background and waited for: its end is announced once; past its time it
+        // is ended. Columns: script, time allowed, how the run went.
+        const std::tuple<const char*, int, std::string> runs[] = {
+            {"cat; pwd", 10000, "started, finished: " + dir + "\n"},
+            {"sleep 10", 200, "started, ended: "},
+        };
+        for (const auto& [script, limit, expected] : runs) {
+            std::vector<std::string> ends;
+            const auto program = launcher.Start("/bin/sh", {"-c", script}, dir, std::chrono::milliseconds(limit),
+                                                [&ends](const ProcessRun& run) {
+                                                    ends.push_back(std::string(run.Started ? "started, " : "") +
+                                                                   (run.Finished ? "finished: " : "ended: ") + run.Output);
+                                                });
+            QElapsedTimer clock;
+            clock.start();
+            program->Wait();
+            program->Wait();
+            QCOMPARE(Joined(ends), expected);
+            QVERIFY(clock.elapsed() < 5000);
+        }
     }
 };
 

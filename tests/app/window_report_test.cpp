@@ -29,7 +29,7 @@ public:
     }
     int Resolution() const override { return dpi_; }
     int PageHeight() const override { return pageHeight_; }
-    int LineHeight() const override { return 116 * dpi_ / 600; }  // a 12 point line
+    int LineHeight(int points) const override { return points * 29 / 3 * dpi_ / 600; }  // 116 dots at 12 points
     void NewPage() override { Dump += "new page\n"; }
 
     std::string Dump;
@@ -193,6 +193,24 @@ private slots:
         QVERIFY(form.ClientArea->y() + lastBottom <= form.ReportScroll->viewport()->height());
         QVERIFY2(FirstInkRow(form.ClientArea->grab().toImage().copy(0, canvas.LastTop, 400, 12)) >= 0, "last line painted");
 
+        // The keys scroll the report. Columns: key, where the view then starts (-1: further down
+        // than before, -2: further up than before).
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Home, 0}, {Qt::Key_Down, -1}, {Qt::Key_PageDown, -1},
+                                                {Qt::Key_Up, -2}, {Qt::Key_PageUp, 0}, {Qt::Key_End, vertical->maximum()}};
+        for (const auto& [key, expected] : keys) {
+            const int before = vertical->value();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY2(expected == -1 ? vertical->value() > before
+                                    : expected == -2 ? vertical->value() < before : vertical->value() == expected,
+                     qPrintable(QKeySequence(key).toString()));
+        }
+        // A message box closed, the keys go to the report again.
+        ModalDriver driver;
+        driver.Then("QMessageBox", [](QWidget* box) { box->close(); });
+        driver.Drive([&] { return program.FrontEnd.ShowMessage("Krótko.", kMessageCaption), 0; });
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ReportScroll));
+
         // Narrower than the report: it scrolls sideways too. The commands end with
         // FrontEnd::Repaint: emptied, the area is painted again and the scroll bars go.
         form.resize(300, 546);
@@ -210,7 +228,7 @@ private slots:
     void filePrintWritesPdfPages()
     {
         // Columns: report kind, storeys, pages.
-        const int rows[][3] = {{0, 4, 1}, {2, 99, 2}};
+        const int rows[][3] = {{1, 4, 1}, {2, 99, 2}};
         for (const auto& [kind, storeys, pages] : rows) {
             TestWindow window("pdf", SampleRecord(kind, storeys));
             QPrinter printer(QPrinter::HighResolution);

@@ -215,3 +215,14 @@ TEST(dialog_actions, the_required_flow_is_shared_by_the_catalogue_and_the_storey
     EXPECT_FALSE(IsSharedAnswer(D::OKBottomDlg7, 1));
     EXPECT_TRUE(problems.Empty());
 }
+
+TEST(dialog_actions, the_required_flow_dialog_has_a_caption_of_its_own)
+{
+    const std::string caption = FactsOf(DialogId::OKBottomDlg6).Caption;
+    for (int id = 0; id <= static_cast<int>(DialogId::OKBottomDlg7); ++id) {
+        const DialogId dialog = static_cast<DialogId>(id);
+        if (dialog != DialogId::OKBottomDlg6) {
+            EXPECT_NE(FactsOf(dialog).Caption, caption) << FactsOf(dialog).FormName;
+        }
+    }
+}
