@@ -29,8 +29,9 @@ constexpr SetTexts kSetTexts[] = {
     {"Obroty regulowane", "Charakterystyka obrotów regulowanych"},
     {"Obroty regulowane z tłumikami", "Charakterystyka obrotów regulowanych z tłumikami"},
     {"Rozkład przepływu na kondygnacjach", ""},
+    {"Nastawy regulacyjne", ""},
 };
-static_assert(std::size(kSetTexts) == static_cast<size_t>(ChartSet::StoreyFlows), "one row per chart set");
+static_assert(std::size(kSetTexts) == static_cast<size_t>(ChartSet::Commissioning), "one row per chart set");
 
 // Whether the command may use the set: `needed` (the file it works on) exists and the set is not
 // left from an earlier fan selection; otherwise the reason is shown. `missing` starts the message

@@ -300,6 +300,7 @@ void TMainForm::obr_reg() { RunCommand(commands::RegulateSpeed); }
 void TMainForm::par_tlumika() { RunCommand(commands::ShowSilencerVariants); }
 void TMainForm::par_reg_tlumika() { RunCommand(commands::RegulateVariantSpeed); }
 void TMainForm::kondygnacje() { RunCommand(commands::StoreyFlowDistribution); }
+void TMainForm::nastawy() { RunCommand(commands::CommissioningSettings); }
 
 void TMainForm::FilePrint()
 {
@@ -404,3 +405,6 @@ void TMainForm::char_zapisz3() { SaveChartOf(ChartSet::RegulatedSilencers); }
 void TMainForm::kond_wyswietl() { DisplayChartOf(ChartSet::StoreyFlows); }
 void TMainForm::kond_druk() { OpenReportOf(ChartSet::StoreyFlows); }
 void TMainForm::char_zapisz4() { SaveChartOf(ChartSet::StoreyFlows); }
+void TMainForm::nast_wyswietl() { DisplayChartOf(ChartSet::Commissioning); }
+void TMainForm::nast_druk() { OpenReportOf(ChartSet::Commissioning); }
+void TMainForm::char_zapisz5() { SaveChartOf(ChartSet::Commissioning); }

@@ -123,6 +123,10 @@ public slots:
     void kond_wyswietl();
     void kond_druk();
     void char_zapisz4();
+    void nastawy();
+    void nast_wyswietl();
+    void nast_druk();
+    void char_zapisz5();
     void HelpContents();
     void HelpAbout();
     // Gives the window the focus again, its report the keys, once no dialog is left open.

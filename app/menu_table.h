@@ -27,7 +27,7 @@ struct SpeedButtonRow {
 };
 
 constexpr int kMenuCount = 4;
-constexpr int kMenuItemCount = 34;
+constexpr int kMenuItemCount = 39;
 constexpr int kSpeedButtonCount = 5;
 
 constexpr int kSpeedBarHeight = 33;    // px

@@ -29,6 +29,8 @@ struct BatchOptions {
     std::optional<std::string> SummerTemperature;   // deg C, as typed : the summer design temperature
     std::optional<std::string> RequiredFlow;        // m3/h, as typed : the required flow per grille
     std::optional<std::string> FanSpeed;            // 1/min, as typed : a regulated fan speed
+    std::optional<std::string> Commission;  // m3/h, as typed : then "Nastawy regulacyjne" for this Qi
+    bool CommissionCsv = false;             // standard output holds only the settings table as CSV
 };
 
 // What every dialog holds when its OK is pressed: the texts it showed at creation (its value

@@ -449,6 +449,10 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
         AnswerStoreyDialog(answers.Answers, options, answers.Input);
         refusal = DryRunStoreyDialog(answers.Answers, record);
     }
+    if (refusal.empty() && options.Commission) {
+        AnswerCommissioningDialog(answers.Answers, options);
+        refusal = DryRunCommissioningDialog(answers.Answers, record);
+    }
     if (!refusal.empty()) {
         err << options.InputName << ": " << refusal << "\n";
         return kExitBadInput;
@@ -467,9 +471,9 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     ui.Attach(session);
 
     int status = kExitOk;
-    // With the CSV the storey table alone goes to standard output.
+    // With the CSV the storey or settings table alone goes to standard output.
     std::ostringstream discarded;
-    std::ostream& reports = options.StoreysCsv ? discarded : out;
+    std::ostream& reports = options.StoreysCsv || options.CommissionCsv ? discarded : out;
     const CommandResult wizard = commands::NewCalculation(session);
     PrintScreenReport(record, reports);
     if (wizard == CommandResult::FanUnsuitable)
@@ -490,6 +494,8 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     }
     if (options.Storeys)
         status = RunStoreyFlows(session, options, out, status);
+    if (options.Commission)
+        status = RunCommissioning(session, options, out, status);
     if (!preparation.Empty() || session.Problems.AnyEver())
         return kExitNotWritten;
     return status;

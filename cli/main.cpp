@@ -60,6 +60,8 @@ std::string UsageText()
             "                     --storeys [--qi QI] [--winter T] [--summer T] [--outside-temp T]\n"
             "                     [--speed N] [--csv] WEJŚCIE\n"
             "       went_char_cli [--dir KATALOG] --rank QI [--csv] WEJŚCIE\n"
+            "       went_char_cli [--dir KATALOG] [--no-plot] [--plot-timeout S]\n"
+            "                     --commission QI [--csv] WEJŚCIE\n"
             "\n"
             "Dobór wentylatora dachowego bez okna: odpowiedzi na wszystkie okna dialogowe z pliku\n"
             "WEJŚCIE (UTF-8; „-” to standardowe wejście), potem „Nowe obliczenia”, „Obroty regulowane”\n"
@@ -96,9 +98,14 @@ std::string UsageText()
             "                 zewnętrznej T [°C], od -60 do 60 (tylko z --storeys)\n"
             "  --speed N      wentylator przy obrotach regulowanych N [1/min], nie większych od obrotów\n"
             "                 z katalogu (domyślnie obroty z katalogu; tylko z --storeys)\n"
-            "  --csv          z --rank albo --storeys: na standardowym wyjściu tylko tabela jako CSV\n"
-            "                 (kropka dziesiętna, przecinki, UTF-8, jeden wiersz nagłówka z jednostkami;\n"
-            "                 przy --storeys wiersz na kondygnację)\n"
+            "  --commission QI\n"
+            "                 potem „Nastawy regulacyjne” dla wymaganej wydajności kratki QI [m3/h]:\n"
+            "                 najmniejsze obroty wentylatora i otwarcie kratek (rodzaj 3), przy których\n"
+            "                 każda kondygnacja dostaje co najmniej QI, tabela kondygnacji i te same\n"
+            "                 nastawy zimą i latem (domyślnie bez tego polecenia)\n"
+            "  --csv          z --rank, --storeys albo --commission: na standardowym wyjściu tylko\n"
+            "                 tabela jako CSV (kropka dziesiętna, przecinki, UTF-8, jeden wiersz\n"
+            "                 nagłówka z jednostkami; przy --storeys i --commission wiersz na kondygnację)\n"
             "  --help         ten tekst\n"
             "\n"
             "Plik WEJŚCIE: wiersze „klucz = wartość”; puste wiersze i wiersze zaczynające się od „#”\n"
@@ -120,7 +127,7 @@ std::string UsageText()
     text << "\n"
             "Kod wyjścia: 0 gotowe; 2 złe wywołanie lub dane (nic nie zapisano); 3 wentylator\n"
             "nieodpowiedni dla sieci (pliki wariantów z tłumikami zapisane) albo bez rozkładu\n"
-            "przepływu na kondygnacjach; 4 nie udało się zapisać któregoś pliku (wymienionego na\n"
+            "przepływu na kondygnacjach lub nastaw regulacyjnych; 4 nie udało się zapisać któregoś pliku (wymienionego na\n"
             "standardowym wyjściu błędów; poprzedni rysunek GIF zostaje, gdy nowy nie powstał w całości)\n"
             "albo katalog roboczy był zajęty przez inny program went_char.\n";
     return text.str();
@@ -211,6 +218,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--speed",        "obrotów"},
     {"--dir",          "katalogu"},
     {"--rank",         "wydajności QI"},
+    {"--commission",   "wydajności QI"},
     {"--plot-timeout", "liczby sekund"},
 };
 // clang-format on
@@ -272,6 +280,8 @@ int Run(int argc, char** argv)
             options.FanSpeed = value;
         } else if (!optionsEnded && Given(arg, "--dir", value)) {
             options.Dir = value;
+        } else if (!optionsEnded && Given(arg, "--commission", value)) {
+            options.Commission = value;
         } else if (!optionsEnded && Given(arg, "--rank", value)) {
             ranking = true;
             rank.RequiredFlow = value;
@@ -297,16 +307,19 @@ int Run(int argc, char** argv)
         return UsageError("brak pliku wejściowego");
     if (options.Dir.empty())
         return UsageError("pusty katalog roboczy");
-    if (csv && !ranking && !options.Storeys)
-        return UsageError("--csv działa tylko z --rank albo --storeys");
+    if (csv && !ranking && !options.Storeys && !options.Commission)
+        return UsageError("--csv działa tylko z --rank, --storeys albo --commission");
     if ((options.OutsideTemperature || options.FanSpeed || options.WinterTemperature || options.SummerTemperature ||
          options.RequiredFlow) &&
         !options.Storeys)
         return UsageError("--qi, --winter, --summer, --outside-temp i --speed tylko z --storeys");
     if (ranking && options.Storeys)
         return UsageError("--rank i --storeys nie razem");
+    if (options.Commission && (ranking || options.Storeys))
+        return UsageError("--commission nie razem z --rank ani z --storeys");
     rank.Csv = csv;
-    options.StoreysCsv = csv;
+    options.StoreysCsv = csv && options.Storeys;
+    options.CommissionCsv = csv && options.Commission;
 
     std::string text;
     if (const std::string problem = ReadInput(inputName, text); !problem.empty()) {

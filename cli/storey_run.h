@@ -1,5 +1,6 @@
-// The storey flows in the batch front end: the answer of the stack-effect dialog taken from the
-// command line, its check before any file is written, and the run that prints the storey table.
+// The storey flows and the commissioning settings in the batch front end: the answers of their
+// dialogs taken from the command line, their checks before any file is written, and the runs that
+// print their tables.
 #pragma once
 
 #include <ostream>
@@ -23,3 +24,13 @@ std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& r
 // "Rozkład przepływu na kondygnacjach" on the session, then the storey table (or only its CSV)
 // on `out`. Returns `status`, or kExitFanUnsuitable when the command found no storey flows.
 int RunStoreyFlows(Session& session, const BatchOptions& options, std::ostream& out, int status);
+
+// OKBottomDlg6 answered with the Qi of --commission.
+void AnswerCommissioningDialog(DialogAnswers& answers, const BatchOptions& options);
+
+// "" when the required-flow dialog accepts the Qi of --commission, otherwise a message naming the option.
+std::string DryRunCommissioningDialog(const DialogAnswers& answers, const CalcRecord& record);
+
+// "Nastawy regulacyjne" on the session, then the settings table (or only its CSV) on `out`.
+// Returns `status`, or kExitFanUnsuitable when the command found no settings.
+int RunCommissioning(Session& session, const BatchOptions& options, std::ostream& out, int status);

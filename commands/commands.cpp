@@ -7,10 +7,13 @@
 #include <iterator>
 #include <optional>
 
+#include "model/commissioning.h"
 #include "model/operating_point.h"
 #include "model/regulation.h"
 #include "model/storey_flows.h"
 #include "output/charts.h"
+#include "output/commissioning_charts.h"
+#include "output/commissioning_report.h"
 #include "output/html_reports.h"
 #include "output/storage/picture_guard.h"
 #include "output/storey_charts.h"
@@ -320,6 +323,27 @@ CommandResult StoreyFlowDistribution(Session& session)
         PlotPicture(session, ChartSet::StoreyFlows);
         WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
         SetReportKind(record, kStoreyFlowsReport);
+        return CommandResult::Done;
+    });
+}
+
+// The turns of every storey's grille and the fan's speed that give every flat its required flow:
+// refused before any operating point, like the regulation commands; then the required flow per
+// grille (the dialog of the selection from the catalogue, whose value it shares), the settings,
+// their chart set, plot and HTML report, and their report.
+CommandResult CommissioningSettings(Session& session)
+{
+    return RunOnOperatingPoint(session, DialogId::OKBottomDlg6, [&] {
+        CalcRecord& record = session.Record;
+        const Commissioning commissioning = ComputeCommissioning(record, CommissioningConditionsOf(record));
+        if (commissioning.Status == CommissioningStatus::NoNetwork || commissioning.Storeys.empty()) {
+            session.Ui.ShowMessage(kCommissioningNoNetworkMessage, kMessageCaption);
+            return CommandResult::Refused;
+        }
+        WriteCommissioningCharts(session.Dir, record, commissioning, session.Problems);
+        PlotPicture(session, ChartSet::Commissioning);
+        WriteHtmlReport(session.Dir, ChartSet::Commissioning, record, session.Problems);
+        SetReportKind(record, kCommissioningReport);
         return CommandResult::Done;
     });
 }

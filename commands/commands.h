@@ -92,5 +92,6 @@ CommandResult ShowSilencerVariants(Session& session);    // "&Parametry z tłumi
 CommandResult RegulateVariantSpeed(Session& session);    // "&Obroty regulowane z tłumikami"
 CommandResult SelectFromCatalogue(Session& session);     // "&Dobór z katalogu"
 CommandResult StoreyFlowDistribution(Session& session);  // "Rozkład &przepływu na kondygnacjach"
+CommandResult CommissioningSettings(Session& session);   // "N&astawy regulacyjne"
 
 }  // namespace commands

@@ -15,6 +15,7 @@
 
 #include "dialogs/building_file.h"
 #include "dialogs/text_to_number.h"
+#include "model/adjustable_grilles.h"
 #include "model/catalogue_ranking.h"
 #include "model/fan_catalogue.h"
 #include "model/installation_kinds.h"
@@ -31,24 +32,6 @@ constexpr double kPi = 3.141592653589793;
 
 // ---------------------------------------------------------------------------------------------
 // Fixed tables
-
-// Adjustable round grilles: zeta(n) = c4 n^4 + c3 n^3 + c2 n^2 + c1 n + c0 for n turns.
-struct AdjustableGrille {
-    const char* Name;
-    double Diameter;         // m
-    double Coefficients[5];  // - : c0..c4
-};
-
-// clang-format off
-// Columns: combo item, d [m], c0, c1, c2, c3, c4.
-constexpr AdjustableGrille kAdjustableGrilles[] = {
-    {"LUMA 75/80", 0.046, { 35.6161, -10.2791,  1.21962,  -0.06343,   0.001197}},
-    {"LUMA 100",   0.07,  { 40.5829,  -9.92083, 1.08037,  -0.05447,   0.001021}},
-    {"LUMA 125",   0.096, { 89.352,  -13.289,   0.735112, -0.0141,    0.0}},
-    {"LUMA 160",   0.115, {153.971,  -30.2484,  2.38995,  -0.08547,   0.001142}},
-    {"LUMA 200",   0.163, {171.713,  -51.7115,  6.24028,  -0.330387,  0.0063225}},
-};
-// clang-format on
 
 // Constant-flow round grilles: zeta(Qs) = exp(a ln Qs + b), Qs in m3/h.
 struct ConstantFlowRoundGrille {
@@ -87,7 +70,6 @@ constexpr ConstantFlowRectGrille kConstantFlowRectGrilles[] = {
 constexpr double kConstantFlowRectSide = 0.1;   // m
 constexpr double kConstantFlowRectArea = 0.01;  // m2
 
-constexpr int kMaxTurns = 20;              // - : adjustable grille opening
 constexpr int kMinConstantFlow = 15;       // m3/h : round constant-flow grille
 constexpr int kMaxConstantFlow = 90;       // m3/h
 
@@ -129,12 +111,6 @@ DialogOutcome Refuse(const char* message) { return DialogOutcome{false, message}
 
 // Area of a circle, in the order of operations the dialogs always used.
 double CircleArea(double diameter) { return kPi * diameter * diameter * 0.25; }
-
-// c4 x^4 + c3 x^3 + c2 x^2 + c1 x + c0, terms added in that order.
-double GrillePolynomial(const double c[5], double x)
-{
-    return c[4] * std::pow(x, 4) + c[3] * std::pow(x, 3) + c[2] * std::pow(x, 2) + c[1] * x + c[0];
-}
 
 int64_t Limit(int64_t value, int64_t low, int64_t high)
 {
@@ -329,7 +305,7 @@ DialogOutcome ConfirmAdjustableGrille(const DialogInput& input, const Storeys& s
     const int32_t turns = static_cast<int32_t>(Limit(IntegerBox(input, 2), 0, kMaxTurns));
     const AdjustableGrille& grille = kAdjustableGrilles[ComboItemForText(DialogId::Form2222, input.ComboText)];
 
-    StoreTableGrille(storeys, turns, GrillePolynomial(grille.Coefficients, static_cast<double>(turns)), record, saved);
+    StoreTableGrille(storeys, turns, LossCoefficientAtTurns(grille, turns), record, saved);
     record.GrilleArea = CircleArea(grille.Diameter);
     record.GrilleSizeA = grille.Diameter;
     return {};

@@ -24,6 +24,7 @@ enum ReportKindCode : int32_t {
     kSilencerVariantsReport = 3,
     kRegulatedVariantReport = 4,
     kStoreyFlowsReport = 5,
+    kCommissioningReport = 6,
 };
 
 // DensitySource: where the air density comes from.

@@ -17,12 +17,13 @@ namespace {
 // clang-format off
 // Columns: display script, GIF script, copy script, save script, GIF picture, HTML report, the
 // point files the GIF script plots.
-constexpr ChartFiles kChartFiles[5] = {
+constexpr ChartFiles kChartFiles[6] = {
     {"wykres.gnu",        "gif.gnu",        "tmp1.gnu", "gifd1.gnu", "wykresy/wykres.gif",        "wykresy/wykresy.html",        {"1.gnu", "siec.gnu"}},
     {"wykres_tl.gnu",     "gif_tl.gnu",     "tmp2.gnu", "gifd2.gnu", "wykresy/wykres_tl.gif",     "wykresy/wykresy_tl.html",     {"1.gnu", "siec.gnu", "pt.gnu", "tc.gnu"}},
     {"wykres_reg.gnu",    "gif_reg.gnu",    "tmp3.gnu", "gifd3.gnu", "wykresy/wykres_reg.gif",    "wykresy/wykresy_reg.html",    {"1.gnu", "siec.gnu", "reg.gnu"}},
     {"wykres_reg_tl.gnu", "gif_reg_tl.gnu", "tmp4.gnu", "gifd4.gnu", "wykresy/wykres_reg_tl.gif", "wykresy/wykresy_reg_tl.html", {"1.gnu", "siec.gnu", "pt.gnu", "tc.gnu", "reg_tl.gnu"}},
-    {"wykres_kond.gnu",   "gif_kond.gnu",   "tmp5.gnu", "gifd5.gnu", "wykresy/wykres_kond.gif",   "wykresy/wykresy_kond.html",   {"kond.gnu", "kond_r.gnu"}},
+    {"wykres_kond.gnu",   "gif_kond.gnu",   "tmp5.gnu", "gifd5.gnu", "wykresy/wykres_kond.gif",   "wykresy/wykresy_kond.html",   {"kond.gnu", "kond_z.gnu", "kond_l.gnu", "kond_qi.gnu"}},
+    {"wykres_nast.gnu",   "gif_nast.gnu",   "tmp6.gnu", "gifd6.gnu", "wykresy/wykres_nast.gif",   "wykresy/wykresy_nast.html",   {"nast_przed.gnu", "nast_po.gnu", "nast_qi.gnu"}},
 };
 // clang-format on
 

@@ -8,7 +8,7 @@
 #include "model/fan_catalogue.h"
 #include "output/storage/file_problems.h"
 
-enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4, StoreyFlows = 5 };
+enum class ChartSet { Fan = 1, Silencers = 2, Regulated = 3, RegulatedSilencers = 4, StoreyFlows = 5, Commissioning = 6 };
 
 struct ChartFiles {
     const char* DisplayScript;  // "wykres.gnu", ...

@@ -12,6 +12,7 @@
 #include "output/cp1250.h"
 #include "output/number_format.h"
 #include "output/result_rows.h"
+#include "output/commissioning_report.h"
 #include "output/storey_html.h"
 #include "output/storage/text_file.h"
 
@@ -223,6 +224,9 @@ std::string HtmlReportText(ChartSet set, const CalcRecord& record)
         break;
     case ChartSet::StoreyFlows:
         AppendStoreyFlowPage(page, record);
+        break;
+    case ChartSet::Commissioning:
+        AppendCommissioningPage(page, record);
         break;
     }
     AppendClosing(page);

@@ -14,6 +14,7 @@
 #include "model/materials.h"
 #include "output/number_format.h"
 #include "output/result_rows.h"
+#include "output/commissioning_report.h"
 #include "output/storey_report.h"
 
 const char kSeatTown[] = "Kraków";
@@ -29,6 +30,11 @@ const ReportColumnPosition kReportColumns[kReportColumnCount] = {
     {ReportColumn::SilencerHeader,  530, 3800},
     {ReportColumn::BaseValue,       370, 2900},
     {ReportColumn::SilencerValue,   570, 3800},
+    {ReportColumn::SettingTurns,    110, 1000},
+    {ReportColumn::SettingZeta,     170, 1550},
+    {ReportColumn::SettingFlow,     230, 2150},
+    {ReportColumn::SettingShare,    350, 3050},
+    {ReportColumn::SettingRemark,   460, 3850},
 };
 // clang-format on
 
@@ -298,6 +304,9 @@ std::vector<ReportLine> BuildResultsReport(const CalcRecord& record, ReportRende
         break;
     case kStoreyFlowsReport:
         report.Append(BuildStoreyFlowLines(record, rendering));
+        break;
+    case kCommissioningReport:
+        report.Append(BuildCommissioningLines(record));
         break;
     default:
         break;

@@ -7,7 +7,11 @@
 
 #include "model/calc_record.h"
 
-enum class ReportColumn { Label, Pressure, Value, Pressure2, BaseHeader, SilencerHeader, BaseValue, SilencerValue };
+enum class ReportColumn {
+    Label, Pressure, Value, Pressure2, BaseHeader, SilencerHeader, BaseValue, SilencerValue,
+    // The commissioning table's own narrower columns, after the storey in Label.
+    SettingTurns, SettingZeta, SettingFlow, SettingShare, SettingRemark,
+};
 enum class ReportFont { Title, Body };
 enum class ReportRendering { Screen, Printer };
 
@@ -34,7 +38,7 @@ struct ReportColumnPosition {
     int ScreenX;  // px of the window's client area
     int PrintX;   // dots of a 600-dpi page
 };
-constexpr int kReportColumnCount = 8;
+constexpr int kReportColumnCount = 13;
 extern const ReportColumnPosition kReportColumns[kReportColumnCount];
 const ReportColumnPosition& ColumnPositionOf(ReportColumn column);
 

@@ -129,7 +129,7 @@ private slots:
                 w.Dialogs.SaveAnswer = state == "save cancelled" ? std::nullopt : std::optional(w.Dir + "/wykres");
                 for (const char* file : {"1.gnu", "pt.gnu", "reg.gnu", "reg_tl.gnu"})
                     WriteFile(w.Dir + "/" + file, "");
-                for (int set = 1; set <= 5 && state != "no files"; ++set) {
+                for (int set = 1; set <= static_cast<int>(ChartSet::Commissioning) && state != "no files"; ++set) {
                     const ChartFiles& files = FilesOf(static_cast<ChartSet>(set));
                     for (const char* file : {files.DisplayScript, files.CopyScript, files.HtmlReport})
                         WriteFile(w.Dir + "/" + file, std::string(file) + "\n");
@@ -146,7 +146,7 @@ private slots:
                     line += text.empty() || text == "0" ? "" : std::string(" ") + what + " " + text + ";";
                 };
                 std::string saved;
-                for (int set = 1; set <= 5; ++set) {
+                for (int set = 1; set <= static_cast<int>(ChartSet::Commissioning); ++set) {
                     const std::string file = FilesOf(static_cast<ChartSet>(set)).SaveScript;
                     if (fs::is_regular_file(w.Dir + "/" + file))
                         saved += file + ": " + ReadFileForTest(w.Dir + "/" + file);

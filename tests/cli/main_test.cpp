@@ -87,6 +87,8 @@ TEST(main, wrong_usage_and_bad_input_exit_2_and_write_nothing)
         {{"--plot-timeout=0.0001", "x.txt"}, ""}, {{"--plot-timeout=\x1b]0;x\x07\xc2\x9b", "x.txt"}, ""},
         {{"--rank=1e-7", "x.txt"}, ""}, {{"--no-plot", "--dir", std::string(300, 'd'), "-"}, "fan = 19\n"},
         {{"--storeys", "x.txt", "--outside-temp"}, ""},
+        {{"--commission=20", "--storeys", "x.txt"}, ""},
+        {{"--no-plot", "--dir", dir, "--commission", "0", Example("blok_10_kondygnacji_kratki_regulowane")}, ""},
         {{"--no-plot", "--dir", dir, "--storeys", "--outside-temp=-99", "-"}, block},
         {{"--no-plot", "--dir", dir, "-"}, "fan = 19\nstoreys: 10\n"},
         {{"--no-plot", "--dir", dir, "-"}, "duct_shape = round\nfan = 19\n"},
@@ -198,6 +200,26 @@ TEST(main, storey_flows)
     EXPECT_EQ(block.Status, 0);
     EXPECT_EQ(block.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/storeys_blok_10_kondygnacji.stdout", block.Out), "");
+}
+
+// The settings table after the usual reports, and its CSV alone on standard output: Qi goes into the
+// required-flow dialog's file, which the selection from the catalogue shares.
+TEST(main, commissioning_settings)
+{
+    const std::string scratch = ScratchDir("commissioning");
+    const std::string dir = WorkDir(scratch);
+    const std::string example = Example("blok_10_kondygnacji_kratki_regulowane");
+    const CliRun table = RunCli(scratch, {"--dir", dir, "--no-plot", "--commission", "30", example});
+    EXPECT_EQ(table.Status, 0);
+    EXPECT_EQ(table.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/commission_blok_10_kondygnacji_kratki_regulowane.stdout", table.Out), "");
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog6.sav")), "30.0\n");
+    EXPECT_TRUE(fs::exists(JoinPath(dir, "wykresy/wykresy_nast.html")));
+
+    const CliRun csv = RunCli(scratch, {"--dir", dir, "--no-plot", "--csv", "--commission=45", example});
+    EXPECT_EQ(csv.Status, 0);
+    EXPECT_EQ(csv.Err, "");
+    EXPECT_EQ(CompareWithGolden("cli/commission_blok_10_kondygnacji_kratki_regulowane.csv", csv.Out), "");
 }
 
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write

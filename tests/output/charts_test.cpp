@@ -1,5 +1,6 @@
 // Chart point files, plot scripts and save scripts, compared with golden files.
 #include "output/charts.h"
+#include "output/commissioning_charts.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,12 @@ TEST(charts, files_of_every_set)
     storeys.RequiredGrilleFlowHourly = 50.0;
     FanEntry emptyRange = kTestFan;
     emptyRange.FlowCoefficientRange = {0.2, 0.1};
+    // Two storeys balanced at 600 1/min of the 1000 of ALVIR-1.
+    Commissioning settings;
+    settings.RequiredFlow = 20.0 / 3600.0;
+    settings.Speed = 600;
+    settings.FlowsBefore = {0.005, 0.008};
+    settings.Storeys = {{12, 5.0, 0.0056, 0.0, 0.0, 0.0}, {8, 9.0, 0.0058, 0.0, 0.0, 0.0}};
     using Writer = std::function<void(const std::string&, FileProblems&)>;
     using Texts = std::vector<std::pair<const char*, const char*>>;
     struct Case { const char* Area; Writer Write; std::vector<const char*> Golden; Texts Exact; };
@@ -105,6 +112,10 @@ TEST(charts, files_of_every_set)
           {"kond_qi.gnu", "0.5  50.000000\n3.5  50.000000\n"}}},
         {"storey_flows_one_unsolved", [&](auto& dir, auto& p) { WriteStoreyFlowCharts(dir, storeys, unsolved, p); },
          {"wykres_kond.gnu"}, {{"kond.gnu", nullptr}}},
+        {"commissioning", [&](auto& dir, auto& p) { WriteCommissioningCharts(dir, ChartRecord(), settings, p); },
+         {"wykres_nast.gnu", "gif_nast.gnu", "tmp6.gnu"},
+         {{"nast_przed.gnu", "1  18.000000\n2  28.800000\n"}, {"nast_po.gnu", "1  20.160000\n2  20.880000\n"},
+          {"nast_qi.gnu", "1  20.000000\n2  20.000000\n"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Area);

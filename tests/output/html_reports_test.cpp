@@ -81,6 +81,9 @@ TEST(html_reports, golden_pages)
     storeys.GrilleArea = 0.00785398;
     storeys.GrilleSizeA = 0.1;
     SelectFan(storeys);
+    // The commissioning settings of the same building asking 25 m3/h per grille.
+    CalcRecord settings = storeys;
+    settings.RequiredGrilleFlowHourly = 25.0;
     struct Case { const char* Name; ChartSet Set; CalcRecord Record; };
     const Case cases[] = {
         {"fan_8_storeys", ChartSet::Fan, ReportRecord(8)}, {"fan_9_storeys_round", ChartSet::Fan, round9},
@@ -90,6 +93,7 @@ TEST(html_reports, golden_pages)
         {"regulated_silencers", ChartSet::RegulatedSilencers, ReportRecord(3)},
         {"empty_regulated_silencers", ChartSet::RegulatedSilencers, empty},
         {"storey_flows", ChartSet::StoreyFlows, storeys}, {"empty_storey_flows", ChartSet::StoreyFlows, empty},
+        {"commissioning", ChartSet::Commissioning, settings}, {"empty_commissioning", ChartSet::Commissioning, empty},
         {"empty_fan", ChartSet::Fan, empty}, {"empty_silencers", ChartSet::Silencers, empty},
         {"empty_regulated", ChartSet::Regulated, empty},
     };

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,11 @@ std::string ScreenText(const CalcRecord& r) { return RenderReportText(BuildResul
 // Every line with its advance, font and cells, then the text rendering.
 std::string Dump(const std::vector<ReportLine>& lines)
 {
-    static const char* const kColumnNames[] = {"Label",      "Pressure",       "Value",     "Pressure2",
-                                               "BaseHeader", "SilencerHeader", "BaseValue", "SilencerValue"};
+    static const char* const kColumnNames[] = {"Label",        "Pressure",       "Value",        "Pressure2",
+                                               "BaseHeader",   "SilencerHeader", "BaseValue",    "SilencerValue",
+                                               "SettingTurns", "SettingZeta",    "SettingFlow",  "SettingShare",
+                                               "SettingRemark"};
+    static_assert(std::size(kColumnNames) == kReportColumnCount);
     std::string text;
     for (const ReportLine& line : lines) {
         char advance[16];
@@ -44,6 +48,7 @@ TEST(report, golden_reports_of_every_kind_and_rendering)
         {"kind0", 0, false, 4}, {"kind1", 1, false, 4}, {"kind2", 2, true, 12},     {"kind3", 3, true, 4},
         {"kind4", 4, false, 4}, {"zeros_kind3", 3, false, -1}, {"zeros_kind4", 4, false, -1},
         {"kind5", 5, false, 4}, {"zeros_kind5", 5, false, -1},
+        {"kind6", 6, false, 4}, {"zeros_kind6", 6, false, -1},
     };
     for (const Case& c : cases) {
         CalcRecord r = SampleRecord(c.Kind);
@@ -59,6 +64,13 @@ TEST(report, golden_reports_of_every_kind_and_rendering)
             r.StoreyPressure[i] = 100.0 + 10.55 * i;
         if (c.Name == std::string("kind3"))
             r.SilencerFlow = 0.0;  // one message line and a column of zeros
+        if (c.Name == std::string("kind6")) {  // LUMA 125 grilles at 10 turns asking 40 m3/h each
+            r.InstallationKind = 3;
+            r.GrilleSizeA = 0.096;
+            r.GrilleArea = 3.141592653589793 * 0.096 * 0.096 * 0.25;
+            r.GrilleLossCoefficient = 15.8732;
+            r.RequiredGrilleFlowHourly = 40.0;
+        }
         for (ReportRendering rendering : {ReportRendering::Screen, ReportRendering::Printer}) {
             const std::string name = std::string("report/") + c.Name +
                                      (rendering == ReportRendering::Screen ? "_screen.txt" : "_printer.txt");
