@@ -38,6 +38,24 @@ public:
     bool StartPlotter(const std::string&) override { return false; }
     void Repaint() override {}
 
+    // The design temperatures of the storey-flow dialog, which the ranking judges the worst
+    // flats at, when the input or the building file gives one: the dialog confirmed with the
+    // Qi of --rank and the catalogue speed (every configuration runs at its own), writing nothing.
+    bool TakeDesignTemperatures()
+    {
+        if (!input_.Values.count("winter_temp") && !input_.Values.count("summer_temp"))
+            return true;
+        DialogInput storey = answers_.For(DialogId::OKBottomDlg7);
+        storey.Edits.at(0) = requiredFlow_.Edits.at(0);
+        storey.Edits.at(3) = std::string(1, '0');  // the catalogue speed
+        FileProblems none;
+        const DialogOutcome outcome = ConfirmDialog(DialogId::OKBottomDlg7, storey, session_->Record,
+                                                    ValueFileTarget{files_.Dir, false}, none);
+        if (!outcome.Accepted && message_.empty())
+            message_ = RefusalText(input_, DialogId::OKBottomDlg7, outcome);
+        return outcome.Accepted;
+    }
+
     const std::string& Message() const { return message_; }
 
 private:
@@ -56,6 +74,8 @@ std::string ConfirmAll(RankFrontEnd& ui, Session& session)
     ui.Attach(session);
     commands::NewCalculation(session);  // ends at the cancelled chooser
     if (!ui.Message().empty())
+        return ui.Message();
+    if (!ui.TakeDesignTemperatures())
         return ui.Message();
     if (!ui.ShowDialog(DialogId::OKBottomDlg6))
         return "Qi: " + ui.Message();

@@ -196,11 +196,25 @@ bool ConfirmWizardDialogs(const CalcRecord& record, Confirm confirm)
 
 }  // namespace
 
-bool RestoreBuilding(CalcRecord& record, const std::string& dir)
+// The storey-flow dialog's answers (Qi, the design temperatures, the speed), when the building
+// file holds any of them: confirmed on a copy after the fan (its speed bounds the storey speed),
+// kept only when the dialog takes them all.
+void RestoreStoreyAnswers(CalcRecord& record, const std::string& dir, const BuildingFile& building)
 {
-    const BuildingFile building = ReadBuildingFile(dir);
-    if (building.State != BuildingFileState::Read)
-        return false;
+    const std::span<const EditBox> boxes = FactsOf(DialogId::OKBottomDlg7).Boxes;
+    if (std::none_of(boxes.begin(), boxes.end(), [&](const EditBox& box) { return building.Answer(box.BatchKey); }))
+        return;
+    CalcRecord restored = record;
+    FileProblems none;  // nothing is written
+    if (ConfirmDialog(DialogId::OKBottomDlg7, InputAtCreation(DialogId::OKBottomDlg7, dir, building), restored,
+                      ValueFileTarget{dir, false}, none)
+            .Accepted)
+        record = restored;
+}
+
+// The wizard's answers and the fan of the building file; true when the fan suits.
+bool RestoreWizardAndFan(CalcRecord& record, const std::string& dir, const BuildingFile& building)
+{
     // Worked out on a copy: a dialog that refuses what it shows leaves the record as it was.
     CalcRecord restored = record;
     FileProblems none;  // nothing is written
@@ -217,6 +231,16 @@ bool RestoreBuilding(CalcRecord& record, const std::string& dir)
     record = restored;
     // The fan selection's calculation alone, which sets the report kinds when the fan suits.
     return SelectFan(record).Found;
+}
+
+bool RestoreBuilding(CalcRecord& record, const std::string& dir)
+{
+    const BuildingFile building = ReadBuildingFile(dir);
+    if (building.State != BuildingFileState::Read)
+        return false;
+    const bool fanSuits = RestoreWizardAndFan(record, dir, building);
+    RestoreStoreyAnswers(record, dir, building);
+    return fanSuits;
 }
 
 namespace commands {

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "model/storey_flows.h"
@@ -162,6 +163,16 @@ TEST(main, rank_prints_the_catalogue_table)
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/rank_blok_10_kondygnacji.csv", csv.Out), "");
+
+    // The design temperatures of the building file judge the worst flats, as if the input gave them.
+    const std::string seasons = WorkDir(ScratchDir("rank_seasons"));
+    std::ofstream(JoinPath(seasons, "budynek.txt"), std::ios::binary) << "winter_temp = -5\nsummer_temp = 20\n";
+    const CliRun fromBuilding = RunCli(scratch, {"--dir", seasons, "--csv", "--rank=50", "-"}, input);
+    const CliRun fromInput = RunCli(scratch, {"--dir", seasons, "--csv", "--rank=50", "-"},
+                                    input + "winter_temp = -5\nsummer_temp = 20\n");
+    EXPECT_EQ(fromBuilding.Err, "");
+    EXPECT_NE(fromBuilding.Out, csv.Out);
+    EXPECT_EQ(fromBuilding.Out, fromInput.Out);
 
     // Value files that cannot be written (no byte may be written here) are named, the table still
     // follows, and the status is 4.

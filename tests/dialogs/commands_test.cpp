@@ -6,10 +6,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <vector>
 
+#include "dialogs/building_file.h"
 #include "model/regulation.h"
 #include "output/storage/text_file.h"
 #include "output/storage/working_dir.h"
@@ -223,4 +225,31 @@ TEST(commands, selection_from_the_catalogue)
         EXPECT_EQ(DifferentFiles(chooser.dir, f.dir), "");
     }
     EXPECT_EQ(CompareWithGolden("dialogs/commands_selection_from_the_catalogue.txt", f.Transcript()), "");
+}
+
+// The storey-flow dialog's answers of the building file are in the record from the start, with or
+// without a fan; a set the dialog refuses leaves the usual conditions.
+TEST(commands, restore_takes_the_storey_answers)
+{
+    struct Row {
+        const char* Name;
+        const char* Building;
+        double Winter, Summer, Qi;  // °C, °C, m3/h
+    };
+    const Row rows[] = {
+        {"no fan", "required_flow = 35\nwinter_temp = -8\nsummer_temp = 24\n", -8, 24, 35},
+        {"one key", "summer_temp = 21\n", kDefaultWinterTemperature, 21, 50},
+        {"refused", "winter_temp = -80\nsummer_temp = 24\n", kDefaultWinterTemperature, kDefaultSummerTemperature, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const std::string dir = ScratchDir(std::string("restore_storey_") + row.Name);
+        std::ofstream(JoinPath(dir, kBuildingFileName), std::ios::binary) << row.Building;
+        CalcRecord record;
+        ResetCalcRecord(record);
+        EXPECT_FALSE(RestoreBuilding(record, dir));
+        EXPECT_EQ(record.WinterTemperature, row.Winter);
+        EXPECT_EQ(record.SummerTemperature, row.Summer);
+        EXPECT_EQ(record.RequiredGrilleFlowHourly, row.Qi);
+    }
 }
