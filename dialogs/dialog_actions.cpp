@@ -543,6 +543,21 @@ DialogOutcome Apply(DialogId dialog, const DialogInput& input, CalcRecord& recor
 
 const std::vector<std::string> kNoTexts;
 
+// The storey dialog's value file as its boxes read it. A file of three lines was written by the
+// earlier dialog: the stack-effect flag (no box any more), the one outside temperature, which
+// started at the usual winter design temperature and is taken as it, and the speed; Qi and the
+// summer temperature start as without a file.
+std::vector<std::optional<std::string>> StoreyLinesOfEitherLayout(std::vector<std::optional<std::string>> lines)
+{
+    constexpr size_t kWinterLine = 1, kSpeedLine = 3;  // of the present layout
+    if (lines.size() != 4 || !lines[2] || lines[3])
+        return lines;
+    std::vector<std::optional<std::string>> present(lines.size());
+    present[kWinterLine] = std::move(lines[1]);
+    present[kSpeedLine] = std::move(lines[2]);
+    return present;
+}
+
 }  // namespace
 
 const ValueFileLayout* ValueFileOf(DialogId dialog)
@@ -574,7 +589,9 @@ std::vector<std::string> EditTextsAtCreation(DialogId dialog, const std::string&
     const ValueFileLayout* layout = ValueFileOf(dialog);
     if (!layout)
         return texts;
-    const ValueFileContents contents = LoadValueFile(JoinPath(dir, layout->FileName), layout->Widths);
+    ValueFileContents contents = LoadValueFile(JoinPath(dir, layout->FileName), layout->Widths);
+    if (dialog == DialogId::OKBottomDlg7)
+        contents.Lines = StoreyLinesOfEitherLayout(std::move(contents.Lines));
     for (size_t i = 0; i < texts.size() && i < contents.Lines.size(); ++i) {
         if (contents.Lines[i])
             texts[i] = *contents.Lines[i];

@@ -227,6 +227,21 @@ TEST(dialog_actions, the_required_flow_is_shared_by_the_catalogue_and_the_storey
     EXPECT_TRUE(problems.Empty());
 }
 
+// A folder of the earlier storey dialog (stack-effect flag, outside temperature, speed) opens with
+// its temperature as the winter one and its speed, and its first OK is taken.
+TEST(dialog_actions, an_earlier_storey_value_file_keeps_its_meaning)
+{
+    const std::string dir = ScratchDir("storey_three_lines");
+    std::ofstream(JoinPath(dir, "dialog7.sav"), std::ios::binary) << "1\n-15.0\n600.0\n";
+    const std::vector<std::string> texts = EditTextsAtCreation(D::OKBottomDlg7, dir);
+    EXPECT_EQ(texts, (std::vector<std::string>{"50.0", "-15.0", "30.0", "600.0"}));
+    CalcRecord record = MarkedRecord();
+    record.FanSpeed = 730;  // 1/min
+    FileProblems problems;
+    EXPECT_TRUE(ConfirmDialog(D::OKBottomDlg7, Edits(texts), record, ValueFileTarget{dir, true}, problems).Accepted);
+    EXPECT_EQ(ReadFileForTest(JoinPath(dir, "dialog7.sav")), "50.0\n-15.0\n30.0\n600.0\n");
+}
+
 // Once a fan has its operating point, the two regulation dialogs refuse a flow their
 // configuration cannot reach by slowing down (the limits are the regulation's own), and store and
 // save nothing; the flow the report shows is taken.
