@@ -157,6 +157,15 @@ CommandResult RunOnOperatingPoint(Session& session, DialogId dialog, Body body)
     return Finish(session, body());
 }
 
+// A chart set just written: its plot and HTML report, then the report kind that shows it.
+CommandResult ShowChartSet(Session& session, ChartSet charts, ReportKindCode reportKind)
+{
+    PlotPicture(session, charts);
+    WriteHtmlReport(session.Dir, charts, session.Record, session.Problems);
+    SetReportKind(session.Record, reportKind);
+    return CommandResult::Done;
+}
+
 // One regulation command: its flow dialog, the regulated speed, its charts, plot and HTML
 // report, then its report kind.
 CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome (*compute)(CalcRecord&),
@@ -171,10 +180,7 @@ CommandResult Regulate(Session& session, DialogId flowDialog, RegulationOutcome 
             return CommandResult::Refused;
         }
         writeCharts(session.Dir, record, session.Problems);
-        PlotPicture(session, charts);
-        WriteHtmlReport(session.Dir, charts, record, session.Problems);
-        SetReportKind(record, reportKind);
-        return CommandResult::Done;
+        return ShowChartSet(session, charts, reportKind);
     });
 }
 
@@ -344,10 +350,7 @@ CommandResult StoreyFlowDistribution(Session& session)
             return CommandResult::Refused;
         }
         WriteStoreyFlowCharts(session.Dir, record, conditions, session.Problems);
-        PlotPicture(session, ChartSet::StoreyFlows);
-        WriteHtmlReport(session.Dir, ChartSet::StoreyFlows, record, session.Problems);
-        SetReportKind(record, kStoreyFlowsReport);
-        return CommandResult::Done;
+        return ShowChartSet(session, ChartSet::StoreyFlows, kStoreyFlowsReport);
     });
 }
 
@@ -365,10 +368,7 @@ CommandResult CommissioningSettings(Session& session)
             return CommandResult::Refused;
         }
         WriteCommissioningCharts(session.Dir, record, commissioning, session.Problems);
-        PlotPicture(session, ChartSet::Commissioning);
-        WriteHtmlReport(session.Dir, ChartSet::Commissioning, record, session.Problems);
-        SetReportKind(record, kCommissioningReport);
-        return CommandResult::Done;
+        return ShowChartSet(session, ChartSet::Commissioning, kCommissioningReport);
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/fan_catalogue.h"
 #include "output/number_format.h"
+#include "output/text_columns.h"
 
 // clang-format off
 // Columns: header, CSV header, numeric.
@@ -28,13 +29,6 @@ const RankingColumn kRankingColumns[kRankingColumnCount] = {
 // clang-format on
 
 namespace {
-
-// Characters of a UTF-8 text (continuation bytes are not counted).
-size_t Width(const std::string& text)
-{
-    return static_cast<size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
 
 std::string CsvField(const std::string& text)
 {

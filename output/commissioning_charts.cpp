@@ -4,18 +4,16 @@
 
 #include "output/charts.h"
 #include "output/number_format.h"
+#include "output/storey_charts.h"
 #include "output/storage/text_file.h"
 
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
-constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every storey is numbered
 
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Nastawy regulacyjne, wentylator %s "
     "\\nobroty=%d[1/min], obr. nast.=%d[1/min], gestosc=%2.3lf[kg/m3]\"\n";
-constexpr char kLabels[] =
-    "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
 constexpr char kPlot[] =
     "plot 'nast_przed.gnu' title 'przed regulacja' with linespoints, 'nast_po.gnu' title 'po regulacji' "
     "with linespoints, 'nast_qi.gnu' title 'Qi' with lines \n";
@@ -46,11 +44,8 @@ void WriteCommissioningCharts(const std::string& dir, const CalcRecord& record, 
     const std::string qi = FormatNumber("%f", commissioning.RequiredFlow * kSecondsPerHour);
     WriteOrNote(JoinPath(dir, "nast_qi.gnu"), "1  " + qi + "\n" + Printf("%d", storeys) + "  " + qi + "\n", problems);
 
-    std::string body = kLabels;
-    body += Printf("set xrange [0.5:%d.5]\n", storeys);
-    body += "set yrange [0:*]\n";  // the Qi line stays clear of the axis
-    body += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
-    body += kPlot;
+    // The Qi line stays clear of the axis.
+    const std::string body = StoreyChartAxes(storeys, "set yrange [0:*]\n") + kPlot;
     const std::string title = FormatTemplate(
         kTitle, {record.FanDesignation ? record.FanDesignation : "", record.FanSpeed, commissioning.Speed, record.AirDensity});
     WriteChartScripts(dir, ChartSet::Commissioning, title, title, body, problems);

@@ -8,6 +8,7 @@
 
 #include "model/installation_kinds.h"
 #include "output/number_format.h"
+#include "output/text_columns.h"
 
 const SettingColumn kSettingColumns[kSettingColumnCount] = {
     {"Kondygnacja",     ReportColumn::Label},
@@ -23,25 +24,6 @@ const char kSeasonColumns[3][24] = {"Kondygnacja", "Zima [m3/h]", "Lato [m3/h]"}
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
-
-// Characters of a UTF-8 text (continuation bytes are not counted).
-size_t Width(const std::string& text)
-{
-    return static_cast<size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string PadLeft(const std::string& text, size_t width)
-{
-    const size_t w = Width(text);
-    return w >= width ? text : std::string(width - w, ' ') + text;
-}
-
-std::string PadRight(const std::string& text, size_t width)
-{
-    const size_t w = Width(text);
-    return w >= width ? text : text + std::string(width - w, ' ');
-}
 
 bool HasRows(const Commissioning& commissioning) { return !commissioning.Storeys.empty(); }
 

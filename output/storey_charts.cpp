@@ -11,7 +11,6 @@
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
-constexpr int32_t kEveryStoreyTicks = 20;   // - : up to this many storeys every storey is numbered
 
 constexpr char kTitle[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
@@ -19,8 +18,6 @@ constexpr char kTitle[] =
 constexpr char kTitleRegulated[] =
     "set title \" \\\"K O R A L I N E X\\\"   sp. z o.o.\\n Rozklad przeplywu na kondygnacjach, wentylator %s "
     "\\nobroty=%d[1/min], obr. reg.=%2.1lf[1/min], gestosc=%2.3lf[kg/m3]\\n%s\"\n";
-constexpr char kLabels[] =
-    "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
 constexpr char kQiFile[] = "kond_qi.gnu";
 
 // Point file and ASCII key of each condition.
@@ -52,6 +49,16 @@ void WriteOrNote(const std::string& path, const std::string& bytes, FileProblems
 
 }  // namespace
 
+std::string StoreyChartAxes(int32_t storeys, const char* yRange)
+{
+    constexpr int32_t kEveryStoreyTicks = 20;  // - : up to this many storeys every storey is numbered
+    std::string axes = "set xlabel 'Kondygnacja'\nset ylabel 'Wydajnosc kratki [m3/h]'\nset grid\nset key below\n";
+    axes += Printf("set xrange [0.5:%d.5]\n", storeys);
+    axes += yRange;
+    axes += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
+    return axes;
+}
+
 void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record,
                            const std::vector<StoreyConditionFlows>& conditions, FileProblems& problems)
 {
@@ -77,10 +84,7 @@ void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record,
     plot += std::string("'") + kQiFile + "' title 'Qi=" + FormatNumber("%1.1f", record.RequiredGrilleFlowHourly) +
             " m3/h' with lines \n";
 
-    std::string body = kLabels;
-    body += Printf("set xrange [0.5:%d.5]\n", storeys);
-    body += storeys <= kEveryStoreyTicks ? "set xtics 1\n" : "set xtics 5\n";
-    body += plot;
+    const std::string body = StoreyChartAxes(storeys, "") + plot;
     const char* designation = record.FanDesignation ? record.FanDesignation : "";
     const std::string title =
         record.StoreyFanSpeed > 0.0

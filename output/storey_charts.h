@@ -9,6 +9,11 @@
 #include "model/storey_flows.h"
 #include "output/storage/file_problems.h"
 
+// The axes of a chart over the storeys: labels, grid, the key below, x from the lowest to the
+// highest storey, then `yRange` ("" or a "set yrange" line), and every storey numbered up to 20
+// storeys, every fifth beyond.
+std::string StoreyChartAxes(int32_t storeys, const char* yRange);
+
 // "kond.gnu" (still air, or the one condition), "kond_z.gnu" (winter), "kond_l.gnu" (summer), each
 // of storey and grille flow [m3/h] where the condition has flows, "kond_qi.gnu" (the required flow
 // from the lowest to the highest storey), then the three scripts of ChartSet::StoreyFlows, whose

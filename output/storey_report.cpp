@@ -9,6 +9,7 @@
 
 #include "model/installation_kinds.h"
 #include "output/number_format.h"
+#include "output/text_columns.h"
 
 // Columns: heading, report format, CSV format, report column, on the page. The headings are short
 // enough for the columns of the printed page. The pressure across the grille (DP, as in DPsw of the
@@ -39,25 +40,6 @@ namespace {
 
 constexpr double kSecondsPerHour = 3600.0;  // s/h
 constexpr char kSpreadLabel[] = "   Wydajność kratki max / min = ";
-
-// Characters of a UTF-8 text (continuation bytes are not counted).
-size_t Width(const std::string& text)
-{
-    return static_cast<size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string PadLeft(const std::string& text, size_t width)
-{
-    const size_t w = Width(text);
-    return w >= width ? text : std::string(width - w, ' ') + text;
-}
-
-std::string PadRight(const std::string& text, size_t width)
-{
-    const size_t w = Width(text);
-    return w >= width ? text : text + std::string(width - w, ' ');
-}
 
 // A message of several lines becomes several lines: a canvas draws one line per text.
 void AppendLines(std::vector<std::string>& lines, std::string_view text)
