@@ -139,9 +139,6 @@ TEST(charts, save_scripts_stale_sets_and_files_that_cannot_be_written)
     const std::string dir = ScratchDir("save");
     FileProblems problems;
     WriteFanCharts(dir, ChartRecord(), kTestFan, 0.05, problems);
-    ASSERT_TRUE(WriteSaveScript(dir, ChartSet::Fan, JoinPath(dir, SaveNameWithGif("wykres")), problems));
-    EXPECT_EQ(Read(dir, "gifd1.gnu"), "set terminal gif\nset output '" + dir + "/wykres.gif'\n" +
-                                          Read(dir, "tmp1.gnu"));
     // Unusual bytes are copied, and nothing is added after them.
     const std::string copy = std::string("set grid\r\nplot 'x' \xb9", 21) + std::string(1, '\0') + "no line end";
     ASSERT_TRUE(WriteFileAtomically(JoinPath(dir, "tmp4.gnu"), copy));
