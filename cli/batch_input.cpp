@@ -109,6 +109,9 @@ const BatchKey kKeys[] = {
     {"winter_temp",      "°C",    "wiersz dialog7.sav, bez niego -20", "temperatura zewnętrzna zimą rozkładu przepływu na kondygnacjach; w wywołaniu podaje ją --winter"},
     {"summer_temp",      "°C",    "wiersz dialog7.sav, bez niego 30", "temperatura zewnętrzna latem rozkładu przepływu na kondygnacjach; w wywołaniu podaje ją --summer"},
     {"speed",            "1/min", "0 (obroty z katalogu)",          "obroty wentylatora przy rozkładzie przepływu na kondygnacjach; w wywołaniu podaje je --speed"},
+    {"balanced",         "",      "no",                             "yes: rozkład przepływu na kondygnacjach z nastawami regulacyjnymi budynku"},
+    {"commission_speed", "1/min", "brak: bez nastaw",               "obroty znalezione przez „Nastawy regulacyjne” (zapisuje je --commission)"},
+    {"commission_turns", "",      "brak: bez nastaw",               "otwarcie kratki każdej kondygnacji od najniższej, liczby 0..20 (rodzaj 3)"},
 };
 // clang-format on
 

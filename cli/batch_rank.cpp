@@ -48,6 +48,7 @@ public:
         DialogInput storey = answers_.For(DialogId::OKBottomDlg7);
         storey.Edits.at(0) = requiredFlow_.Edits.at(0);
         storey.Edits.at(3) = std::string(1, '0');  // the catalogue speed
+        storey.Choice = 0;                          // the grilles as entered, not as commissioned
         FileProblems none;
         const DialogOutcome outcome = ConfirmDialog(DialogId::OKBottomDlg7, storey, session_->Record,
                                                     ValueFileTarget{files_.Dir, false}, none);

@@ -238,6 +238,12 @@ DialogAnswersResult BuildDialogAnswers(const BatchInput& given, const std::strin
     if (variant.ComboIndex >= 0)
         variant.ComboText = ComboItems(DialogId::OKBottomDlg2)[static_cast<size_t>(variant.ComboIndex)];
     answers.Inputs[DialogId::OKBottomDlg_wyw].Choice = builder.Fan();
+    answers.Inputs[DialogId::OKBottomDlg7].Choice = builder.Word("balanced", {"no", "yes"}, 0);
+    // The commissioning settings come from the building file or the input, checked alike.
+    for (const char* key : {"commission_speed", "commission_turns"})
+        if (const std::string* value = ValueOf(input, key))
+            if (const std::string problem = BuildingAnswerProblem(key, *value); !problem.empty())
+                builder.Refuse(key, problem.substr(std::string(key).size() + 2));
 
     result.Error = builder.Error();
     result.Ok = result.Error.empty();
@@ -444,6 +450,8 @@ int RunBatch(const BatchInput& input, const BatchOptions& options, std::ostream&
     err << answers.Notice;
     CalcRecord record;
     ResetCalcRecord(record);
+    LayCommissionSettings(ValueOf(answers.Input, "commission_speed"), ValueOf(answers.Input, "commission_turns"),
+                          record);
     std::string refusal = DryRunDialogs(answers.Answers, answers.Input, options.Dir, record);
     if (refusal.empty() && options.Storeys) {
         AnswerStoreyDialog(answers.Answers, options, answers.Input);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <optional>
 
 #include "model/commissioning.h"
@@ -200,6 +201,21 @@ bool ConfirmWizardDialogs(const CalcRecord& record, Confirm confirm)
     return building && confirm(*building);
 }
 
+// Settings found become answers of the building: the record holds them for the storey flows and
+// the building file keeps them, rewritten like on a dialog's OK (the command holds the folder lock).
+void KeepCommissionSettings(Session& session, const Commissioning& commissioning)
+{
+    const BuildingAnswers answers = AnswersOfCommissioning(commissioning);
+    std::map<std::string, std::string> held;
+    for (const auto& [key, value] : answers)
+        if (value)
+            held[key] = *value;
+    const auto answer = [&](const char* key) { return held.count(key) ? &held.at(key) : nullptr; };
+    LayCommissionSettings(answer("commission_speed"), answer("commission_turns"), session.Record);
+    if (!SaveBuildingAnswers(session.Dir, answers))
+        session.Problems.Add(JoinPath(session.Dir, kBuildingFileName));
+}
+
 }  // namespace
 
 // The storey-flow dialog's answers (Qi, the design temperatures, the speed), when the building
@@ -242,6 +258,9 @@ bool RestoreWizardAndFan(CalcRecord& record, const std::string& dir, const Build
 bool RestoreBuilding(CalcRecord& record, const std::string& dir)
 {
     const BuildingFile building = ReadBuildingFile(dir);
+    // The settings first (none without a building file, so no other folder's stay): the storey
+    // dialog takes its check box only when the building holds them.
+    LayCommissionSettings(building.Answer("commission_speed"), building.Answer("commission_turns"), record);
     if (building.State != BuildingFileState::Read)
         return false;
     const bool fanSuits = RestoreWizardAndFan(record, dir, building);
@@ -367,6 +386,8 @@ CommandResult CommissioningSettings(Session& session)
             session.Ui.ShowMessage(kCommissioningNoNetworkMessage, kMessageCaption);
             return CommandResult::Refused;
         }
+        if (commissioning.Status == CommissioningStatus::Balanced)
+            KeepCommissionSettings(session, commissioning);
         WriteCommissioningCharts(session.Dir, record, commissioning, session.Problems);
         return ShowChartSet(session, ChartSet::Commissioning, kCommissioningReport);
     });

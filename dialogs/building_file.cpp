@@ -6,6 +6,9 @@
 #include <iterator>
 
 #include "dialogs/dialog_actions.h"
+#include "model/adjustable_grilles.h"
+#include "model/calc_record.h"
+#include "model/commissioning.h"
 #include "model/fan_catalogue.h"
 #include "model/installation_kinds.h"
 #include "output/quoted_input.h"
@@ -20,6 +23,7 @@ using enum AnswerKind;
 
 constexpr const char* kDensitySourceWords[] = {"computed", "typed"};  // DensitySourceCode order
 constexpr const char* kDuctShapeWords[] = {"rectangular", "round"};   // DuctShapeCode order
+constexpr const char* kBalancedWords[] = {"no", "yes"};               // the storey dialog's check box
 
 // clang-format off
 // Columns: key, what it answers, its dialog (Box: the first dialog with a box of that key;
@@ -55,6 +59,9 @@ constexpr BuildingKey kBuildingKeys[] = {
     {"winter_temp",      Box,         D::OKBottomDlg7,     {}},
     {"summer_temp",      Box,         D::OKBottomDlg7,     {}},
     {"speed",            Box,         D::OKBottomDlg7,     {}},
+    {"balanced",         Word,        D::OKBottomDlg7,     kBalancedWords},
+    {"commission_speed", Setting,     D::OKBottomDlg6,     {}},
+    {"commission_turns", Setting,     D::OKBottomDlg6,     {}},
 };
 // clang-format on
 
@@ -145,6 +152,31 @@ std::optional<size_t> BoxOf(DialogId dialog, std::string_view key)
     return std::nullopt;
 }
 
+// The turns of a "commission_turns" answer: whole numbers 0..20 between blanks, one per storey.
+std::optional<std::vector<int32_t>> TurnsOf(const std::string& text)
+{
+    std::vector<int32_t> turns;
+    std::string_view rest = text;
+    while (!(rest = Trim(rest)).empty()) {
+        const size_t blank = rest.find_first_of(kBlanks);
+        const std::optional<int> turn = WholeNumber(std::string(rest.substr(0, blank)));
+        if (!turn || *turn < 0 || *turn > kMaxTurns)
+            return std::nullopt;
+        turns.push_back(*turn);
+        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank);
+    }
+    if (turns.empty() || turns.size() > static_cast<size_t>(kMaxStoreyCount))
+        return std::nullopt;
+    return turns;
+}
+
+// The speed of a "commission_speed" answer: a whole number of 1/min above 0.
+std::optional<int> SpeedOf(const std::string& text)
+{
+    const std::optional<int> speed = WholeNumber(text);
+    return speed && *speed > 0 ? speed : std::nullopt;
+}
+
 std::string LineProblem(int line, const std::string& what) { return "wiersz " + std::to_string(line) + ": " + what; }
 
 }  // namespace
@@ -213,6 +245,12 @@ std::string BuildingAnswerProblem(const std::string& key, const std::string& val
                    : key + ": " + quoted + " nie jest numerem wentylatora z przyciskiem w oknie wyboru";
     }
     case VariantItem: return VariantOf(value) ? "" : key + ": " + quoted + " nie jest żadnym z wariantów";
+    case Setting:
+        if (key == "commission_speed")
+            return SpeedOf(value) ? "" : key + ": " + quoted + " nie jest liczbą całkowitą obrotów większą od 0";
+        return TurnsOf(value) ? ""
+                              : key + ": " + quoted + " nie jest listą liczb całkowitych od 0 do " +
+                                    std::to_string(kMaxTurns) + " (jedna na kondygnację)";
     }
     return "";
 }
@@ -338,6 +376,11 @@ BuildingAnswers AnswersOfDialog(DialogId dialog, const DialogInput& input)
         switch (row.Kind) {
         case Word:
         case Number:
+            // The storey dialog's box unticked leaves no line, so that the building file reads as before.
+            if (row.Words.data() == kBalancedWords && input.Choice == 0) {
+                answers.emplace_back(row.Key, std::nullopt);
+                break;
+            }
             // No button checked: the record keeps its value, and so does the building file.
             if (input.Choice >= 0 && static_cast<size_t>(input.Choice) < ButtonCount(row))
                 answers.emplace_back(row.Key, row.Kind == Word
@@ -360,6 +403,29 @@ BuildingAnswers AnswersOfDialog(DialogId dialog, const DialogInput& input)
         }
     }
     return answers;
+}
+
+BuildingAnswers AnswersOfCommissioning(const Commissioning& commissioning)
+{
+    BuildingAnswers answers{{"commission_speed", std::to_string(commissioning.Speed)}};
+    std::string turns;
+    for (const CommissioningStorey& storey : commissioning.Storeys)
+        turns += (turns.empty() ? "" : " ") + std::to_string(storey.Turns);
+    if (commissioning.Rule == CommissioningRule::Turns && !turns.empty())
+        answers.emplace_back("commission_turns", turns);
+    else
+        answers.emplace_back("commission_turns", std::nullopt);
+    return answers;
+}
+
+void LayCommissionSettings(const std::string* speed, const std::string* turns, CalcRecord& record)
+{
+    const std::optional<int> rpm = speed ? SpeedOf(*speed) : std::nullopt;
+    const std::optional<std::vector<int32_t>> opening = turns ? TurnsOf(*turns) : std::nullopt;
+    record.CommissionSpeed = rpm.value_or(0);
+    record.CommissionTurnCount = rpm && opening ? static_cast<int32_t>(opening->size()) : 0;
+    for (int32_t storey = 0; storey < record.CommissionTurnCount; ++storey)
+        record.CommissionTurns[storey] = (*opening)[static_cast<size_t>(storey)];
 }
 
 std::string BuildingFileText(const std::map<std::string, std::string>& answers)

@@ -14,6 +14,8 @@
 
 #include "dialogs/dialog_table.h"
 
+struct CalcRecord;
+struct Commissioning;
 struct DialogInput;
 
 extern const char kBuildingFileName[];  // "budynek.txt"
@@ -29,6 +31,7 @@ enum class AnswerKind {
     GrilleItem,   // the combo box of the building dialog whose list holds the item
     Fan,          // the fan chooser: FanIndex of the checked button
     VariantItem,  // OKBottomDlg2: the item text of the selected variant (its number, from 0, is read too)
+    Setting,      // a commissioning setting, written by "Nastawy regulacyjne" rather than by a dialog
 };
 
 struct BuildingKey {
@@ -94,6 +97,13 @@ BuildingAnswers AnswersOfDialog(DialogId dialog, const DialogInput& input);
 // The building file of `dir` rewritten atomically with `answers` laid over the answers it holds;
 // its lines that cannot be read are dropped. False when it cannot be written.
 bool SaveBuildingAnswers(const std::string& dir, const BuildingAnswers& answers);
+
+// The commissioning settings as building answers: the speed, and the turns of adjustable grilles
+// (removed for the other kinds, so that no turns of an earlier building stay).
+BuildingAnswers AnswersOfCommissioning(const Commissioning& commissioning);
+// The settings of a building (its answers "commission_speed" and "commission_turns", either
+// missing) laid into the record; what is missing or cannot be read holds no settings.
+void LayCommissionSettings(const std::string* speed, const std::string* turns, CalcRecord& record);
 
 // The text of a building file holding `answers`, in the order of BuildingKeys.
 std::string BuildingFileText(const std::map<std::string, std::string>& answers);

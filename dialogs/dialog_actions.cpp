@@ -86,6 +86,9 @@ const char kResultsNotFinite[] = "Dla podanych danych nie można obliczyć param
 const char kOutsideTemperatureRefused[] = "Temperatura zewnętrzna musi być liczbą z zakresu -60 do 60 [°C].";
 const char kWinterTemperatureRefused[] = "Temperatura zewnętrzna zimą musi być liczbą z zakresu -60 do 60 [°C].";
 const char kSummerTemperatureRefused[] = "Temperatura zewnętrzna latem musi być liczbą z zakresu -60 do 60 [°C].";
+const char kNoCommissionSettingsRefused[] =
+    "Budynek nie ma nastaw regulacyjnych. Proszę najpierw wykonać „Nastawy regulacyjne” albo "
+    "odznaczyć „z nastawami regulacyjnymi”.";
 const char kStoreyFanSpeedRefused[] =
     "Obroty wentylatora muszą być liczbą od 0 (obroty z katalogu) do obrotów z katalogu.";
 
@@ -457,6 +460,11 @@ DialogOutcome ConfirmStoreyFlows(const DialogInput& input, CalcRecord& record, S
     const double outside = TextToDouble(one);
     if (!one.empty() && !(IsWholeNumber(one, NumberKind::Decimal) && OutsideTemperatureAccepted(outside)))
         return Refuse(kOutsideTemperatureRefused);
+    // The check box "z nastawami regulacyjnymi": only with settings the building holds.
+    const bool balanced = input.Choice == 1;
+    if (balanced && record.CommissionSpeed <= 0)
+        return Refuse(kNoCommissionSettingsRefused);
+    record.StoreyBalanced = balanced ? 1 : 0;
     record.RequiredGrilleFlowHourly = required;
     record.WinterTemperature = winter;
     record.SummerTemperature = summer;

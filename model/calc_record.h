@@ -104,6 +104,10 @@ struct CalcRecord {
     double StoreyFanSpeed;           // 1/min : fan speed of the storey flows, 0 = catalogue speed
     double WinterTemperature;        // deg C : winter design outside temperature of the storey flows
     double SummerTemperature;        // deg C : summer design outside temperature of the storey flows
+    int32_t StoreyBalanced;          // - : storey flows 1 with the commissioning settings below
+    int32_t CommissionSpeed;         // 1/min : the settings' fan speed, 0 when the building holds none
+    int32_t CommissionTurnCount;     // - : storeys of CommissionTurns (adjustable grilles), 0 for none
+    int32_t CommissionTurns[kStoreyPressureSlots]; // - : each storey's grille opening, [0] the lowest
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "model/adjustable_grilles.h"
 #include "model/installation_kinds.h"
 #include "model/network.h"
 #include "model/operating_point.h"
@@ -331,13 +332,40 @@ double StoreyFlowSpread(const StoreyFlows& flows)
     return largest->GrilleFlow / smallest->GrilleFlow;
 }
 
+bool BalancedStoreys(const CalcRecord& record) { return record.StoreyBalanced != 0 && record.CommissionSpeed > 0; }
+
+double StoreySolveSpeed(const CalcRecord& record)
+{
+    return BalancedStoreys(record) ? static_cast<double>(record.CommissionSpeed) : record.StoreyFanSpeed;
+}
+
+bool CommissionedTurnsApply(const CalcRecord& record)
+{
+    return record.InstallationKind == kAdjustableRoundGrille && record.CommissionTurnCount > 0 &&
+           record.CommissionTurnCount == record.StoreyCount && FindAdjustableGrille(record.GrilleSizeA);
+}
+
+std::vector<double> CommissionedLossCoefficients(const CalcRecord& record)
+{
+    std::vector<double> zetas;
+    if (!CommissionedTurnsApply(record))
+        return zetas;  // turns of another building, or none: the grilles as entered
+    const AdjustableGrille& grille = *FindAdjustableGrille(record.GrilleSizeA);
+    for (int32_t storey = 0; storey < record.CommissionTurnCount; ++storey)
+        zetas.push_back(LossCoefficientAtTurns(grille, record.CommissionTurns[storey]));
+    return zetas;
+}
+
 std::vector<StoreyConditionFlows> SolveStoreyConditions(const CalcRecord& record)
 {
     const FanEntry* fan = LookupFan(record.FanIndex);
     std::vector<StoreyConditionFlows> conditions;
+    const bool balanced = BalancedStoreys(record);
+    const std::vector<double> zetas = balanced ? CommissionedLossCoefficients(record) : std::vector<double>{};
     const auto add = [&](StoreyCondition condition, double temperature) {
-        const StoreyFlowOptions options =
-            ConditionOptions(condition, temperature, record.StoreyFanSpeed, FanConfiguration::Fan);
+        StoreyFlowOptions options = ConditionOptions(
+            condition, temperature, StoreySolveSpeed(record), FanConfiguration::Fan);
+        options.GrilleLossCoefficients = zetas;
         conditions.push_back({condition, options.OutsideTemperature,
                               fan ? SolveStoreyFlows(*fan, record, options) : StoreyFlows{}});
     };

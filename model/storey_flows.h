@@ -91,7 +91,19 @@ struct StoreyConditionFlows {
     StoreyFlows Flows;
 };
 
-// The conditions the record asks for, at its storey fan speed: still air, winter and summer at
+// True when the storey flows are asked for with commissioning settings the building holds.
+bool BalancedStoreys(const CalcRecord& record);
+// The fan speed of the storey flows [1/min]: the settings' with them, else the dialog's (0 = catalogue).
+double StoreySolveSpeed(const CalcRecord& record);
+// True when the settings' turns belong to the record's building: adjustable grilles of a known
+// size and one turn per storey (turns found for another storey count are ignored).
+bool CommissionedTurnsApply(const CalcRecord& record);
+// The loss coefficient of every storey's grille at its set turns, [0] the lowest; empty when the
+// turns do not apply.
+std::vector<double> CommissionedLossCoefficients(const CalcRecord& record);
+
+// The conditions the record asks for, at its storey fan speed (with StoreyBalanced and settings
+// held: at the settings' speed, each grille at its set turns): still air, winter and summer at
 // the design temperatures, or with StoreyOneCondition only the stack effect at OutsideTemperature.
 std::vector<StoreyConditionFlows> SolveStoreyConditions(const CalcRecord& record);
 

@@ -87,9 +87,9 @@ void WriteStoreyFlowCharts(const std::string& dir, const CalcRecord& record,
     const std::string body = StoreyChartAxes(storeys, "") + plot;
     const char* designation = record.FanDesignation ? record.FanDesignation : "";
     const std::string title =
-        record.StoreyFanSpeed > 0.0
+        StoreySolveSpeed(record) > 0.0
             ? FormatTemplate(kTitleRegulated,
-                             {designation, record.FanSpeed, record.StoreyFanSpeed, record.AirDensity, names.c_str()})
+                             {designation, record.FanSpeed, StoreySolveSpeed(record), record.AirDensity, names.c_str()})
             : FormatTemplate(kTitle, {designation, record.FanSpeed, record.AirDensity, names.c_str()});
     WriteChartScripts(dir, ChartSet::StoreyFlows, title, title, body, problems);
 }

@@ -127,10 +127,10 @@ std::string ConditionName(const StoreyConditionFlows& condition)
 
 EqualFlowPoint EqualFlowResult(const CalcRecord& record)
 {
-    if (!(record.StoreyFanSpeed > 0.0))
+    if (!(StoreySolveSpeed(record) > 0.0))
         return {record.FanFlow, record.FanPressure, record.GrilleFlowHourly};
     StoreyFlowOptions options;
-    options.FanSpeed = record.StoreyFanSpeed;
+    options.FanSpeed = StoreySolveSpeed(record);
     options.EqualFlows = true;
     const StoreyFlows equal = SolveStoreyFlows(record, options);
     if (!HasStoreyRows(equal))
@@ -200,7 +200,11 @@ std::vector<std::string> StoreyFlowNotes(const CalcRecord& record)
     std::vector<std::string> notes = {"Rozkład przepływu na kondygnacjach:"};
     notes.push_back("   Wymagana wydajność kratki Qi = " + FormatNumber("%1.1f", record.RequiredGrilleFlowHourly) +
                     " [m3/h]");
-    if (record.StoreyFanSpeed > 0.0)
+    if (BalancedStoreys(record))
+        notes.push_back("   Z nastawami regulacyjnymi: obroty wentylatora = " + Printf("%d", record.CommissionSpeed) +
+                        (CommissionedTurnsApply(record) ? " [1/min], kratki otwarte według nastaw"
+                                                         : " [1/min], kratki jak wprowadzone"));
+    else if (record.StoreyFanSpeed > 0.0)
         notes.push_back("   Obroty regulowane wentylatora = " + FormatNumber("%1.1f", record.StoreyFanSpeed) + " [1/min]");
     else
         notes.push_back("   Obroty wentylatora = " + Printf("%d", record.FanSpeed) + " [1/min]");

@@ -102,9 +102,10 @@ DialogOutcome ModalForm::Confirm(const DialogInput& input)
     return outcome;
 }
 
-void ModalForm::ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo)
+void ModalForm::ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo, int choice)
 {
     DialogInput input;
+    input.Choice = choice;
     for (const QLineEdit* edit : edits)
         input.Edits.push_back(Utf8(edit->text()));
     if (combo)

@@ -77,7 +77,8 @@ protected:
     DialogOutcome Confirm(const DialogInput& input);
     // Confirm with the texts of `edits`, in value-file order, and of `combo` where there is one;
     // a refused box gets the focus.
-    void ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo = nullptr);
+    // `choice`: DialogInput::Choice of a form with a check box beside its edits (1 ticked).
+    void ConfirmTexts(std::initializer_list<QLineEdit*> edits, const QComboBox* combo = nullptr, int choice = 0);
     // Confirm with the number of the last checked of `radios` (from 0), or -1 when none is.
     void ConfirmChoice(std::initializer_list<const QRadioButton*> radios);
 

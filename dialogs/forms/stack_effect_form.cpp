@@ -4,15 +4,16 @@
 // title bar.
 #include "dialogs/forms/stack_effect_form.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 TOKBottomDlg7::TOKBottomDlg7(const DialogContext& context)
     : ModalForm(context, DialogId::OKBottomDlg7,
-                {QSize(400, 247), kScreenCentre, true})
+                {QSize(400, 271), kScreenCentre, true})
 {
-    Bevel1 = MakeBevel("Bevel1", 8, 8, 385, 185);
+    Bevel1 = MakeBevel("Bevel1", 8, 8, 385, 209);
     Label2 = MakeLabel("Label2", "Proszę podać parametry", 16, 24);
     Label5 = MakeLabel("Label5", "Wymagana wydajność kratki Qi [m3/h]", 16, 52);
     Edit4 = MakeEdit("Edit4", 264, 52, 121);
@@ -23,12 +24,17 @@ TOKBottomDlg7::TOKBottomDlg7(const DialogContext& context)
     Label3 = MakeLabel("Label3", "Obroty wentylatora [1/min]", 16, 148);
     Edit2 = MakeEdit("Edit2", 264, 148, 121);
     Label4 = MakeLabel("Label4", "(0 - obroty z katalogu)", 16, 168);
-    OKBtn = MakeButton("OKBtn", "OK", 119, 204);
-    CancelBtn = MakeButton("CancelBtn", "Anuluj", 199, 204);
+    // Off by default; the storeys then solved with the settings the building holds.
+    Balanced = new QCheckBox(QString::fromUtf8("z nastawami regulacyjnymi"), this);
+    Balanced->setObjectName("Balanced");
+    Balanced->setGeometry(16, 190, 240, 17);
+    Balanced->setChecked(StartChoice() == 1);
+    OKBtn = MakeButton("OKBtn", "OK", 119, 228);
+    CancelBtn = MakeButton("CancelBtn", "Anuluj", 199, 228);
     WireButtons(OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TOKBottomDlg7::OKBtnClick);
-    SetTabOrder({Edit4, Edit1, Edit3, Edit2, OKBtn, CancelBtn});
+    SetTabOrder({Edit4, Edit1, Edit3, Edit2, Balanced, OKBtn, CancelBtn});
     FillEditsAtCreation({Edit4, Edit1, Edit3, Edit2});
 }
 
-void TOKBottomDlg7::OKBtnClick() { ConfirmTexts({Edit4, Edit1, Edit3, Edit2}); }
+void TOKBottomDlg7::OKBtnClick() { ConfirmTexts({Edit4, Edit1, Edit3, Edit2}, nullptr, Balanced->isChecked() ? 1 : 0); }

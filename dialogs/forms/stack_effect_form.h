@@ -4,6 +4,7 @@
 
 #include "dialogs/forms/modal_form.h"
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -26,6 +27,7 @@ public:
     QLabel* Label3;  // "Obroty wentylatora [1/min]"
     QLineEdit* Edit2;
     QLabel* Label4;  // "(0 - obroty z katalogu)"
+    QCheckBox* Balanced;  // "z nastawami regulacyjnymi"
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 

@@ -5,11 +5,13 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "model/storey_flows.h"
@@ -231,6 +233,40 @@ TEST(main, commissioning_settings)
     EXPECT_EQ(csv.Status, 0);
     EXPECT_EQ(csv.Err, "");
     EXPECT_EQ(CompareWithGolden("cli/commission_blok_10_kondygnacji_kratki_regulowane.csv", csv.Out), "");
+
+    // The settings become the building's answers; the storey flows with them give every storey
+    // at least Qi in still air (the first CSV column after the storey).
+    const std::string building = ReadFileForTest(JoinPath(dir, "budynek.txt"));
+    EXPECT_NE(building.find("\ncommission_speed = "), std::string::npos) << building;
+    EXPECT_NE(building.find("\ncommission_turns = "), std::string::npos) << building;
+    const CliRun balanced = RunCli(scratch, {"--dir", dir, "--no-plot", "--storeys", "--csv", "-"}, "balanced = yes\n");
+    EXPECT_EQ(balanced.Status, 0) << balanced.Err;
+    std::istringstream rows(balanced.Out);
+    std::string row;
+    std::getline(rows, row);  // the heading
+    int storeys = 0;
+    for (; std::getline(rows, row) && std::isdigit(static_cast<unsigned char>(row[0])); ++storeys)
+        EXPECT_GE(std::stod(row.substr(row.find(',') + 1)), 45.0) << row;
+    EXPECT_EQ(storeys, 10);
+
+    // Turns found for ten storeys do not fit eight: the grilles as entered, at the settings' speed.
+    // Without settings the box is refused.
+    struct Case {
+        const char* Name;
+        const char* Dir;
+        const char* Input;
+        int Status;
+        const char* Says;
+    } const cases[] = {
+        {"stale turns", "", "balanced = yes\nstoreys = 8\n", 0, "kratki jak wprowadzone"},
+        {"no settings", "/fresh", "balanced = yes\n", 2, "Budynek nie ma nastaw regulacyjnych."},
+    };
+    for (const Case& c : cases) {
+        const std::string input = c.Dir[0] ? ReadFileForTest(example) + c.Input : std::string(c.Input);
+        const CliRun run = RunCli(scratch, {"--dir", dir + c.Dir, "--no-plot", "--storeys", "-"}, input);
+        EXPECT_EQ(run.Status, c.Status) << c.Name;
+        EXPECT_NE((run.Out + run.Err).find(c.Says), std::string::npos) << c.Name << run.Out << run.Err;
+    }
 }
 
 // Four runs at once in one folder, round after round: the folder's lock lets one whole run write

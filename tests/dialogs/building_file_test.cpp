@@ -145,6 +145,7 @@ TEST(building_file, lines_that_cannot_be_read_are_named_and_the_others_used)
         "density = 1,2\n"
         "grille = LUMA 300\n"
         "variant = 3\n"
+        "commission_turns = 20 21\n"
         "\xEF\xBB\xBFgrille_height = 0.222\n"
         "duct_diameter = 0.315";
     ASSERT_TRUE(WriteFileAtomically(path, bytes));
@@ -163,7 +164,9 @@ TEST(building_file, lines_that_cannot_be_read_are_named_and_the_others_used)
                   "Użyj kropki dziesiętnej: 1.2\n"
                   "wiersz 10: grille: „LUMA 300” nie jest kratką z żadnej listy\n"
                   "wiersz 11: variant: „3” nie jest żadnym z wariantów\n"
-                  "wiersz 12: nieznany klucz „\xEF\xBB\xBFgrille_height”\n"
+                  "wiersz 12: commission_turns: „20 21” nie jest listą liczb całkowitych od 0 do 20 (jedna na "
+                  "kondygnację)\n"
+                  "wiersz 13: nieznany klucz „\xEF\xBB\xBFgrille_height”\n"
                   "Pozostałe wiersze zostały użyte; plik zostanie zapisany na nowo dopiero po zatwierdzeniu okna "
                   "przyciskiem OK.");
     EXPECT_EQ(EditTextsAtCreation(D::Form4, dir), std::vector<std::string>{"0.315"});
