@@ -21,15 +21,25 @@ void AnswerStoreyDialog(DialogAnswers& answers, const BatchOptions& options, con
     dialog.Edits[kOneConditionEdit] = options.OutsideTemperature.value_or("");
 }
 
+namespace {
+
+// "" when `dialog` accepts its answer on `copy` of the record, with no file written; otherwise
+// its message after the option that gave the answer.
+std::string DryRunOneDialog(DialogId dialog, const DialogAnswers& answers, CalcRecord copy, const char* option)
+{
+    FileProblems ignored;
+    const DialogOutcome outcome = ConfirmDialog(dialog, answers.For(dialog), copy, ValueFileTarget{"", false}, ignored);
+    return outcome.Accepted ? "" : std::string(option) + ": " + outcome.Message;
+}
+
+}  // namespace
+
 std::string DryRunStoreyDialog(const DialogAnswers& answers, const CalcRecord& record)
 {
     CalcRecord copy = record;
     if (const FanEntry* fan = LookupFan(answers.For(DialogId::OKBottomDlg_wyw).Choice))
         copy.FanSpeed = fan->FanSpeed;
-    FileProblems ignored;
-    const DialogOutcome outcome =
-        ConfirmDialog(DialogId::OKBottomDlg7, answers.For(DialogId::OKBottomDlg7), copy, ValueFileTarget{"", false}, ignored);
-    return outcome.Accepted ? "" : "--storeys: " + outcome.Message;
+    return DryRunOneDialog(DialogId::OKBottomDlg7, answers, copy, "--storeys");
 }
 
 int RunStoreyFlows(Session& session, const BatchOptions& options, std::ostream& out, int status)
@@ -51,11 +61,7 @@ void AnswerCommissioningDialog(DialogAnswers& answers, const BatchOptions& optio
 
 std::string DryRunCommissioningDialog(const DialogAnswers& answers, const CalcRecord& record)
 {
-    CalcRecord copy = record;
-    FileProblems ignored;
-    const DialogOutcome outcome =
-        ConfirmDialog(DialogId::OKBottomDlg6, answers.For(DialogId::OKBottomDlg6), copy, ValueFileTarget{"", false}, ignored);
-    return outcome.Accepted ? "" : "--commission: " + outcome.Message;
+    return DryRunOneDialog(DialogId::OKBottomDlg6, answers, record, "--commission");
 }
 
 int RunCommissioning(Session& session, const BatchOptions& options, std::ostream& out, int status)
